@@ -1,0 +1,52 @@
+# flockhand.exe: a 64-bit GUI program with the wide entry point, statically linked so that
+# it needs nothing but system DLLs. Its artwork is drawn at build time from
+# tools/make_artwork.py.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
+set(ARTWORK_DIR ${CMAKE_BINARY_DIR}/artwork)
+set(ARTWORK_FILES
+  ${ARTWORK_DIR}/flockhand.ico
+  ${ARTWORK_DIR}/compact_up.png
+  ${ARTWORK_DIR}/compact_down.png
+  ${ARTWORK_DIR}/help.png)
+add_custom_command(
+  OUTPUT ${ARTWORK_FILES}
+  COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tools/make_artwork.py ${ARTWORK_DIR}
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_artwork.py
+  COMMENT "Drawing the icon and button images")
+add_custom_target(artwork DEPENDS ${ARTWORK_FILES})
+
+add_executable(flockhand WIN32
+  ${FLOCKHAND_PURE_SOURCES}
+  src/app/caption_hints.cpp
+  src/app/command_dispatch.cpp
+  src/app/compact_mode.cpp
+  src/app/control_panel.cpp
+  src/app/control_tips.cpp
+  src/app/layout_controls.cpp
+  src/app/main.cpp
+  src/app/main_window.cpp
+  src/app/operation_buttons.cpp
+  src/app/selection_state.cpp
+  src/broadcast/keystroke.cpp
+  src/operations/displays.cpp
+  src/operations/menu_bar.cpp
+  src/operations/window_ops_group.cpp
+  src/resources/image_buttons.cpp
+  src/resources/png_image.cpp
+  src/settings/transparency.cpp
+  src/terminals/discovery.cpp
+  src/terminals/filter_and_selection.cpp
+  src/terminals/list_rows.cpp
+  src/terminals/order_and_refresh.cpp
+  src/resources/flockhand.rc)
+add_dependencies(flockhand artwork)
+set_source_files_properties(src/resources/flockhand.rc PROPERTIES
+  OBJECT_DEPENDS "${ARTWORK_FILES};${CMAKE_SOURCE_DIR}/src/resources/flockhand.manifest;${CMAKE_SOURCE_DIR}/src/resources/resource_ids.h")
+target_include_directories(flockhand PRIVATE src)
+target_compile_definitions(flockhand PRIVATE UNICODE _UNICODE STRICT
+  _WIN32_WINNT=0x0601)
+target_compile_options(flockhand PRIVATE ${FLOCKHAND_WARNINGS})
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${ARTWORK_DIR} -I${CMAKE_SOURCE_DIR}/src/resources")
+target_link_options(flockhand PRIVATE -municode -static)
+target_link_libraries(flockhand PRIVATE comctl32 gdiplus ole32)

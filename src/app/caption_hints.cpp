@@ -1,0 +1,29 @@
+// Rewrites the hinted captions for the new hint state, then flips the flag.
+#include "app/caption_hints.h"
+
+#include <windows.h>
+
+#include <utility>
+
+#include "app/button_captions.h"
+#include "app/control_panel.h"
+#include "operations/menu_bar.h"
+
+bool CaptionHints = false;
+
+void ToggleCaptionHints() {
+  const bool hints = !CaptionHints;
+  const std::pair<HWND, CaptionButton> buttons[] = {
+      {ReverseOrderButton, CaptionButton::ReverseOrder},
+      {InvertSelectionButton, CaptionButton::InvertSelection},
+      {FlashButton, CaptionButton::Flash},
+      {RefreshButton, CaptionButton::Refresh},
+      {MenuBarButton, CaptionButton::MenuBar},
+      {ArrangeButton, CaptionButton::Arrange},
+      {HideOthersButton, CaptionButton::HideOthers},
+  };
+  for (const auto& [button, caption] : buttons) {
+    SetWindowTextW(button, ButtonCaption(caption, hints, MenuBarHidden));
+  }
+  CaptionHints = hints;
+}

@@ -1,0 +1,33 @@
+// One line per command identifier. Keyboard commands run whether or not the matching button
+// is enabled; each operation copes with an empty selection itself.
+#include "app/command_dispatch.h"
+
+#include <windows.h>
+
+#include "app/caption_hints.h"
+#include "app/compact_mode.h"
+#include "app/control_panel.h"
+#include "app/main_window.h"
+#include "resources/resource_ids.h"
+#include "terminals/selection.h"
+
+bool DispatchCommand(int id, int notification) {
+  switch (id) {
+    case IDM_EXIT: DestroyWindow(MainWindow); return true;
+    case IDC_FILTER_BOX: if (notification == EN_UPDATE) ApplyFilter(); return true;
+    case IDC_TERMINAL_LIST:
+      if (notification == LBN_SELCHANGE) SyncSelectionFromList();
+      return true;
+    case IDM_CAPTION_HINTS: ToggleCaptionHints(); return true;
+    case IDM_REFRESH: RefreshTerminals(); return true;
+    case IDM_SELECT_ALL: SelectAllTerminals(); return true;
+    case IDM_FOCUS_DISPLAY: SetFocus(DisplayCombo); return true;
+    case IDM_COMPACT: ToggleCompactMode(); return true;
+    case IDM_FOCUS_FILTER: SetFocus(FilterBox); return true;
+    case IDM_FOCUS_COMMAND: SetFocus(CommandBox); return true;
+    case IDM_INVERT: InvertSelection(); return true;
+    case IDM_FOCUS_AREA: SetFocus(AreaCombo); return true;
+    case IDM_REVERSE: ReverseOrder(); return true;
+    default: return false;
+  }
+}

@@ -1,0 +1,59 @@
+// Entering compact mode hides the nine full-mode controls and sets the window's normal
+// height to 95, remembering the height it had; leaving restores both. The flag changes
+// before the resize, so that the size limits already allow the new height.
+#include "app/compact_mode.h"
+
+#include "app/control_panel.h"
+#include "app/main_window.h"
+#include "app/subclass.h"
+
+#include <initializer_list>
+
+bool CompactMode = false;
+
+namespace {
+
+int NormalHeight = 370;
+WNDPROC ListCaptionDefaultProc;
+
+void ShowFullModeControls(int showCommand) {
+  for (HWND control :
+       {FilterBox, TerminalListBox, ReverseOrderButton, InvertSelectionButton, FlashButton,
+        WindowOpsGroup, RefreshButton, HelpButton, SelectionCountLabel}) {
+    ShowWindow(control, showCommand);
+  }
+}
+
+// Only the bottom of the normal position changes: edges and show state stay.
+void SetNormalHeight(int height, int* previousHeight) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  GetWindowPlacement(MainWindow, &placement);
+  RECT& normal = placement.rcNormalPosition;
+  if (previousHeight) *previousHeight = normal.bottom - normal.top;
+  normal.bottom = normal.top + height;
+  SetWindowPlacement(MainWindow, &placement);
+}
+
+LRESULT CALLBACK ListCaptionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_LBUTTONDBLCLK) ToggleCompactMode();
+  return CallWindowProcW(ListCaptionDefaultProc, window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void ToggleCompactMode() {
+  if (!CompactMode) {
+    CompactMode = true;
+    ShowFullModeControls(SW_HIDE);
+    SetNormalHeight(kCompactHeight, &NormalHeight);
+  } else {
+    CompactMode = false;
+    ShowFullModeControls(SW_SHOW);
+    SetNormalHeight(NormalHeight, nullptr);
+  }
+}
+
+void InstallListCaptionProc(HWND listCaption) {
+  ListCaptionDefaultProc = SubclassControl(listCaption, ListCaptionProc);
+}

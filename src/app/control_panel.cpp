@@ -1,0 +1,170 @@
+// Creates the 21 controls of the main window in their fixed order, with their subclass
+// procedures, cue banners, tooltips and the panel font. Controls created at 0,0,0,0 get
+// their place from LayoutControls.
+#include "app/control_panel.h"
+
+#include <initializer_list>
+#include <commctrl.h>
+
+#include "app/compact_mode.h"
+#include "app/control_tips.h"
+#include "app/main_window.h"
+#include "app/operation_buttons.h"
+#include "app/selection_counter.h"
+#include "broadcast/keystroke.h"
+#include "operations/window_ops_group.h"
+#include "resources/image_buttons.h"
+#include "resources/resource_ids.h"
+#include "terminals/selection.h"
+
+HWND CommandBox, CompactButton, ListCaption, FilterBox, TerminalListBox, ReverseOrderButton,
+    InvertSelectionButton, FlashButton, WindowOpsGroup, DisplayCombo, MenuBarButton, AreaCombo,
+    ColumnsLabel, ColumnsEdit, RowsLabel, RowsEdit, ArrangeButton, HideOthersButton,
+    RefreshButton, HelpButton, SelectionCountLabel;
+HFONT PanelFont;
+
+namespace {
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kPushButton = kChild | BS_PUSHBUTTON;
+constexpr DWORD kEditBox = kChild | WS_BORDER;
+constexpr DWORD kNumberBox = kChild | WS_BORDER | ES_NUMBER | ES_RIGHT;
+constexpr DWORD kDropDownList = kChild | CBS_DROPDOWNLIST;
+
+struct Place {
+  int x, y, width, height;
+};
+constexpr Place kUnplaced = {0, 0, 0, 0};
+
+HWND CreateControl(HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* text,
+                   DWORD style, int id, Place place) {
+  return CreateWindowExW(exStyle, windowClass, text, style, place.x, place.y, place.width,
+                         place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         ModuleHandle, nullptr);
+}
+
+void SetCueBanner(HWND edit, const wchar_t* banner, BOOL showWhileFocused) {
+  SendMessageW(edit, EM_SETCUEBANNER, showWhileFocused, reinterpret_cast<LPARAM>(banner));
+}
+
+void CreateCommandRow(HWND main) {
+  CommandBox = CreateControl(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEditBox, 0, kUnplaced);
+  SetCueBanner(CommandBox, L"コマンド入力", FALSE);
+  InstallCommandBoxProc(CommandBox);
+  AddControlTip(CommandBox,
+                L"ここにコマンドを入力してください。\nダブルクリックで半透明にもなります。\n"
+                L"Alt+I でフォーカスが移動します。",
+                200);
+
+  CompactButton = CreateControl(main, 0, L"BUTTON", L"", kPushButton, 0, {10, 38, 18, 18});
+  InstallCompactButtonProc(CompactButton);
+
+  ListCaption = CreateControl(main, 0, L"STATIC", L"TeraTerm ウィンドウ一覧",
+                              kChild | SS_LEFT | SS_NOTIFY, 0, {30, 40, 150, 20});
+  InstallListCaptionProc(ListCaption);
+}
+
+void CreateListColumn(HWND main) {
+  FilterBox = CreateControl(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEditBox, IDC_FILTER_BOX,
+                            kUnplaced);
+  SetCueBanner(FilterBox, L"フィルタリング", TRUE);
+  AddControlTip(FilterBox,
+                L"TeraTermウィンドウをフィルタリングできます。\nAlt+F でフォーカスが移動します。",
+                300);
+
+  TerminalListBox = CreateControl(main, WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
+                                  kChild | WS_BORDER | WS_VSCROLL | LBS_EXTENDEDSEL | LBS_NOTIFY,
+                                  IDC_TERMINAL_LIST, kUnplaced);
+  AddControlTip(TerminalListBox,
+                L"操作するTeraTermウィンドウを選択してください。\nAlt+A で全選択ができます。", 300);
+
+  ReverseOrderButton =
+      CreateControl(main, 0, L"BUTTON", L"並び順を反転", kPushButton, 0, kUnplaced);
+  AttachButtonOperation(ReverseOrderButton, ReverseOrder);
+  AddControlTip(ReverseOrderButton, L"並び順を反転させることができます。\nF4", 300);
+
+  InvertSelectionButton =
+      CreateControl(main, 0, L"BUTTON", L"選択を反転", kPushButton, 0, kUnplaced);
+  AttachButtonOperation(InvertSelectionButton, InvertSelection);
+  AddControlTip(InvertSelectionButton, L"選択状態を反転させることができます。\nAlt+R", 300);
+
+  FlashButton = CreateControl(main, 0, L"BUTTON", L"点滅", kPushButton, 0, kUnplaced);
+  AddControlTip(FlashButton, L"選択されているTeraTermウィンドウを点滅させます。\nAlt+B", 300);
+}
+
+void CreateWindowOpsGroup(HWND main) {
+  WindowOpsGroup = CreateControl(main, 0, L"BUTTON", L"ウィンドウ操作", kChild | BS_GROUPBOX,
+                                 0, kUnplaced);
+  InstallWindowOpsGroupProc(WindowOpsGroup);
+  HWND group = WindowOpsGroup;
+
+  DisplayCombo = CreateControl(group, 0, L"COMBOBOX", nullptr, kDropDownList,
+                               IDC_WINDOW_OPS_COMBO, {8, 18, 115, 100});
+  AddControlTip(DisplayCombo,
+                L"並べるディスプレイを指定できます。\nAlt+D でフォーカスが移動します。", 300);
+
+  MenuBarButton =
+      CreateControl(group, 0, L"BUTTON", L"MenuBar Off", kPushButton, 0, {8, 45, 115, 22});
+  AddControlTip(MenuBarButton, L"メニューバーの表示On/Offを切り換えます。\nAlt+M", 300);
+
+  AreaCombo = CreateControl(group, 0, L"COMBOBOX", nullptr, kDropDownList, IDC_WINDOW_OPS_COMBO,
+                            {8, 75, 115, 100});
+  for (const wchar_t* area : {L"画面いっぱい", L"左半分", L"上半分", L"右半分", L"下半分"}) {
+    SendMessageW(AreaCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(area));
+  }
+  SendMessageW(AreaCombo, CB_SETCURSEL, 0, 0);
+  AddControlTip(AreaCombo, L"並べる範囲を指定できます。\nAlt+S でフォーカスが移動します。", 300);
+
+  ColumnsLabel = CreateControl(group, 0, L"STATIC", L"列", kChild | SS_LEFT, 0, {8, 105, 15, 20});
+  ColumnsEdit = CreateControl(group, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kNumberBox, 0,
+                              {23, 100, 40, 21});
+  SetWindowTextW(ColumnsEdit, L"1");
+  RowsLabel = CreateControl(group, 0, L"STATIC", L"行", kChild | SS_LEFT, 0, {68, 105, 15, 20});
+  RowsEdit = CreateControl(group, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kNumberBox, 0,
+                           {83, 100, 40, 21});
+  SetWindowTextW(RowsEdit, L"1");
+
+  ArrangeButton = CreateControl(group, 0, L"BUTTON", L"並べる", kPushButton, 0, kUnplaced);
+  AddControlTip(ArrangeButton, L"TeraTermウィンドウを並べます。\nAlt+L", 300);
+
+  HideOthersButton = CreateControl(group, 0, L"BUTTON", L"他を隠す", kPushButton, 0, kUnplaced);
+  AddControlTip(HideOthersButton, L"選択されていないTeraTermウィンドウを最小化します。\nAlt+H",
+                300);
+}
+
+void CreateBottomRows(HWND main) {
+  RefreshButton =
+      CreateControl(main, 0, L"BUTTON", L"TeraTermウィンドウ更新", kPushButton, 0, kUnplaced);
+  AttachButtonOperation(RefreshButton, RefreshTerminals);
+  AddControlTip(RefreshButton, L"TeraTermウィンドウを更新します。\nF5", 300);
+
+  HelpButton = CreateControl(main, 0, L"BUTTON", L"", kPushButton, 0, kUnplaced);
+  InstallHelpButtonProc(HelpButton);
+
+  SelectionCountLabel = CreateControl(main, 0, L"STATIC", FormatSelectionCount(0).c_str(),
+                                      kChild | SS_RIGHT, 0, kUnplaced);
+}
+
+// The stock GUI font for everything but the two image buttons and the tooltips.
+void ApplyPanelFont() {
+  LOGFONTW logFont{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont);
+  PanelFont = CreateFontIndirectW(&logFont);
+  for (HWND control :
+       {CommandBox, ListCaption, FilterBox, TerminalListBox, ReverseOrderButton,
+        InvertSelectionButton, FlashButton, WindowOpsGroup, DisplayCombo, MenuBarButton,
+        AreaCombo, ColumnsLabel, ColumnsEdit, RowsLabel, RowsEdit, ArrangeButton,
+        HideOthersButton, RefreshButton, SelectionCountLabel}) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(PanelFont), TRUE);
+  }
+}
+
+}  // namespace
+
+void BuildControlPanel(HWND mainWindow) {
+  CreateCommandRow(mainWindow);
+  CreateListColumn(mainWindow);
+  CreateWindowOpsGroup(mainWindow);
+  CreateBottomRows(mainWindow);
+  ApplyPanelFont();
+}

@@ -1,0 +1,69 @@
+// Entry point: register the window class, start GDI+, create and show the main window, and
+// run the message loop. Every message of the thread is first offered to the accelerator
+// table against the main window, so command keys never reach a control.
+#include <windows.h>
+#include <commctrl.h>
+#include <gdiplus.h>
+
+#include "app/main_window.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+constexpr int kTextCapacity = 100;
+
+ATOM RegisterMainWindowClass(HINSTANCE instance, const wchar_t* className) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = MainWindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_FLOCKHAND));
+  windowClass.hIconSm = windowClass.hIcon;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENU + 1);
+  windowClass.lpszClassName = className;
+  return RegisterClassExW(&windowClass);
+}
+
+int RunMessageLoop(HACCEL accelerators) {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0)) {
+    if (TranslateAcceleratorW(MainWindow, accelerators, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  wchar_t title[kTextCapacity];
+  wchar_t className[kTextCapacity];
+  LoadStringW(instance, IDS_APP_TITLE, title, kTextCapacity);
+  LoadStringW(instance, IDS_WINDOW_CLASS, className, kTextCapacity);
+  RegisterMainWindowClass(instance, className);
+
+  // Tooltips come from Common Controls 6, which registers its classes only once loaded.
+  INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&commonControls);
+
+  Gdiplus::GdiplusStartupInput gdiplusInput;
+  ULONG_PTR gdiplusToken = 0;
+  Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
+
+  ModuleHandle = instance;
+  HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_COMPOSITED, className, title,
+                                WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
+                                CW_USEDEFAULT, 0, 420, 370, nullptr, nullptr, instance, nullptr);
+  if (!window) return 0;
+  MainWindow = window;
+  ShowWindow(MainWindow, showCommand);
+  UpdateWindow(MainWindow);
+
+  HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_FLOCKHAND));
+  const int exitCode = RunMessageLoop(accelerators);
+  Gdiplus::GdiplusShutdown(gdiplusToken);
+  return exitCode;
+}

@@ -1,0 +1,123 @@
+// MainWindowProc: one line per message, each calling a named handler. Creation builds the
+// panel and fills it; destruction ends the message loop.
+#include "app/main_window.h"
+
+#include "app/command_dispatch.h"
+#include "app/compact_mode.h"
+#include "app/control_panel.h"
+#include "app/layout_controls.h"
+#include "app/selection_state.h"
+#include "operations/displays.h"
+#include "resources/image_buttons.h"
+#include "resources/resource_ids.h"
+#include "settings/transparency.h"
+#include "terminals/discovery.h"
+
+HINSTANCE ModuleHandle;
+HWND MainWindow;
+
+namespace {
+
+// The standard system menu of this window style has seven entries; ours follow Close.
+void AppendSystemMenuItems(HWND window) {
+  HMENU systemMenu = GetSystemMenu(window, FALSE);
+  MENUITEMINFOW item{};
+  item.cbSize = sizeof(item);
+  item.fMask = MIIM_TYPE | MIIM_ID;
+  item.fType = MFT_SEPARATOR;
+  InsertMenuItemW(systemMenu, 7, TRUE, &item);
+  item.fType = MFT_STRING;
+  item.wID = IDM_SYS_OPTIONS;
+  item.dwTypeData = const_cast<wchar_t*>(L"オプション(&O)");
+  InsertMenuItemW(systemMenu, 8, TRUE, &item);
+  item.wID = IDM_SYS_ABOUT;
+  item.dwTypeData = const_cast<wchar_t*>(L"バージョン情報(&A)...");
+  InsertMenuItemW(systemMenu, 9, TRUE, &item);
+}
+
+LRESULT OnCreate(HWND window) {
+  BuildControlPanel(window);
+  AppendSystemMenuItems(window);
+  RefreshDisplays();
+  DiscoverTerminals();
+  RefreshSelectionState();
+  if (!RegisterHotKey(window, ID_SUMMON_HOTKEY, MOD_CONTROL | MOD_SHIFT, 'T')) {
+    OutputDebugStringW(L"NG!");
+  }
+  // A layered window is shown only once its attributes are set: start fully opaque.
+  SetLayeredWindowAttributes(window, RGB(255, 255, 255), 255, LWA_ALPHA);
+  return 0;
+}
+
+LRESULT OnDestroy(HWND window) {
+  UnregisterHotKey(window, ID_SUMMON_HOTKEY);
+  ReleaseButtonImages();
+  PostQuitMessage(0);
+  return 0;
+}
+
+LRESULT OnActivate(WPARAM wParam) {
+  const WORD state = LOWORD(wParam);
+  if (state == WA_ACTIVE || state == WA_CLICKACTIVE) SetFocus(CommandBox);
+  return 0;
+}
+
+LRESULT OnPaint(HWND window) {
+  PAINTSTRUCT paint;
+  BeginPaint(window, &paint);
+  EndPaint(window, &paint);
+  return 0;
+}
+
+LRESULT OnSettingChange(WPARAM wParam) {
+  if (LOWORD(wParam) == SPI_SETWORKAREA) RefreshDisplays();
+  return 0;
+}
+
+LRESULT OnGetMinMaxInfo(LPARAM lParam) {
+  auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+  limits->ptMinTrackSize.x = 420;
+  if (CompactMode) {
+    limits->ptMinTrackSize.y = kCompactHeight;
+    limits->ptMaxTrackSize.y = kCompactHeight;
+  } else {
+    limits->ptMinTrackSize.y = 370;
+  }
+  return 0;
+}
+
+// The options and About dialogs come later; the items already make the window opaque.
+LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+  const WORD command = LOWORD(wParam);
+  if (command == IDM_SYS_OPTIONS || command == IDM_SYS_ABOUT) ForceOpaque();
+  return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
+}
+
+LRESULT OnHotKey(WPARAM wParam) {
+  if (wParam != ID_SUMMON_HOTKEY) return 0;
+  ForceOpaque();
+  ShowWindow(MainWindow, SW_RESTORE);
+  SetForegroundWindow(MainWindow);
+  return 0;
+}
+
+}  // namespace
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE: return OnCreate(window);
+    case WM_DESTROY: return OnDestroy(window);
+    case WM_SIZE: return LayoutControls(LOWORD(lParam), HIWORD(lParam));
+    case WM_ACTIVATE: return OnActivate(wParam);
+    case WM_PAINT: return OnPaint(window);
+    case WM_SETTINGCHANGE: return OnSettingChange(wParam);
+    case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lParam);
+    case WM_DISPLAYCHANGE: RefreshDisplays(); return 0;
+    case WM_COMMAND:
+      if (DispatchCommand(LOWORD(wParam), HIWORD(wParam))) return 0;
+      return DefWindowProcW(window, message, wParam, lParam);
+    case WM_SYSCOMMAND: return OnSysCommand(window, wParam, lParam);
+    case WM_HOTKEY: return OnHotKey(wParam);
+    default: return DefWindowProcW(window, message, wParam, lParam);
+  }
+}

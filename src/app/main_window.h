@@ -1,0 +1,11 @@
+// The program's one top-level window and the module it belongs to.
+#pragma once
+
+#include <windows.h>
+
+extern HINSTANCE ModuleHandle;
+// Set only when CreateWindowExW returns: code that runs during WM_CREATE uses the handle it
+// was given instead.
+extern HWND MainWindow;
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,61 @@
+// The command box never holds text: key-downs are broadcast, key-ups and characters are
+// swallowed, so the edit control never sees a character. Alt keys (WM_SYSKEYDOWN) pass to
+// the edit control untouched and are not broadcast.
+#include "broadcast/keystroke.h"
+
+#include "app/subclass.h"
+#include "terminals/terminal_lists.h"
+
+namespace {
+
+WNDPROC CommandBoxDefaultProc;
+
+LRESULT CALLBACK CommandBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_KEYDOWN: BroadcastKeystroke(wParam, lParam); return 0;
+    case WM_KEYUP:
+    case WM_CHAR: return 0;
+    default: return CallWindowProcW(CommandBoxDefaultProc, window, message, wParam, lParam);
+  }
+}
+
+// A terminal whose placement cannot be read (it has closed since the last refresh) counts
+// as normal: the post to it simply fails, and the live terminals still get the key.
+bool IsNormal(HWND terminal) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  if (!GetWindowPlacement(terminal, &placement)) return true;
+  return placement.showCmd == SW_SHOWNORMAL;
+}
+
+}  // namespace
+
+void InstallCommandBoxProc(HWND commandBox) {
+  CommandBoxDefaultProc = SubclassControl(commandBox, CommandBoxProc);
+}
+
+bool AllSelectedNormal() {
+  bool allNormal = true;
+  for (const TerminalEntry& entry : SelectedTerminals) {
+    if (!IsNormal(entry.window)) allNormal = false;
+  }
+  return allNormal;
+}
+
+void MinimizedWarning() {
+  MessageBoxW(nullptr,
+              L"選択対象のTeraTermウィンドウの中に最小化されているものがあります。\n"
+              L"もう一度並べてください。",
+              L"警告", MB_ICONWARNING | MB_OK);
+}
+
+void BroadcastKeystroke(WPARAM wParam, LPARAM lParam) {
+  if (SelectedTerminals.empty()) return;
+  if (!AllSelectedNormal()) {
+    MinimizedWarning();
+    return;
+  }
+  for (const TerminalEntry& entry : SelectedTerminals) {
+    PostMessageW(entry.window, WM_KEYDOWN, wParam, lParam);
+  }
+}

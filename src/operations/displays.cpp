@@ -1,0 +1,49 @@
+// Display list: rebuilt at creation, on WM_DISPLAYCHANGE and when the work area changes.
+// Each display is also written to the debug output.
+#include "operations/displays.h"
+
+#include <cwchar>
+
+#include "app/control_panel.h"
+
+std::vector<MonitorEntry> MonitorList;
+
+namespace {
+
+void DebugPrint(const wchar_t* format, ...) {
+  wchar_t line[1200];
+  va_list arguments;
+  va_start(arguments, format);
+  vswprintf(line, sizeof(line) / sizeof(line[0]), format, arguments);
+  va_end(arguments);
+  OutputDebugStringW(line);
+}
+
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM) {
+  MONITORINFOEXW info{};
+  info.cbSize = sizeof(info);
+  // A display whose information cannot be read is listed with an empty name and area
+  // rather than dropped, so the rows still match the system's count.
+  GetMonitorInfoW(monitor, &info);
+  MonitorEntry entry{};
+  wcsncpy(entry.deviceName, info.szDevice, std::size(entry.deviceName) - 1);
+  entry.workArea = info.rcWork;
+  DebugPrint(L"%ls: %d, %d, %d, %d\n", entry.deviceName, static_cast<int>(entry.workArea.left),
+             static_cast<int>(entry.workArea.top), static_cast<int>(entry.workArea.right),
+             static_cast<int>(entry.workArea.bottom));
+  MonitorList.push_back(entry);
+  return TRUE;
+}
+
+}  // namespace
+
+void RefreshDisplays() {
+  MonitorList.clear();
+  DebugPrint(L"%d\n", GetSystemMetrics(SM_CMONITORS));
+  EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, 0);
+  SendMessageW(DisplayCombo, CB_RESETCONTENT, 0, 0);
+  for (const MonitorEntry& entry : MonitorList) {
+    SendMessageW(DisplayCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.deviceName));
+  }
+  SendMessageW(DisplayCombo, CB_SETCURSEL, 0, 0);
+}

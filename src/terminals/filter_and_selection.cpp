@@ -1,0 +1,68 @@
+// The filter and the selection. The selection's order is always the row order, never the
+// order of the clicks; a selected terminal that the filter hides is deselected for good.
+#include <windows.h>
+
+#include "app/control_panel.h"
+#include "app/selection_state.h"
+#include "terminals/list_rows.h"
+#include "terminals/selection.h"
+#include "terminals/title_filter.h"
+
+void ApplyFilter() {
+  // 255 units with the terminator: longer filter text takes part with its first 254 units.
+  wchar_t filterText[kFilterTextLimit + 1];
+  const int length = GetWindowTextW(FilterBox, filterText, kFilterTextLimit + 1);
+  if (length <= 0) {
+    FillListRows(AllTerminals);
+    MarkRows(AllTerminals);
+    RefreshSelectionState();
+    return;
+  }
+  SendMessageW(TerminalListBox, LB_RESETCONTENT, 0, 0);
+  FilteredTerminals.clear();
+  const Utf16String filter = PrepareFilterText(Utf16View(filterText, length));
+  for (const TerminalEntry& entry : AllTerminals) {
+    if (!TitleMatchesFilter(TitleOf(entry), filter)) continue;
+    SendMessageW(TerminalListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.title));
+    FilteredTerminals.push_back(entry);
+  }
+  KeepOnlyWindowsIn(SelectedTerminals, FilteredTerminals);
+  MarkRows(FilteredTerminals);
+  RefreshSelectionState();
+}
+
+void SyncSelectionFromList() {
+  const TerminalList& visible = VisibleTerminals();
+  SelectedTerminals.clear();
+  const int rows = static_cast<int>(SendMessageW(TerminalListBox, LB_GETCOUNT, 0, 0));
+  for (int row = 0; row < rows && row < static_cast<int>(visible.size()); ++row) {
+    if (SendMessageW(TerminalListBox, LB_GETSEL, row, 0) > 0) {
+      SelectedTerminals.push_back(visible[row]);
+    }
+  }
+  RefreshSelectionState();
+}
+
+void SelectAllTerminals() {
+  SendMessageW(TerminalListBox, LB_SETSEL, TRUE, -1);
+  const TerminalList& visible = VisibleTerminals();
+  const int rows = static_cast<int>(SendMessageW(TerminalListBox, LB_GETCOUNT, 0, 0));
+  SelectedTerminals.clear();
+  for (int row = 0; row < rows && row < static_cast<int>(visible.size()); ++row) {
+    SelectedTerminals.push_back(visible[row]);
+  }
+  RefreshSelectionState();
+}
+
+void InvertSelection() {
+  const TerminalList& visible = VisibleTerminals();
+  TerminalList inverted;
+  for (std::size_t row = 0; row < visible.size(); ++row) {
+    const bool wasSelected = ContainsWindow(SelectedTerminals, visible[row].window);
+    if (!wasSelected) inverted.push_back(visible[row]);
+    SendMessageW(TerminalListBox, LB_SETSEL, !wasSelected, static_cast<LPARAM>(row));
+  }
+  SelectedTerminals = std::move(inverted);
+  RefreshSelectionState();
+  SetFocus(CommandBox);
+}

@@ -1,0 +1,26 @@
+// Rows of the terminal list box; see list_rows.h. Marking rows with LB_SETSEL sends no
+// LBN_SELCHANGE, so callers keep SelectedTerminals in step themselves.
+#include "terminals/list_rows.h"
+
+#include <windows.h>
+
+#include "app/control_panel.h"
+
+const TerminalList& VisibleTerminals() {
+  return GetWindowTextLengthW(FilterBox) > 0 ? FilteredTerminals : AllTerminals;
+}
+
+void FillListRows(const TerminalList& list) {
+  SendMessageW(TerminalListBox, LB_RESETCONTENT, 0, 0);
+  for (const TerminalEntry& entry : list) {
+    SendMessageW(TerminalListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.title));
+  }
+}
+
+void MarkRows(const TerminalList& shown) {
+  const int rows = static_cast<int>(SendMessageW(TerminalListBox, LB_GETCOUNT, 0, 0));
+  for (int row = 0; row < rows && row < static_cast<int>(shown.size()); ++row) {
+    const BOOL selected = ContainsWindow(SelectedTerminals, shown[row].window);
+    SendMessageW(TerminalListBox, LB_SETSEL, selected, row);
+  }
+}

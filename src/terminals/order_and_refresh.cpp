@@ -1,0 +1,42 @@
+// Reversing the title order and re-discovering the terminals. Both clear the filter first;
+// a selected terminal keeps the title it had when it was selected, even after a refresh has
+// read a newer one.
+#include <windows.h>
+
+#include <algorithm>
+
+#include "app/control_panel.h"
+#include "app/selection_state.h"
+#include "terminals/discovery.h"
+#include "terminals/list_rows.h"
+#include "terminals/selection.h"
+#include "terminals/title_order.h"
+
+namespace {
+
+bool SortDescendingNext = true;
+
+}  // namespace
+
+void ReverseOrder() {
+  // Clearing the text runs ApplyFilter at once, which shows all terminals.
+  SetWindowTextW(FilterBox, L"");
+  const auto order = SortDescendingNext ? TitleDescending : TitleAscending;
+  std::sort(AllTerminals.begin(), AllTerminals.end(), order);
+  std::sort(SelectedTerminals.begin(), SelectedTerminals.end(), order);
+  SortDescendingNext = !SortDescendingNext;
+  FillListRows(AllTerminals);
+  MarkRows(AllTerminals);
+}
+
+void RefreshTerminals() {
+  SetWindowTextW(FilterBox, L"");
+  AllTerminals.clear();
+  DiscoverTerminals();
+  std::sort(SelectedTerminals.begin(), SelectedTerminals.end(), TitleAscending);
+  KeepOnlyWindowsIn(SelectedTerminals, AllTerminals);
+  MarkRows(AllTerminals);
+  RefreshSelectionState();
+  SetFocus(CommandBox);
+  SortDescendingNext = true;
+}
