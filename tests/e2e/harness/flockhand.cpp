@@ -1,0 +1,87 @@
+// Starting Flockhand and naming its controls; see flockhand.h.
+#include "harness/flockhand.h"
+
+#include <vector>
+
+#include "harness/input.h"
+#include "harness/window_find.h"
+
+namespace e2e {
+
+namespace {
+
+std::vector<HWND> ChildHandles(HWND parent) {
+  std::vector<HWND> handles;
+  for (const ChildInfo& child : Children(parent)) handles.push_back(child.hwnd);
+  return handles;
+}
+
+}  // namespace
+
+Flockhand::Flockhand() : process_(std::make_unique<Debuggee>()) {
+  if (!process_->Started()) return;
+  HWND main = FindTopLevelWindow(process_->Pid(), L"FLOCKHAND", 20s);
+  if (!main) return;
+  std::vector<HWND> mainChildren, groupChildren;
+  WaitUntil(
+      [&] {
+        mainChildren = ChildHandles(main);
+        if (mainChildren.size() != 12) return false;
+        groupChildren = ChildHandles(mainChildren[8]);
+        return groupChildren.size() == 9;
+      },
+      10s);
+  if (mainChildren.size() != 12 || groupChildren.size() != 9) return;
+  HWND* mainSlots[] = {&panel_.commandBox, &panel_.compactButton, &panel_.listCaption,
+                       &panel_.filterBox,  &panel_.terminalList,  &panel_.reverseOrder,
+                       &panel_.invertSelection, &panel_.flash,    &panel_.group,
+                       &panel_.refresh,    &panel_.help,          &panel_.counter};
+  for (size_t i = 0; i < mainChildren.size(); ++i) *mainSlots[i] = mainChildren[i];
+  HWND* groupSlots[] = {&panel_.display,   &panel_.menuBar,   &panel_.area,
+                        &panel_.columnsLabel, &panel_.columnsEdit, &panel_.rowsLabel,
+                        &panel_.rowsEdit,  &panel_.arrange,   &panel_.hideOthers};
+  for (size_t i = 0; i < groupChildren.size(); ++i) *groupSlots[i] = groupChildren[i];
+  main_ = main;
+}
+
+HWND Flockhand::Focus() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(main_, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+bool Flockhand::Activate() const { return BringToForeground(main_); }
+
+std::wstring ListRowText(HWND listBox, int row) {
+  const LRESULT length = SendMessageW(listBox, LB_GETTEXTLEN, row, 0);
+  if (length < 0) return L"<no row>";
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(listBox, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+std::wstring ComboItemText(HWND combo, int item) {
+  const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, item, 0);
+  if (length < 0) return L"<no item>";
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(combo, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+int ListRowCount(HWND listBox) {
+  return static_cast<int>(SendMessageW(listBox, LB_GETCOUNT, 0, 0));
+}
+
+std::vector<int> MarkedRows(HWND listBox) {
+  std::vector<int> rows;
+  const int count = ListRowCount(listBox);
+  for (int row = 0; row < count; ++row) {
+    if (SendMessageW(listBox, LB_GETSEL, row, 0) > 0) rows.push_back(row);
+  }
+  return rows;
+}
+
+}  // namespace e2e

@@ -1,0 +1,49 @@
+// Flockhand under test: started as a debuggee, its main window found and its 21 controls
+// named by their creation order (children are listed top of z-order first, which is the
+// order in which they were created).
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "harness/debuggee.h"
+#include "harness/wait.h"
+
+namespace e2e {
+
+struct Panel {
+  HWND commandBox, compactButton, listCaption, filterBox, terminalList, reverseOrder,
+      invertSelection, flash, group, refresh, help, counter;
+  HWND display, menuBar, area, columnsLabel, columnsEdit, rowsLabel, rowsEdit, arrange,
+      hideOthers;
+};
+
+class Flockhand {
+ public:
+  // Starts flockhand.exe and waits until its window is shown with all its controls.
+  Flockhand();
+  bool Ready() const { return main_ != nullptr; }
+  HWND Main() const { return main_; }
+  const Panel& Controls() const { return panel_; }
+  Debuggee& Process() { return *process_; }
+
+  // The control that has the keyboard focus in Flockhand's GUI thread.
+  HWND Focus() const;
+  // Makes Flockhand the foreground window (real activation, as a click on it would).
+  bool Activate() const;
+
+ private:
+  std::unique_ptr<Debuggee> process_;
+  HWND main_ = nullptr;
+  Panel panel_{};
+};
+
+// Text of a list box row or combo box item of another process.
+std::wstring ListRowText(HWND listBox, int row);
+std::wstring ComboItemText(HWND combo, int item);
+int ListRowCount(HWND listBox);
+// The rows that are marked in an extended-selection list box.
+std::vector<int> MarkedRows(HWND listBox);
+
+}  // namespace e2e

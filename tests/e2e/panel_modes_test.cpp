@@ -1,0 +1,187 @@
+// The panel's modes driven with real input: compact mode from the compact button, the list
+// caption and Alt+E; caption hints on F1; the summon hot key; the picture buttons.
+#include <gtest/gtest.h>
+
+#include "harness/capture.h"
+#include "harness/flockhand.h"
+#include "harness/input.h"
+#include "harness/text.h"
+#include "harness/window_find.h"
+
+namespace e2e {
+namespace {
+
+int OuterHeight(HWND window) {
+  const RECT r = WindowRect(window);
+  return r.bottom - r.top;
+}
+
+bool WaitForHeight(HWND window, int height) {
+  return WaitUntil([&] { return OuterHeight(window) == height; }, 5s);
+}
+
+TEST(CompactMode, CompactButtonAndListCaptionToggleAndRestoreTheHeight) {
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  const Panel& p = app.Controls();
+  ASSERT_TRUE(app.Activate());
+
+  ClickWindow(p.compactButton);
+  ASSERT_TRUE(WaitForHeight(app.Main(), 95)) << "compact mode makes the window 95 high, got "
+                                             << OuterHeight(app.Main());
+  for (HWND hidden : {p.filterBox, p.terminalList, p.reverseOrder, p.invertSelection, p.flash,
+                      p.group, p.refresh, p.help, p.counter}) {
+    EXPECT_FALSE(IsWindowVisible(hidden));
+  }
+  for (HWND shown : {p.commandBox, p.compactButton, p.listCaption}) {
+    EXPECT_TRUE(IsWindowVisible(shown));
+  }
+
+  DoubleClick(Center(WindowRect(p.listCaption)));
+  ASSERT_TRUE(WaitForHeight(app.Main(), 370)) << "a double-click on the caption leaves it";
+  EXPECT_TRUE(IsWindowVisible(p.terminalList));
+  EXPECT_TRUE(IsWindowVisible(p.group));
+
+  // Made taller by the user, the window comes back to that height.
+  const RECT before = WindowRect(app.Main());
+  SetWindowPos(app.Main(), nullptr, 0, 0, before.right - before.left, 520,
+               SWP_NOMOVE | SWP_NOZORDER);
+  ASSERT_TRUE(WaitForHeight(app.Main(), 520));
+  DoubleClick(Center(WindowRect(p.listCaption)));
+  ASSERT_TRUE(WaitForHeight(app.Main(), 95));
+  EXPECT_EQ(WindowRect(app.Main()).left, before.left) << "only the height changes";
+  EXPECT_EQ(WindowRect(app.Main()).top, before.top);
+  ClickWindow(p.compactButton);
+  EXPECT_TRUE(WaitForHeight(app.Main(), 520)) << "got " << OuterHeight(app.Main());
+}
+
+TEST(CompactMode, AltEToggles) {
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(app.Activate());
+  PressKey('E', kAlt);
+  ASSERT_TRUE(WaitForHeight(app.Main(), 95));
+  PressKey('E', kAlt);
+  EXPECT_TRUE(WaitForHeight(app.Main(), 370));
+}
+
+// Drags the bottom-right corner (or the right edge) of the window by dx, dy.
+RECT DragCornerBy(HWND window, int dx, int dy, bool rightEdge = false) {
+  const RECT r = WindowRect(window);
+  const POINT corner{r.right - 2, rightEdge ? (r.top + r.bottom) / 2 : r.bottom - 2};
+  Drag(corner, {corner.x + dx, corner.y + dy});
+  WaitUntil([&] { const RECT now = WindowRect(window); return !EqualRect(&r, &now); }, 2s);
+  return WindowRect(window);
+}
+
+TEST(CompactMode, SizeLimitsInBothModes) {
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(app.Activate());
+  SetWindowPos(app.Main(), nullptr, 0, 0, 600, 500, SWP_NOMOVE | SWP_NOZORDER);
+  ASSERT_TRUE(WaitForHeight(app.Main(), 500));
+  RECT dragged = DragCornerBy(app.Main(), -400, -400);
+  EXPECT_EQ(dragged.right - dragged.left, 420) << "full mode stops at 420 wide";
+  EXPECT_EQ(dragged.bottom - dragged.top, 370) << "full mode stops at 370 high";
+
+  // A click, not Alt+E: Wine enters menu mode when Alt is released after an accelerator.
+  ClickWindow(app.Controls().compactButton);
+  ASSERT_TRUE(WaitForHeight(app.Main(), 95));
+  SetWindowPos(app.Main(), nullptr, 0, 0, 600, 95, SWP_NOMOVE | SWP_NOZORDER);
+  ASSERT_TRUE(WaitUntil([&] { return WindowRect(app.Main()).right - WindowRect(app.Main()).left == 600; }, 5s));
+  dragged = DragCornerBy(app.Main(), -100, 0, true);
+  EXPECT_EQ(dragged.right - dragged.left, 500) << "compact mode changes only the width";
+  EXPECT_EQ(dragged.bottom - dragged.top, 95);
+  dragged = DragCornerBy(app.Main(), -400, 0, true);
+  EXPECT_EQ(dragged.right - dragged.left, 420);
+  EXPECT_EQ(dragged.bottom - dragged.top, 95);
+  dragged = DragCornerBy(app.Main(), 100, 200);
+  EXPECT_EQ(dragged.bottom - dragged.top, 95) << "the corner cannot change the height";
+}
+
+TEST(CaptionHints, F1ShowsTheKeysAndF1AgainRestoresEveryCaption) {
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  const Panel& p = app.Controls();
+  ASSERT_TRUE(app.Activate());
+  const struct {
+    HWND button;
+    const wchar_t* plain;
+    const wchar_t* hinted;
+  } buttons[] = {
+      {p.reverseOrder, L"並び順を反転", L"並び順を反転(F4)"},
+      {p.invertSelection, L"選択を反転", L"選択を反転(R)"},
+      {p.flash, L"点滅", L"点滅(B)"},
+      {p.refresh, L"TeraTermウィンドウ更新", L"TeraTermウィンドウ更新(F5)"},
+      {p.menuBar, L"MenuBar Off", L"MenuBar Off(M)"},
+      {p.arrange, L"並べる", L"並べる(L)"},
+      {p.hideOthers, L"他を隠す", L"他を隠す(H)"},
+  };
+  PressKey(VK_F1);
+  for (const auto& b : buttons) {
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(b.button) == b.hinted; }, 3s))
+        << "expected " << Utf8(b.hinted) << ", got " << Utf8(WindowText(b.button));
+  }
+  PressKey(VK_F1);
+  for (const auto& b : buttons) {
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(b.button) == b.plain; }, 3s))
+        << "expected " << Utf8(b.plain) << ", got " << Utf8(WindowText(b.button));
+  }
+}
+
+TEST(Summon, CtrlShiftTRestoresAMinimisedWindowWithFocusInTheCommandBox) {
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  ShowWindow(app.Main(), SW_MINIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return IsIconic(app.Main()) != FALSE; }, 5s));
+  PressKey('T', kCtrl | kShift);
+  ASSERT_TRUE(WaitUntil([&] { return !IsIconic(app.Main()); }, 5s)) << "still minimised";
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == app.Main(); }, 5s));
+  EXPECT_TRUE(WaitUntil([&] { return app.Focus() == app.Controls().commandBox; }, 5s))
+      << "focus should be in the command box";
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(app.Main(), nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 255);
+}
+
+TEST(Focus, AltIAndAltFMoveTheFocus) {
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(app.Activate());
+  PressKey('F', kAlt);
+  EXPECT_TRUE(WaitUntil([&] { return app.Focus() == app.Controls().filterBox; }, 3s));
+  PressKey('I', kAlt);
+  EXPECT_TRUE(WaitUntil([&] { return app.Focus() == app.Controls().commandBox; }, 3s));
+}
+
+TEST(ImageButtons, CompactButtonShowsTheChevronOfItsMode) {
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(app.Activate());
+  const Panel& p = app.Controls();
+  Capture up;
+  ASSERT_TRUE(WaitUntil([&] { up = CaptureWindow(p.compactButton); return CountColours(up) > 1; }, 5s))
+      << "the compact button shows no picture";
+  Capture help = CaptureWindow(p.help);
+  size_t bluish = 0;
+  for (uint32_t pixel : help.pixels) {
+    const int r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
+    if (b > 150 && b > r + 60 && b > g + 30) ++bluish;
+  }
+  EXPECT_GT(bluish, 40u) << "the help button shows its blue disc";
+
+  PressKey('E', kAlt);
+  ASSERT_TRUE(WaitForHeight(app.Main(), 95));
+  Capture down;
+  ASSERT_TRUE(WaitUntil([&] { down = CaptureWindow(p.compactButton); return CountDifferentPixels(up, down) > 10; }, 5s))
+      << "compact mode shows the other chevron";
+  PressKey('E', kAlt);
+  ASSERT_TRUE(WaitForHeight(app.Main(), 370));
+  Capture again;
+  EXPECT_TRUE(WaitUntil([&] { again = CaptureWindow(p.compactButton); return CountDifferentPixels(up, again) == 0; }, 5s))
+      << "back in full mode the up chevron returns";
+}
+
+}  // namespace
+}  // namespace e2e
