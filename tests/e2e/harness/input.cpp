@@ -1,0 +1,127 @@
+// SendInput wrappers. Mouse positions are absolute over the virtual desktop (0..65535 on each
+// axis), so points on the second monitor are reached as well.
+#include "harness/input.h"
+
+#include <vector>
+
+namespace e2e {
+
+namespace {
+
+INPUT Key(WORD vk, WCHAR scan, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = vk;
+  input.ki.wScan = scan;
+  input.ki.dwFlags = flags;
+  return input;
+}
+
+INPUT VirtualKey(WORD vk, bool up) {
+  const WORD scan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+  return Key(vk, scan, up ? KEYEVENTF_KEYUP : 0);
+}
+
+void Send(std::vector<INPUT> inputs) {
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+std::vector<WORD> ModifierKeys(unsigned modifiers) {
+  std::vector<WORD> keys;
+  if (modifiers & kCtrl) keys.push_back(VK_CONTROL);
+  if (modifiers & kShift) keys.push_back(VK_SHIFT);
+  if (modifiers & kAlt) keys.push_back(VK_MENU);
+  return keys;
+}
+
+INPUT Mouse(DWORD flags, POINT screen) {
+  // Normalise to 0..65535 over the virtual desktop; rounding to the pixel centre keeps the
+  // point exact after Windows scales it back.
+  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(screen.x - left, 65536, width) + 65536 / width / 2;
+  input.mi.dy = MulDiv(screen.y - top, 65536, height) + 65536 / height / 2;
+  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+  return input;
+}
+
+void Buttons(POINT screen, DWORD down, DWORD up, int clicks) {
+  std::vector<INPUT> inputs{Mouse(MOUSEEVENTF_MOVE, screen)};
+  for (int i = 0; i < clicks; ++i) {
+    inputs.push_back(Mouse(down, screen));
+    inputs.push_back(Mouse(up, screen));
+  }
+  Send(inputs);
+}
+
+}  // namespace
+
+void KeyDown(WORD vk) { Send({VirtualKey(vk, false)}); }
+
+void KeyUp(WORD vk) { Send({VirtualKey(vk, true)}); }
+
+void PressKey(WORD vk, unsigned modifiers) {
+  const std::vector<WORD> held = ModifierKeys(modifiers);
+  std::vector<INPUT> inputs;
+  for (WORD key : held) inputs.push_back(VirtualKey(key, false));
+  inputs.push_back(VirtualKey(vk, false));
+  inputs.push_back(VirtualKey(vk, true));
+  for (auto key = held.rbegin(); key != held.rend(); ++key) {
+    inputs.push_back(VirtualKey(*key, true));
+  }
+  Send(inputs);
+}
+
+void TypeText(std::wstring_view text) {
+  for (const wchar_t c : text) {
+    if ((c >= L'a' && c <= L'z') || (c >= L'0' && c <= L'9') || c == L' ') {
+      PressKey(static_cast<WORD>(c >= L'a' ? c - L'a' + L'A' : c));
+    } else if (c >= L'A' && c <= L'Z') {
+      PressKey(static_cast<WORD>(c), kShift);
+    } else {
+      Send({Key(0, c, KEYEVENTF_UNICODE), Key(0, c, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)});
+    }
+  }
+}
+
+void MoveMouse(POINT screen) { Send({Mouse(MOUSEEVENTF_MOVE, screen)}); }
+
+void Click(POINT screen) { Buttons(screen, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1); }
+
+void DoubleClick(POINT screen) { Buttons(screen, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2); }
+
+void RightClick(POINT screen) { Buttons(screen, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 1); }
+
+void ClickWindow(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  Click({rect.left + (rect.right - rect.left) / 2, rect.top + (rect.bottom - rect.top) / 2});
+}
+
+void Drag(POINT from, POINT to) {
+  // Several moves, like a real drag: sizing loops track WM_MOUSEMOVE, not the final point only.
+  constexpr int kSteps = 8;
+  std::vector<INPUT> inputs{Mouse(MOUSEEVENTF_MOVE, from), Mouse(MOUSEEVENTF_LEFTDOWN, from)};
+  for (int i = 1; i <= kSteps; ++i) {
+    inputs.push_back(Mouse(MOUSEEVENTF_MOVE, {from.x + (to.x - from.x) * i / kSteps,
+                                             from.y + (to.y - from.y) * i / kSteps}));
+  }
+  inputs.push_back(Mouse(MOUSEEVENTF_LEFTUP, to));
+  Send(inputs);
+}
+
+bool BringToForeground(HWND window, Millis timeout) {
+  return WaitUntil(
+      [&] {
+        if (GetForegroundWindow() == window) return true;
+        SetForegroundWindow(window);
+        return GetForegroundWindow() == window;
+      },
+      timeout, 50ms);
+}
+
+}  // namespace e2e

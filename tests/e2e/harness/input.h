@@ -1,0 +1,41 @@
+// Real user input through SendInput: keys, text and mouse, as a person at the keyboard and
+// mouse would produce it.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "harness/wait.h"
+
+namespace e2e {
+
+enum Modifiers : unsigned {
+  kNoModifiers = 0,
+  kShift = 1,
+  kCtrl = 2,
+  kAlt = 4,
+};
+
+void KeyDown(WORD vk);
+void KeyUp(WORD vk);
+// Holds the modifiers, presses and releases vk, releases the modifiers.
+void PressKey(WORD vk, unsigned modifiers = kNoModifiers);
+// ASCII letters, digits and space as virtual keys (Shift for capitals); everything else as
+// Unicode packets (VK_PACKET), which arrive as WM_CHAR after TranslateMessage.
+void TypeText(std::wstring_view text);
+
+// Screen coordinates (the virtual desktop: the second monitor has x >= the first's width).
+void MoveMouse(POINT screen);
+void Click(POINT screen);
+void DoubleClick(POINT screen);
+void RightClick(POINT screen);
+// Clicks the centre of the window's screen rectangle.
+void ClickWindow(HWND window);
+// Presses the left button at from, moves to to in steps, releases there: border resizing.
+void Drag(POINT from, POINT to);
+
+// Makes window the foreground window and waits until it is; false if it did not become one.
+bool BringToForeground(HWND window, Millis timeout = 5s);
+
+}  // namespace e2e

@@ -1,0 +1,17 @@
+// Text conversions between the UTF-16 of the Win32 API and the UTF-8 of record files and test
+// messages.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace e2e {
+
+std::string Utf8(std::wstring_view text);
+std::wstring Utf16(std::string_view utf8);
+// Narrow text in a Windows code page (CP_ACP for what Wine hands a debugger) to UTF-16.
+std::wstring FromCodePage(std::string_view text, UINT codePage);
+
+}  // namespace e2e

@@ -1,0 +1,150 @@
+#!/usr/bin/env bash
+# Starts and stops the X display and Wine prefix that the end-to-end tests run in.
+# Usage: wine-session.sh start|stop DIR   (DIR: the Wine state folder, e.g. build/windows/wine)
+#
+# The display has two monitors side by side: 1280x1024 at (0,0) and 1024x768 at (1280,0).
+# Xvfb alone cannot do that (with +xinerama it stacks every screen at 0,0), so an Xephyr with
+# two screens and Xinerama runs inside a headless Xvfb; Wine draws on the Xephyr.
+#
+# DIR/prefix      the Wine prefix (kept between sessions; made once, ~15-30 s)
+# DIR/display     the X display Wine uses, e.g. ":3"
+# DIR/xvfb.pid    the headless Xvfb hosting the Xephyr
+# DIR/xephyr.pid  the Xephyr
+# DIR/*.log       X server and Wine output
+set -euo pipefail
+
+usage() { echo "usage: $0 start|stop DIR" >&2; exit 2; }
+[[ $# -eq 2 ]] || usage
+action=$1
+mkdir -p "$2"
+dir=$(cd "$2" && pwd)
+prefix=$dir/prefix
+
+export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+# A session is started and stopped by one caller at a time (ctest fixtures, run.sh).
+exec 9>"$dir/.lock"
+flock -w 120 9 || { echo "wine-session: $dir is locked by another caller" >&2; exit 1; }
+
+# Polls a command every 0.1 s for at most SECONDS; fails with MESSAGE.
+wait_for() {
+  local seconds=$1 message=$2; shift 2
+  local deadline=$((SECONDS + seconds))
+  until "$@"; do
+    if ((SECONDS >= deadline)); then echo "wine-session: $message" >&2; return 1; fi
+    sleep 0.1
+  done
+}
+
+# True while the process in PIDFILE is a live (not zombie) NAME. Nothing here reaps the
+# detached servers, so a stopped one can linger as a zombie.
+server_alive() {
+  local pidfile=$1 name=$2 pid
+  [[ -f $pidfile ]] || return 1
+  pid=$(<"$pidfile")
+  [[ $(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null) == "$name "* ]] &&
+    [[ $(awk '{print $3}' "/proc/$pid/stat" 2>/dev/null) != Z ]]
+}
+
+display_answers() { xdpyinfo -display "$1" >/dev/null 2>&1; }
+
+session_alive() {
+  [[ -f $dir/display ]] && server_alive "$dir/xvfb.pid" Xvfb &&
+    server_alive "$dir/xephyr.pid" Xephyr && display_answers "$(<"$dir/display")"
+}
+
+stop_server() {
+  local pidfile=$1 name=$2
+  if server_alive "$pidfile" "$name"; then
+    kill "$(<"$pidfile")"
+    wait_for 10 "$name $(<"$pidfile") does not exit" eval "! server_alive $pidfile $name"
+  fi
+  rm -f "$pidfile"
+}
+
+# Starts X server NAME with ARGS detached (setsid, every fd redirected, so ctest does not wait
+# for it) on a free display number that it picks itself (-displayfd) and prints.
+start_server() {
+  local name=$1; shift
+  local fdfile=$dir/$name.displayfd
+  rm -f "$fdfile"
+  setsid "$name" -displayfd 3 "$@" -nolisten tcp \
+    3>"$fdfile" </dev/null >"$dir/$name.log" 2>&1 9>&- &
+  echo $! >"$dir/${name,,}.pid"
+  wait_for 20 "$name did not report a display (see $dir/$name.log)" grep -q '^[0-9]\+$' "$fdfile"
+  local display=":$(head -n1 "$fdfile")"
+  rm -f "$fdfile"
+  wait_for 20 "$name on $display does not answer" display_answers "$display"
+  echo "$display"
+}
+
+start_display() {
+  rm -f "$dir/display"
+  local host
+  host=$(start_server Xvfb -screen 0 2304x1024x24)
+  DISPLAY=$host start_server Xephyr -screen 1280x1024x24 -screen 1024x768x24 +xinerama \
+    -no-host-grab >"$dir/display.new"
+  mv "$dir/display.new" "$dir/display"
+}
+
+# Wine programs started here must not keep this script's stdout open (ctest waits for it),
+# nor the lock (fd 9), which would then stay held by the wineserver.
+wine_quiet() { "$@" </dev/null >>"$dir/wine.log" 2>&1 9>&-; }
+
+# The prefix's settings; bump when they change, so that existing prefixes get them too.
+settings_version=2
+
+make_prefix() {
+  echo "wine-session: creating Wine prefix $prefix" >&2
+  rm -rf "$prefix"
+  wine_quiet wineboot -i
+}
+
+configure_prefix() {
+  local x11='HKCU\Software\Wine\X11 Driver' fonts='HKCU\Software\Wine\Fonts\Replacements'
+  # Without XRandR, Wine's X11 driver takes the monitors from Xinerama: two screens, two monitors.
+  wine_quiet wine reg add "$x11" /v UseXRandR /t REG_SZ /d N /f
+  # There is no window manager: Wine must draw window frames itself (else top-level windows
+  # have no caption or borders to click and drag) and move, size and activate windows itself.
+  wine_quiet wine reg add "$x11" /v Decorated /t REG_SZ /d N /f
+  wine_quiet wine reg add "$x11" /v Managed /t REG_SZ /d N /f
+  # Japanese UI text: the dialog fonts of a Japanese Windows, served by IPA Gothic.
+  wine_quiet wine reg add "$fonts" /v 'MS UI Gothic' /t REG_SZ /d 'IPAPGothic' /f
+  wine_quiet wine reg add "$fonts" /v 'MS Gothic' /t REG_SZ /d 'IPAGothic' /f
+  wine_quiet wineserver -w
+  echo "$settings_version" >"$prefix/.flockhand-ready"
+}
+
+stop_wine() {
+  if [[ -d $prefix ]]; then
+    wine_quiet wineserver -k || true
+    wine_quiet wineserver -w || true
+  fi
+}
+
+case $action in
+  start)
+    if ! session_alive; then
+      # Wine processes left from a session whose display is gone would hold the old display.
+      stop_wine
+      stop_server "$dir/xephyr.pid" Xephyr
+      stop_server "$dir/xvfb.pid" Xvfb
+      start_display
+    fi
+    export DISPLAY=$(<"$dir/display")
+    [[ -f $prefix/.flockhand-ready ]] || make_prefix
+    [[ $(cat "$prefix/.flockhand-ready" 2>/dev/null) == "$settings_version" ]] || configure_prefix
+    # A persistent wineserver and the already running desktop and services make each test's
+    # start quick. (wineserver -p exits with 2 when this prefix's server already runs.)
+    wine_quiet setsid wineserver -p || true
+    wine_quiet wineboot
+    echo "wine-session: running on $DISPLAY with prefix $prefix" >&2
+    ;;
+  stop)
+    stop_wine
+    stop_server "$dir/xephyr.pid" Xephyr
+    stop_server "$dir/xvfb.pid" Xvfb
+    rm -f "$dir/display"
+    ;;
+  *) usage ;;
+esac
