@@ -70,8 +70,18 @@ RECT DragCornerBy(HWND window, int dx, int dy, bool rightEdge = false) {
   const RECT r = WindowRect(window);
   const POINT corner{r.right - 2, rightEdge ? (r.top + r.bottom) / 2 : r.bottom - 2};
   Drag(corner, {corner.x + dx, corner.y + dy});
-  WaitUntil([&] { const RECT now = WindowRect(window); return !EqualRect(&r, &now); }, 2s);
-  return WindowRect(window);
+  // The sizing loop follows the moves one by one: wait until the size has settled.
+  RECT last = r;
+  int stableReads = 0;
+  WaitUntil(
+      [&] {
+        const RECT now = WindowRect(window);
+        stableReads = (EqualRect(&now, &last) && !EqualRect(&now, &r)) ? stableReads + 1 : 0;
+        last = now;
+        return stableReads >= 5;
+      },
+      3s, 50ms);
+  return last;
 }
 
 TEST(CompactMode, SizeLimitsInBothModes) {

@@ -56,13 +56,17 @@ HWND WaitForDialog(HWND owner)
           "no enabled pop-up owned by the terminal appeared");
     if (!dialog) return nullptr;
     const HWND viaEnabledPopup = GetWindow(owner, GW_ENABLEDPOPUP);
+    static bool noted = false;
     if (RunningOnWine() && !viaEnabledPopup) {
-        std::printf("    note: GetWindow(GW_ENABLEDPOPUP) gives null under Wine; found by owner instead\n");
+        if (!noted) {
+            std::printf("    note: GetWindow(GW_ENABLEDPOPUP) gives null under Wine; the dialog was found by its "
+                        "owner; GetLastActivePopup(terminal) %s it\n",
+                        GetLastActivePopup(owner) == dialog ? "gives" : "does not give");
+        }
+        noted = true;
     } else {
         Check(viaEnabledPopup == dialog, "GetWindow(terminal, GW_ENABLEDPOPUP) is not the dialog");
     }
-    const HWND lastActive = GetLastActivePopup(owner);
-    std::printf("    note: GetLastActivePopup(terminal) %s the dialog\n", lastActive == dialog ? "is" : "is not");
     Check(GetWindow(dialog, GW_OWNER) == owner, "the dialog's owner is not the terminal");
     Check(ClassName(dialog) == L"#32770", "the dialog is not of the dialog class");
     Check((GetWindowLongW(dialog, GWL_STYLE) & WS_POPUP) != 0, "the dialog is not a pop-up window");
@@ -165,6 +169,25 @@ void FiveHundredWindowsInOneProcess()
     Check(standIn.WindowsOfClass(L"VTWin32").size() == 500, "EnumWindows does not find 500 VTWin32 windows");
     PostMessageW(windows[250], WM_KEYDOWN, 0x5A, 0x002C0001);
     standIn.WaitForLine(windows[250], "KEYDOWN", "0x5A 0x002C0001");
+}
+
+// Both processes append to one file at once; no line may be lost or torn.
+void ProcessesCanShareOneRecordFile()
+{
+    const std::wstring path = NewRecordPath();
+    StandIn first({L"--count=60", L"--title=First"}, path);
+    StandIn second({L"--count=60", L"--title=Second"}, path);
+    const std::vector<HWND> windows = first.WaitReady(120, 60000);
+    if (windows.size() != 120) return;
+    int firstCount = 0, secondCount = 0;
+    for (const RecordLine& line : first.Lines()) {
+        Check(line.hwnd.size() == 16 && !line.event.empty(), "malformed line for " + line.hwnd);
+        if (line.event != "READY") continue;
+        if (line.rest.rfind("First ", 0) == 0) ++firstCount;
+        else if (line.rest.rfind("Second ", 0) == 0) ++secondCount;
+    }
+    Check(firstCount == 60 && secondCount == 60, "READY lines per process: " + std::to_string(firstCount) + " and " +
+                                                      std::to_string(secondCount));
 }
 
 void DecoyClassWithAnotherName()
@@ -421,6 +444,60 @@ void SetupDialogCancelChangesNothing()
     Check(standIn.LinesOf(hwnd, "SETUPOK").empty(), "Cancel recorded SETUPOK");
 }
 
+// Each window's dialog stands alone: no modal loop nests inside another, so
+// accepting the first-opened dialog takes effect while the second stays open.
+void DialogsOfSeveralWindowsAreIndependent()
+{
+    StandIn standIn({L"--count=2", L"--title=Pair"});
+    const std::vector<HWND> windows = standIn.WaitReady(2);
+    if (windows.size() != 2) return;
+    PostMessageW(windows[0], WM_COMMAND, kSetupWindow, 0);
+    PostMessageW(windows[1], WM_COMMAND, kSetupWindow, 0);
+    HWND first = WaitForDialog(windows[0]);
+    HWND second = WaitForDialog(windows[1]);
+    if (!first || !second) return;
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(GetDlgItem(first, 201), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"First renamed"),
+                        SMTO_ABORTIFHUNG, 2000, &result);
+    PostMessageW(GetDlgItem(first, IDOK), BM_CLICK, 0, 0);
+    standIn.WaitForLine(windows[0], "TITLE", "First renamed");
+    Check(IsWindow(second) && !IsWindowEnabled(windows[1]), "the second dialog did not stay open");
+    // A second setup command while a dialog is open opens nothing more.
+    PostMessageW(windows[1], WM_COMMAND, kSetupWindow, 0);
+    standIn.WaitForLine(windows[1], "BUSY", "50320");
+    PostMessageW(GetDlgItem(second, IDCANCEL), BM_CLICK, 0, 0);
+    standIn.WaitForLine(windows[1], "SETUPCANCEL", nullptr);
+    Check(WindowText(windows[1]) == L"Pair 2", "the cancelled dialog changed the title");
+}
+
+void ConfirmedPasteWhileADialogIsOpenIsRefused()
+{
+    StandIn standIn({L"--confirm-paste"});
+    HWND hwnd = ReadyWindow(standIn);
+    if (!hwnd) return;
+    if (!Check(SetClipboardText(L"a\r\nb"), "could not set the clipboard")) return;
+    PostMessageW(hwnd, WM_COMMAND, kSetupWindow, 0);
+    if (!WaitForDialog(hwnd)) return;
+    PostMessageW(hwnd, WM_COMMAND, kPaste, 0);
+    standIn.WaitForLine(hwnd, "BUSY", "50230");
+    Check(standIn.LinesOf(hwnd, "PASTECONFIRM").empty() && standIn.LinesOf(hwnd, "PASTE").empty(),
+          "a paste went ahead while the setup dialog was open");
+}
+
+// The terminal gives up on a clipboard held open elsewhere instead of waiting.
+void PasteGivesUpOnABusyClipboard()
+{
+    StandIn standIn({});
+    HWND hwnd = ReadyWindow(standIn);
+    if (!hwnd) return;
+    if (!Check(WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000), "could not open the clipboard")) return;
+    PostMessageW(hwnd, WM_COMMAND, kPaste, 0);
+    const bool failed = standIn.WaitForLine(hwnd, "PASTEFAIL", nullptr, 5000);
+    CloseClipboard();
+    if (!failed) return;
+    Check(standIn.LinesOf(hwnd, "PASTE").empty(), "pasted from a clipboard it could not open");
+}
+
 void NoSetupDialogOption()
 {
     StandIn standIn({L"--no-setup-dialog"});
@@ -490,6 +567,7 @@ const TestCase kTests[] = {
     {"TextFieldsAreEscaped", TextFieldsAreEscaped},
     {"CountGivesNumberedWindowsThatDoNotStack", CountGivesNumberedWindowsThatDoNotStack},
     {"FiveHundredWindowsInOneProcess", FiveHundredWindowsInOneProcess},
+    {"ProcessesCanShareOneRecordFile", ProcessesCanShareOneRecordFile},
     {"DecoyClassWithAnotherName", DecoyClassWithAnotherName},
     {"DecoyClassDifferingOnlyInCase", DecoyClassDifferingOnlyInCase},
     {"EmptyTitle", EmptyTitle},
@@ -506,6 +584,9 @@ const TestCase kTests[] = {
     {"SetupDialogSetsTitleAndHidesMenuBarUntilSystemMenuShowsIt",
      SetupDialogSetsTitleAndHidesMenuBarUntilSystemMenuShowsIt},
     {"SetupDialogCancelChangesNothing", SetupDialogCancelChangesNothing},
+    {"DialogsOfSeveralWindowsAreIndependent", DialogsOfSeveralWindowsAreIndependent},
+    {"ConfirmedPasteWhileADialogIsOpenIsRefused", ConfirmedPasteWhileADialogIsOpenIsRefused},
+    {"PasteGivesUpOnABusyClipboard", PasteGivesUpOnABusyClipboard},
     {"NoSetupDialogOption", NoSetupDialogOption},
     {"HungWindowsTimeOutButAcceptPostedMessages", HungWindowsTimeOutButAcceptPostedMessages},
     {"ClosingTheLastWindowEndsTheProcess", ClosingTheLastWindowEndsTheProcess},

@@ -182,14 +182,20 @@ bool SetClipboardText(const std::wstring& text)
 
 void StandIn::SetExecutable(const std::wstring& path) { g_executable = path; }
 
-StandIn::StandIn(const std::vector<std::wstring>& args)
+std::wstring NewRecordPath()
 {
     wchar_t tempDir[MAX_PATH];
     GetTempPathW(MAX_PATH, tempDir);
-    recordPath_ = std::wstring(tempDir) + L"vtwin32-selftest-" + std::to_wstring(GetCurrentProcessId()) +
-                  L"-" + std::to_wstring(++g_recordCounter) + L".log";
-    DeleteFileW(recordPath_.c_str());
+    const std::wstring path = std::wstring(tempDir) + L"vtwin32-selftest-" +
+                              std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++g_recordCounter) +
+                              L".log";
+    DeleteFileW(path.c_str());
+    return path;
+}
 
+StandIn::StandIn(const std::vector<std::wstring>& args, const std::wstring& recordPath)
+    : recordPath_(recordPath.empty() ? NewRecordPath() : recordPath)
+{
     std::wstring commandLine = QuoteArgument(g_executable);
     for (const std::wstring& arg : args) commandLine += L' ' + QuoteArgument(arg);
     commandLine += L' ' + QuoteArgument(L"--record=" + recordPath_);

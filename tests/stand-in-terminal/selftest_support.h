@@ -34,6 +34,9 @@ std::wstring ClassName(HWND hwnd);
 // Puts text on the clipboard as CF_UNICODETEXT.
 bool SetClipboardText(const std::wstring& text);
 
+// A fresh path in the temp folder for a record file.
+std::wstring NewRecordPath();
+
 struct RecordLine {
     std::string hwnd;   // first field
     std::string event;  // second field
@@ -45,8 +48,9 @@ class StandIn {
 public:
     static void SetExecutable(const std::wstring& path);
 
-    // Starts vtwin32.exe with args and a --record file of its own.
-    explicit StandIn(const std::vector<std::wstring>& args);
+    // Starts vtwin32.exe with args and a --record file of its own, or the
+    // given one (which several stand-ins may share).
+    explicit StandIn(const std::vector<std::wstring>& args, const std::wstring& recordPath = {});
     ~StandIn();
     StandIn(const StandIn&) = delete;
     StandIn& operator=(const StandIn&) = delete;

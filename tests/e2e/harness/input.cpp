@@ -102,16 +102,33 @@ void ClickWindow(HWND window) {
   Click({rect.left + (rect.right - rect.left) / 2, rect.top + (rect.bottom - rect.top) / 2});
 }
 
-void Drag(POINT from, POINT to) {
+namespace {
+
+// True once the thread of the window under point has captured the mouse (a sizing or moving
+// loop, a pressed button or scroll bar): the press has been taken in.
+bool PressTaken(POINT point) {
+  const DWORD thread = GetWindowThreadProcessId(WindowFromPoint(point), nullptr);
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return thread && GetGUIThreadInfo(thread, &info) &&
+         (info.hwndCapture || (info.flags & (GUI_INMOVESIZE | GUI_INMENUMODE)));
+}
+
+}  // namespace
+
+bool Drag(POINT from, POINT to) {
+  Send({Mouse(MOUSEEVENTF_MOVE, from), Mouse(MOUSEEVENTF_LEFTDOWN, from)});
+  // Moving on before the press has started the target's drag loses the drag now and then
+  // under Wine: the loop would start with the button already up.
+  const bool taken = WaitUntil([&] { return PressTaken(from); }, 5s);
   // Several moves, like a real drag: sizing loops track WM_MOUSEMOVE, not the final point only.
   constexpr int kSteps = 8;
-  std::vector<INPUT> inputs{Mouse(MOUSEEVENTF_MOVE, from), Mouse(MOUSEEVENTF_LEFTDOWN, from)};
   for (int i = 1; i <= kSteps; ++i) {
-    inputs.push_back(Mouse(MOUSEEVENTF_MOVE, {from.x + (to.x - from.x) * i / kSteps,
-                                             from.y + (to.y - from.y) * i / kSteps}));
+    Send({Mouse(MOUSEEVENTF_MOVE, {from.x + (to.x - from.x) * i / kSteps,
+                                  from.y + (to.y - from.y) * i / kSteps})});
   }
-  inputs.push_back(Mouse(MOUSEEVENTF_LEFTUP, to));
-  Send(inputs);
+  Send({Mouse(MOUSEEVENTF_LEFTUP, to)});
+  return taken;
 }
 
 bool BringToForeground(HWND window, Millis timeout) {

@@ -33,7 +33,9 @@ void RightClick(POINT screen);
 // Clicks the centre of the window's screen rectangle.
 void ClickWindow(HWND window);
 // Presses the left button at from, moves to to in steps, releases there: border resizing.
-void Drag(POINT from, POINT to);
+// Moves only once the window under from has captured the mouse (false if that did not happen
+// within 5 s; the drag is completed anyway).
+bool Drag(POINT from, POINT to);
 
 // Makes window the foreground window and waits until it is; false if it did not become one.
 bool BringToForeground(HWND window, Millis timeout = 5s);

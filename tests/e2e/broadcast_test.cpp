@@ -1,0 +1,162 @@
+// Keystrokes typed into the command box reach every selected stand-in terminal as the same
+// key-downs, in selection order, and nothing else; the show-state warning stops them all.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "harness/flockhand.h"
+#include "harness/input.h"
+#include "harness/record.h"
+#include "harness/stand_in.h"
+#include "harness/text.h"
+#include "harness/window_find.h"
+
+namespace e2e {
+namespace {
+
+POINT RowPoint(HWND list, int row) {
+  const int height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+  const RECT client = ClientRectOnScreen(list);
+  return {client.left + 20, client.top + row * height + height / 2};
+}
+
+// Clicks a row (with modifiers held) and waits until the list shows the marks expected after it.
+::testing::AssertionResult ClickRowUntil(HWND list, int row, unsigned modifiers,
+                                         const std::vector<int>& marked) {
+  if (modifiers & kShift) KeyDown(VK_SHIFT);
+  if (modifiers & kCtrl) KeyDown(VK_CONTROL);
+  Click(RowPoint(list, row));
+  if (modifiers & kCtrl) KeyUp(VK_CONTROL);
+  if (modifiers & kShift) KeyUp(VK_SHIFT);
+  if (WaitUntil([&] { return MarkedRows(list) == marked; }, 5s)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "row " << row << " clicked, marks not as expected";
+}
+
+size_t CountEvents(const StandIn& terminals, std::wstring_view event) {
+  return Events(terminals.Record(), nullptr, event).size();
+}
+
+// One process with three terminal windows: its single message queue keeps the posts from
+// Flockhand in the order they were made, across all three windows.
+class BroadcastTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(nodes_.Started()) << nodes_.Error();
+    ASSERT_TRUE(app_.Ready());
+    ASSERT_TRUE(WaitUntil([&] { return ListRowCount(List()) == 3; }, 5s));
+    ASSERT_TRUE(app_.Activate());
+  }
+  HWND List() const { return app_.Controls().terminalList; }
+  HWND Node(int i) const {  // node 1, node 2, node 3 by title
+    for (HWND w : nodes_.Windows()) {
+      if (WindowText(w) == L"node " + std::to_wstring(i)) return w;
+    }
+    return nullptr;
+  }
+  void FocusCommandBox() {
+    ClickWindow(app_.Controls().commandBox);
+    ASSERT_TRUE(WaitUntil([&] { return app_.Focus() == app_.Controls().commandBox; }, 3s));
+  }
+
+  StandIn nodes_{{L"--title=node", L"--count=3"}};
+  Flockhand app_;
+};
+
+TEST_F(BroadcastTest, SelectedTerminalsGetExactlyTheKeyDownsInSelectionOrder) {
+  // Third row, then the first with Ctrl: the selection is first, third.
+  ASSERT_TRUE(ClickRowUntil(List(), 2, kNoModifiers, {2}));
+  ASSERT_TRUE(ClickRowUntil(List(), 0, kCtrl, {0, 2}));
+  FocusCommandBox();
+  TypeText(L"ab");
+  PressKey(VK_RETURN);
+  std::vector<RecordLine> keys;
+  ASSERT_TRUE(nodes_.WaitForRecord(
+      [&](const std::vector<RecordLine>& record) {
+        keys = Events(record, nullptr, L"KEYDOWN");
+        return keys.size() >= 6;
+      },
+      5s))
+      << nodes_.RecordText();
+  ASSERT_EQ(keys.size(), 6u) << nodes_.RecordText();
+  const WPARAM expectedKeys[] = {'A', 'B', VK_RETURN};
+  for (size_t k = 0; k < 3; ++k) {
+    const RecordLine& first = keys[2 * k];
+    const RecordLine& third = keys[2 * k + 1];
+    EXPECT_EQ(first.window, Node(1)) << "node 1 comes first in the selection";
+    EXPECT_EQ(third.window, Node(3));
+    const auto a = Numbers(first), b = Numbers(third);
+    ASSERT_TRUE(a && b && a->size() == 2 && b->size() == 2);
+    EXPECT_EQ((*a)[0], expectedKeys[k]);
+    EXPECT_EQ(*a, *b) << "both get the same wParam and lParam";
+    EXPECT_EQ((*a)[1] & 0xFFFF, 1u) << "repeat count 1";
+    EXPECT_EQ((*a)[1] & 0x80000000u, 0u) << "a key-down, not a release";
+  }
+  const auto record = nodes_.Record();
+  EXPECT_TRUE(Events(record, Node(2), L"KEYDOWN").empty()) << "node 2 is not selected";
+  EXPECT_TRUE(Events(record, nullptr, L"KEYUP").empty());
+  EXPECT_TRUE(Events(record, nullptr, L"CHAR").empty());
+  EXPECT_TRUE(WindowText(app_.Controls().commandBox).empty()) << "the command box stays empty";
+}
+
+TEST_F(BroadcastTest, NothingSelectedSendsNothing) {
+  FocusCommandBox();
+  TypeText(L"q");
+  PressKey(VK_F5);  // an accelerator: refreshes and is not broadcast
+  // Something that certainly arrives afterwards: select all and type.
+  PressKey('A', kAlt);
+  ASSERT_TRUE(WaitUntil([&] { return MarkedRows(List()) == std::vector<int>{0, 1, 2}; }, 5s));
+  FocusCommandBox();
+  PressKey(VK_F4);  // reverses the order instead of being broadcast
+  ASSERT_TRUE(WaitUntil([&] { return ListRowText(List(), 0) == L"node 3"; }, 5s));
+  TypeText(L"z");
+  ASSERT_TRUE(nodes_.WaitForRecord(
+      [](const std::vector<RecordLine>& r) { return Events(r, nullptr, L"KEYDOWN").size() >= 3; },
+      5s))
+      << nodes_.RecordText();
+  const auto keys = Events(nodes_.Record(), nullptr, L"KEYDOWN");
+  ASSERT_EQ(keys.size(), 3u) << nodes_.RecordText();
+  for (const RecordLine& key : keys) EXPECT_EQ((*Numbers(key))[0], static_cast<uint64_t>('Z'));
+  // Reversed order: node 3 first.
+  EXPECT_EQ(keys[0].window, Node(3));
+  EXPECT_EQ(keys[2].window, Node(1));
+}
+
+HWND FindWarning(DWORD pid) {
+  for (HWND box : TopLevelWindows(pid, L"#32770")) {
+    if (WindowText(box) == L"警告" && IsWindowVisible(box)) return box;
+  }
+  return nullptr;
+}
+
+TEST_F(BroadcastTest, MaximisedOrMinimisedTerminalStopsTheBroadcastWithAWarning) {
+  PressKey('A', kAlt);
+  ASSERT_TRUE(WaitUntil([&] { return MarkedRows(List()) == std::vector<int>{0, 1, 2}; }, 5s));
+  for (int show : {SW_MINIMIZE, SW_MAXIMIZE}) {
+    SCOPED_TRACE(show == SW_MAXIMIZE ? "maximised" : "minimised");
+    ShowWindow(Node(2), show);
+    ASSERT_TRUE(WaitUntil([&] { return (show == SW_MAXIMIZE ? IsZoomed(Node(2)) : IsIconic(Node(2))) != FALSE; }, 5s));
+    ASSERT_TRUE(app_.Activate());
+    // Keep Flockhand above the maximised terminal for the clicks.
+    SetWindowPos(app_.Main(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    FocusCommandBox();
+    TypeText(L"x");
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (box = FindWarning(app_.Process().Pid())) != nullptr; }, 5s))
+        << "no warning box";
+    std::wstring text;
+    for (const ChildInfo& child : Children(box)) {
+      if (child.className == L"Static" && child.text.size() > text.size()) text = child.text;
+    }
+    EXPECT_EQ(Utf8(text),
+              Utf8(L"選択対象のTeraTermウィンドウの中に最小化されているものがあります。\n"
+                   L"もう一度並べてください。"));
+    ClickWindow(GetDlgItem(box, IDOK));
+    ASSERT_TRUE(WaitUntil([&] { return FindWarning(app_.Process().Pid()) == nullptr; }, 5s));
+    EXPECT_EQ(CountEvents(nodes_, L"KEYDOWN"), 0u) << "nobody receives anything";
+    ShowWindow(Node(2), SW_RESTORE);
+  }
+}
+
+}  // namespace
+}  // namespace e2e
