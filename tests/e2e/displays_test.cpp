@@ -1,0 +1,175 @@
+// The display list and the grid suggestion: two monitors (a two-screen X display under Wine),
+// display and work-area changes, and the column and row boxes following the selection and the
+// two combo boxes, overwriting what the user typed.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "harness/flockhand.h"
+#include "harness/input.h"
+#include "harness/stand_in.h"
+#include "harness/text.h"
+#include "harness/window_find.h"
+
+namespace e2e {
+namespace {
+
+struct Display {
+  std::wstring name;
+  RECT work;
+};
+
+std::vector<Display> SystemDisplays() {
+  std::vector<Display> displays;
+  EnumDisplayMonitors(
+      nullptr, nullptr,
+      [](HMONITOR monitor, HDC, LPRECT, LPARAM param) -> BOOL {
+        MONITORINFOEXW info{};
+        info.cbSize = sizeof(info);
+        GetMonitorInfoW(monitor, &info);
+        reinterpret_cast<std::vector<Display>*>(param)->push_back({info.szDevice, info.rcWork});
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&displays));
+  return displays;
+}
+
+std::wstring DisplayLine(const Display& d) {
+  return d.name + L": " + std::to_wstring(d.work.left) + L", " + std::to_wstring(d.work.top) +
+         L", " + std::to_wstring(d.work.right) + L", " + std::to_wstring(d.work.bottom) + L"\n";
+}
+
+size_t CountLines(Flockhand& app, const std::wstring& line) {
+  size_t count = 0;
+  for (const std::wstring& l : app.Process().DebugLines()) count += (l == line);
+  return count;
+}
+
+int Selected(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
+
+// Picks the next item of a drop-down list as a user would: click it open, arrow down, Enter.
+void PickNextItem(HWND combo) {
+  ClickWindow(combo);
+  PressKey(VK_DOWN);
+  PressKey(VK_RETURN);
+}
+
+::testing::AssertionResult ShowsGrid(const Panel& p, const wchar_t* columns, const wchar_t* rows) {
+  if (WaitUntil([&] { return WindowText(p.columnsEdit) == columns && WindowText(p.rowsEdit) == rows; },
+                5s)) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure() << "grid " << Utf8(WindowText(p.columnsEdit)) << " x "
+                                       << Utf8(WindowText(p.rowsEdit)) << ", expected "
+                                       << Utf8(columns) << " x " << Utf8(rows);
+}
+
+void TypeInto(HWND edit, const wchar_t* text) {
+  ClickWindow(edit);
+  PressKey(VK_END);
+  PressKey(VK_BACK);
+  TypeText(text);
+}
+
+TEST(Displays, BothMonitorsAreListedAndWrittenToTheDebugOutput) {
+  const std::vector<Display> displays = SystemDisplays();
+  ASSERT_EQ(displays.size(), 2u) << "the test display has two monitors";
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  const HWND combo = app.Controls().display;
+  ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
+  for (int i = 0; i < 2; ++i) EXPECT_EQ(ComboItemText(combo, i), displays[i].name);
+  EXPECT_EQ(Selected(combo), 0);
+  const std::vector<std::wstring> lines = app.Process().DebugLines();
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(lines[0], L"2\n");
+  EXPECT_EQ(Utf8(lines[1]), Utf8(DisplayLine(displays[0])));
+  EXPECT_EQ(Utf8(lines[2]), Utf8(DisplayLine(displays[1])));
+}
+
+TEST(Displays, DisplayAndWorkAreaChangesSelectTheFirstDisplayAgain) {
+  StandIn terminal({L"--title=solo"});
+  ASSERT_TRUE(terminal.Started()) << terminal.Error();
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  const Panel& p = app.Controls();
+  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(p.terminalList) == 1; }, 5s));
+  ASSERT_TRUE(app.Activate());
+  PressKey('A', kAlt);  // selecting enables the display list
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(p.display) != FALSE; }, 5s));
+  const std::wstring countLine = L"2\n";
+
+  PickNextItem(p.display);
+  ASSERT_TRUE(WaitUntil([&] { return Selected(p.display) == 1; }, 5s)) << "second display picked";
+  PostMessageW(app.Main(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
+  EXPECT_TRUE(WaitUntil([&] { return Selected(p.display) == 0; }, 5s));
+  EXPECT_EQ(CountLines(app, countLine), 2u) << "the displays were listed again";
+
+  // Another kind of setting change leaves the list alone.
+  PickNextItem(p.display);
+  ASSERT_TRUE(WaitUntil([&] { return Selected(p.display) == 1; }, 5s));
+  SendMessageW(app.Main(), WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0);
+  EXPECT_EQ(Selected(p.display), 1);
+  EXPECT_EQ(CountLines(app, countLine), 2u);
+  // A work-area change (the task bar moved) refreshes it.
+  SendMessageW(app.Main(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+  EXPECT_EQ(Selected(p.display), 0);
+  EXPECT_EQ(CountLines(app, countLine), 3u);
+}
+
+TEST(GridSuggestion, FollowsTheSelectionAndTheAreaAndOverwritesTypedValues) {
+  StandIn terminals({L"--title=grid", L"--count=12"});
+  ASSERT_TRUE(terminals.Started()) << terminals.Error();
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  const Panel& p = app.Controls();
+  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(p.terminalList) == 12; }, 5s));
+  EXPECT_TRUE(ShowsGrid(p, L"2", L"2")) << "nothing selected, whole area";
+  ASSERT_TRUE(app.Activate());
+  PressKey('A', kAlt);
+  EXPECT_TRUE(ShowsGrid(p, L"3", L"4")) << "12 selected, whole area";
+  PickNextItem(p.area);  // left half
+  ASSERT_TRUE(WaitUntil([&] { return Selected(p.area) == 1; }, 5s));
+  EXPECT_TRUE(ShowsGrid(p, L"2", L"6")) << "12 selected, left half";
+  PickNextItem(p.area);  // top half
+  EXPECT_TRUE(ShowsGrid(p, L"3", L"4")) << "12 selected, top half";
+
+  TypeInto(p.columnsEdit, L"7");
+  ASSERT_TRUE(ShowsGrid(p, L"7", L"4")) << "the user's value stands until the next suggestion";
+  PickNextItem(p.display);
+  EXPECT_TRUE(ShowsGrid(p, L"3", L"4")) << "picking another display overwrites the 7";
+
+  // One terminal fewer: a change of the selection reruns the suggestion.
+  TypeInto(p.rowsEdit, L"8");
+  ASSERT_TRUE(ShowsGrid(p, L"3", L"8"));
+  KeyDown(VK_CONTROL);
+  Click([&] {
+    const int height = static_cast<int>(SendMessageW(p.terminalList, LB_GETITEMHEIGHT, 0, 0));
+    const RECT client = ClientRectOnScreen(p.terminalList);
+    return POINT{client.left + 20, client.top + height / 2};
+  }());
+  KeyUp(VK_CONTROL);
+  EXPECT_TRUE(ShowsGrid(p, L"3", L"4")) << "11 selected, top half";
+}
+
+TEST(GridSuggestion, FiftyFiveSelectedKeepWhatTheBoxesHold) {
+  StandIn terminals({L"--title=many", L"--count=55"});
+  ASSERT_TRUE(terminals.Started()) << terminals.Error();
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  const Panel& p = app.Controls();
+  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(p.terminalList) == 55; }, 10s));
+  ASSERT_TRUE(app.Activate());
+  PressKey('A', kAlt);
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(p.counter) == L"選択ウィンドウ数：  55 "; }, 5s));
+  EXPECT_TRUE(ShowsGrid(p, L"2", L"2")) << "55 selected: the start-up suggestion stays";
+  TypeInto(p.columnsEdit, L"7");
+  ASSERT_TRUE(ShowsGrid(p, L"7", L"2"));
+  PickNextItem(p.area);
+  ASSERT_TRUE(WaitUntil([&] { return Selected(p.area) == 1; }, 5s));
+  EXPECT_TRUE(ShowsGrid(p, L"7", L"2")) << "no suggestion for 55 terminals";
+}
+
+}  // namespace
+}  // namespace e2e
