@@ -1,6 +1,8 @@
 // The panel's modes driven with real input: compact mode from the compact button, the list
 // caption and Alt+E; caption hints on F1; the summon hot key; the picture buttons.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <psapi.h>
 
 #include "harness/capture.h"
 #include "harness/flockhand.h"
@@ -139,9 +141,18 @@ TEST(CaptionHints, F1ShowsTheKeysAndF1AgainRestoresEveryCaption) {
   }
 }
 
-TEST(Summon, CtrlShiftTRestoresAMinimisedWindowWithFocusInTheCommandBox) {
+BYTE Alpha(HWND window) {
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  if (!GetLayeredWindowAttributes(window, nullptr, &alpha, &flags)) return 0;
+  return alpha;
+}
+
+TEST(Summon, CtrlShiftTRestoresAMinimisedFadedWindowWithFocusInTheCommandBox) {
   Flockhand app;
   ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(SetLayeredWindowAttributes(app.Main(), 0, 128, LWA_ALPHA));
+  ASSERT_EQ(Alpha(app.Main()), 128);
   ShowWindow(app.Main(), SW_MINIMIZE);
   ASSERT_TRUE(WaitUntil([&] { return IsIconic(app.Main()) != FALSE; }, 5s));
   PressKey('T', kCtrl | kShift);
@@ -149,10 +160,24 @@ TEST(Summon, CtrlShiftTRestoresAMinimisedWindowWithFocusInTheCommandBox) {
   EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == app.Main(); }, 5s));
   EXPECT_TRUE(WaitUntil([&] { return app.Focus() == app.Controls().commandBox; }, 5s))
       << "focus should be in the command box";
-  BYTE alpha = 0;
-  DWORD flags = 0;
-  ASSERT_TRUE(GetLayeredWindowAttributes(app.Main(), nullptr, &alpha, &flags));
-  EXPECT_EQ(alpha, 255);
+  EXPECT_EQ(Alpha(app.Main()), 255) << "the summoned window is fully opaque";
+}
+
+// The two items appended to the system menu make a faded window opaque before their dialogs.
+TEST(SystemMenu, OptionsAndAboutItemsMakeTheWindowOpaque) {
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  for (WORD mnemonic : {'O', 'A'}) {
+    SCOPED_TRACE(static_cast<char>(mnemonic));
+    ASSERT_TRUE(app.Activate());
+    ASSERT_TRUE(SetLayeredWindowAttributes(app.Main(), 0, 100, LWA_ALPHA));
+    ASSERT_EQ(Alpha(app.Main()), 100);
+    PressKey(VK_SPACE, kAlt);
+    ASSERT_TRUE(WaitUntil([&] { return !TopLevelWindows(app.Process().Pid(), L"#32768").empty(); }, 5s))
+        << "Alt+Space opens the system menu";
+    PressKey(mnemonic);
+    EXPECT_TRUE(WaitUntil([&] { return Alpha(app.Main()) == 255; }, 5s));
+  }
 }
 
 TEST(Focus, AltIAndAltFMoveTheFocus) {
@@ -191,6 +216,37 @@ TEST(ImageButtons, CompactButtonShowsTheChevronOfItsMode) {
   Capture again;
   EXPECT_TRUE(WaitUntil([&] { again = CaptureWindow(p.compactButton); return CountDifferentPixels(up, again) == 0; }, 5s))
       << "back in full mode the up chevron returns";
+}
+
+size_t PrivateBytes(DWORD pid) {
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  counters.cb = sizeof(counters);
+  GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                       sizeof(counters));
+  CloseHandle(process);
+  // Wine reports the committed private memory as the page-file usage.
+  return counters.PagefileUsage;
+}
+
+TEST(ImageButtons, RepeatedPaintingUsesNoMoreMemory) {
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  const Panel& p = app.Controls();
+  auto paintMany = [&](int times) {
+    for (int i = 0; i < times; ++i) {
+      for (HWND button : {p.compactButton, p.help}) {
+        RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+      }
+    }
+  };
+  paintMany(50);
+  const size_t before = PrivateBytes(app.Process().Pid());
+  ASSERT_GT(before, 0u);
+  paintMany(2000);
+  const size_t after = PrivateBytes(app.Process().Pid());
+  EXPECT_LT(after, before + 256 * 1024) << "4000 paints grew private memory from " << before
+                                        << " to " << after << " bytes";
 }
 
 }  // namespace
