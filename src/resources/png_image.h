@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <objidl.h>  // GDI+ needs it, also where WIN32_LEAN_AND_MEAN leaves it out
 #include <gdiplus.h>
 
 #include <memory>
