@@ -114,12 +114,24 @@ TEST_F(BroadcastTest, NothingSelectedSendsNothing) {
       [](const std::vector<RecordLine>& r) { return Events(r, nullptr, L"KEYDOWN").size() >= 3; },
       5s))
       << nodes_.RecordText();
+  // F5 with the selection in place refreshes (ascending again) and is not broadcast either.
+  PressKey(VK_F5);
+  ASSERT_TRUE(WaitUntil([&] { return ListRowText(List(), 0) == L"node 1"; }, 5s));
+  TypeText(L"y");
+  ASSERT_TRUE(nodes_.WaitForRecord(
+      [](const std::vector<RecordLine>& r) { return Events(r, nullptr, L"KEYDOWN").size() >= 6; },
+      5s))
+      << nodes_.RecordText();
   const auto keys = Events(nodes_.Record(), nullptr, L"KEYDOWN");
-  ASSERT_EQ(keys.size(), 3u) << nodes_.RecordText();
-  for (const RecordLine& key : keys) EXPECT_EQ((*Numbers(key))[0], static_cast<uint64_t>('Z'));
-  // Reversed order: node 3 first.
-  EXPECT_EQ(keys[0].window, Node(3));
-  EXPECT_EQ(keys[2].window, Node(1));
+  ASSERT_EQ(keys.size(), 6u) << nodes_.RecordText();
+  const HWND reversed[] = {Node(3), Node(2), Node(1)};
+  const HWND ascending[] = {Node(1), Node(2), Node(3)};
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ((*Numbers(keys[i]))[0], static_cast<uint64_t>('Z'));
+    EXPECT_EQ(keys[i].window, reversed[i]) << "after F4 node 3 comes first";
+    EXPECT_EQ((*Numbers(keys[3 + i]))[0], static_cast<uint64_t>('Y'));
+    EXPECT_EQ(keys[3 + i].window, ascending[i]) << "after F5 node 1 comes first";
+  }
 }
 
 HWND FindWarning(DWORD pid) {

@@ -103,6 +103,17 @@ TEST(Discovery, ListsTerminalsInTitleOrderAndSkipsDecoys) {
   EXPECT_TRUE(ShowsSelectionOf(app.Controls(), 0));
 }
 
+// Window class names are atoms that ignore case, and Wine reports the spelling registered
+// first, so the lower-case decoy is tested alone.
+TEST(Discovery, ClassNameDifferingInCaseIsNotATerminal) {
+  StandIn decoy({L"--title=lower-case decoy", L"--class=vtwin32"});
+  ASSERT_TRUE(decoy.Started()) << decoy.Error();
+  ASSERT_EQ(ClassName(decoy.Window()), L"vtwin32");
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  EXPECT_EQ(ListRowCount(app.Controls().terminalList), 0);
+}
+
 TEST(Discovery, LongTitleIsCutTo1023Units) {
   std::wstring title(1500, L'x');
   title.replace(0, 5, L"long ");

@@ -104,31 +104,42 @@ void ClickWindow(HWND window) {
 
 namespace {
 
-// True once the thread of the window under point has captured the mouse (a sizing or moving
-// loop, a pressed button or scroll bar): the press has been taken in.
-bool PressTaken(POINT point) {
-  const DWORD thread = GetWindowThreadProcessId(WindowFromPoint(point), nullptr);
+// The window of the thread under point that has captured the mouse (a sizing or moving loop,
+// a pressed button or scroll bar), once the press there has been taken in; else nullptr.
+HWND CaptureUnder(POINT point) {
+  HWND under = WindowFromPoint(point);
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  return thread && GetGUIThreadInfo(thread, &info) &&
-         (info.hwndCapture || (info.flags & (GUI_INMOVESIZE | GUI_INMENUMODE)));
+  if (!under || !GetGUIThreadInfo(GetWindowThreadProcessId(under, nullptr), &info)) return nullptr;
+  return info.hwndCapture ? info.hwndCapture : ((info.flags & GUI_INMOVESIZE) ? under : nullptr);
 }
 
 }  // namespace
 
 bool Drag(POINT from, POINT to) {
   Send({Mouse(MOUSEEVENTF_MOVE, from), Mouse(MOUSEEVENTF_LEFTDOWN, from)});
-  // Moving on before the press has started the target's drag loses the drag now and then
-  // under Wine: the loop would start with the button already up.
-  const bool taken = WaitUntil([&] { return PressTaken(from); }, 5s);
+  // Moving on before the press has started the target's drag would let the moves overtake it.
+  HWND captured = nullptr;
+  WaitUntil([&] { return (captured = CaptureUnder(from)) != nullptr; }, 5s);
   // Several moves, like a real drag: sizing loops track WM_MOUSEMOVE, not the final point only.
   constexpr int kSteps = 8;
   for (int i = 1; i <= kSteps; ++i) {
     Send({Mouse(MOUSEEVENTF_MOVE, {from.x + (to.x - from.x) * i / kSteps,
                                   from.y + (to.y - from.y) * i / kSteps})});
   }
+  if (captured) {
+    // Under Wine each injected move also warps the X pointer, and the target's X11 driver turns
+    // the resulting X motion events into mouse moves of its own, late. Let the target take those
+    // in (a sent message is handled only once it waits for input again, after it has read its
+    // X events), then move to the end point once more, so that the last move it sees is there.
+    DWORD_PTR ignored = 0;
+    for (int i = 0; i < 2; ++i) {
+      SendMessageTimeoutW(captured, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &ignored);
+    }
+    Send({Mouse(MOUSEEVENTF_MOVE, to)});
+  }
   Send({Mouse(MOUSEEVENTF_LEFTUP, to)});
-  return taken;
+  return captured != nullptr;
 }
 
 bool BringToForeground(HWND window, Millis timeout) {
