@@ -13,7 +13,7 @@ bool CompactMode = false;
 
 namespace {
 
-int NormalHeight = 370;
+int NormalHeight = kMainWindowHeight;
 WNDPROC ListCaptionDefaultProc;
 
 void ShowFullModeControls(int showCommand) {

@@ -76,12 +76,12 @@ LRESULT OnSettingChange(WPARAM wParam) {
 
 LRESULT OnGetMinMaxInfo(LPARAM lParam) {
   auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-  limits->ptMinTrackSize.x = 420;
+  limits->ptMinTrackSize.x = kMainWindowWidth;
   if (CompactMode) {
     limits->ptMinTrackSize.y = kCompactHeight;
     limits->ptMaxTrackSize.y = kCompactHeight;
   } else {
-    limits->ptMinTrackSize.y = 370;
+    limits->ptMinTrackSize.y = kMainWindowHeight;
   }
   return 0;
 }

@@ -7,14 +7,6 @@ TerminalList AllTerminals;
 TerminalList FilteredTerminals;
 TerminalList SelectedTerminals;
 
-TerminalEntry MakeTerminalEntry(Utf16View title, WindowHandle window) {
-  TerminalEntry entry{};
-  const std::size_t length = std::min(title.size(), kTitleCapacity - 1);
-  std::copy_n(title.data(), length, entry.title);
-  entry.window = window;
-  return entry;
-}
-
 bool ContainsWindow(const TerminalList& list, WindowHandle window) {
   return std::any_of(list.begin(), list.end(),
                      [window](const TerminalEntry& entry) { return entry.window == window; });
