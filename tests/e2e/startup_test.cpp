@@ -162,6 +162,7 @@ TEST(Startup, AreaListAndOpacity) {
 struct ToolDescription {
   HWND control;
   UINT flags;
+  RECT rect;
   std::wstring text;
   int maxWidth;
 };
@@ -187,7 +188,7 @@ std::vector<ToolDescription> ReadTools(DWORD pid) {
       ReadProcessMemory(process, remote + sizeof(TTTOOLINFOW), text.data(),
                         kTextUnits * sizeof(wchar_t), nullptr);
       text.resize(wcsnlen(text.c_str(), kTextUnits));
-      tools.push_back({info.hwnd, info.uFlags, text,
+      tools.push_back({info.hwnd, info.uFlags, info.rect, text,
                        static_cast<int>(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0))});
     }
   }
@@ -235,6 +236,29 @@ TEST(Startup, TwelveTooltipsWithTheirTextsAndWidths) {
     }
     EXPECT_EQ(found, 1);
   }
+}
+
+TEST(Startup, LayoutAndToolRectanglesFollowTheWindowSize) {
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  SetWindowPos(app.Main(), nullptr, 0, 0, 900, 760, SWP_NOMOVE | SWP_NOZORDER);
+  ASSERT_TRUE(WaitUntil([&] { return WindowRect(app.Main()).bottom - WindowRect(app.Main()).top == 760; }, 5s));
+  const RECT client = ClientRect(app.Main());
+  ExpectLayout(app.Controls(), client.right, client.bottom);
+  for (const ToolDescription& tool : ReadTools(app.Process().Pid())) {
+    const RECT controlClient = ClientRect(tool.control);
+    EXPECT_TRUE(EqualRect(&tool.rect, &controlClient))
+        << Utf8(tool.text) << ": tool rectangle " << tool.rect.right << " x " << tool.rect.bottom
+        << ", control " << controlClient.right << " x " << controlClient.bottom;
+  }
+}
+
+TEST(Startup, Command105EndsTheProgram) {
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  PostMessageW(app.Main(), WM_COMMAND, 105, 0);
+  ASSERT_TRUE(app.Process().WaitForExit(10s));
+  EXPECT_EQ(app.Process().ExitCode().value_or(1234), 0u);
 }
 
 TEST(Startup, SecondCopyReportsTheTakenHotKey) {
