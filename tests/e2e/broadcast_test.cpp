@@ -15,18 +15,12 @@
 namespace e2e {
 namespace {
 
-POINT RowPoint(HWND list, int row) {
-  const int height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
-  const RECT client = ClientRectOnScreen(list);
-  return {client.left + 20, client.top + row * height + height / 2};
-}
-
 // Clicks a row (with modifiers held) and waits until the list shows the marks expected after it.
 ::testing::AssertionResult ClickRowUntil(HWND list, int row, unsigned modifiers,
                                          const std::vector<int>& marked) {
   if (modifiers & kShift) KeyDown(VK_SHIFT);
   if (modifiers & kCtrl) KeyDown(VK_CONTROL);
-  Click(RowPoint(list, row));
+  Click(ListRowPoint(list, row));
   if (modifiers & kCtrl) KeyUp(VK_CONTROL);
   if (modifiers & kShift) KeyUp(VK_SHIFT);
   if (WaitUntil([&] { return MarkedRows(list) == marked; }, 5s)) return ::testing::AssertionSuccess();

@@ -144,11 +144,7 @@ TEST(GridSuggestion, FollowsTheSelectionAndTheAreaAndOverwritesTypedValues) {
   TypeInto(p.rowsEdit, L"8");
   ASSERT_TRUE(ShowsGrid(p, L"3", L"8"));
   KeyDown(VK_CONTROL);
-  Click([&] {
-    const int height = static_cast<int>(SendMessageW(p.terminalList, LB_GETITEMHEIGHT, 0, 0));
-    const RECT client = ClientRectOnScreen(p.terminalList);
-    return POINT{client.left + 20, client.top + height / 2};
-  }());
+  Click(ListRowPoint(p.terminalList, 0));
   KeyUp(VK_CONTROL);
   EXPECT_TRUE(ShowsGrid(p, L"3", L"4")) << "11 selected, top half";
 }

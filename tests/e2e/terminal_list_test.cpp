@@ -34,16 +34,10 @@ std::string Joined(const std::vector<std::wstring>& rows) {
                                        << Joined(expected);
 }
 
-POINT RowPoint(HWND list, int row) {
-  const int height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
-  const RECT client = ClientRectOnScreen(list);
-  return {client.left + 20, client.top + row * height + height / 2};
-}
-
 void ClickRow(HWND list, int row, unsigned modifiers = kNoModifiers) {
   if (modifiers & kShift) KeyDown(VK_SHIFT);
   if (modifiers & kCtrl) KeyDown(VK_CONTROL);
-  Click(RowPoint(list, row));
+  Click(ListRowPoint(list, row));
   if (modifiers & kCtrl) KeyUp(VK_CONTROL);
   if (modifiers & kShift) KeyUp(VK_SHIFT);
 }

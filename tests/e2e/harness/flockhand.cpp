@@ -75,6 +75,12 @@ int ListRowCount(HWND listBox) {
   return static_cast<int>(SendMessageW(listBox, LB_GETCOUNT, 0, 0));
 }
 
+POINT ListRowPoint(HWND listBox, int row) {
+  const int height = static_cast<int>(SendMessageW(listBox, LB_GETITEMHEIGHT, 0, 0));
+  const RECT client = ClientRectOnScreen(listBox);
+  return {client.left + 20, client.top + row * height + height / 2};
+}
+
 std::vector<int> MarkedRows(HWND listBox) {
   std::vector<int> rows;
   const int count = ListRowCount(listBox);

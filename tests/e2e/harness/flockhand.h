@@ -43,6 +43,8 @@ class Flockhand {
 std::wstring ListRowText(HWND listBox, int row);
 std::wstring ComboItemText(HWND combo, int item);
 int ListRowCount(HWND listBox);
+// The screen point a user clicks to hit a row of a list box that is scrolled to the top.
+POINT ListRowPoint(HWND listBox, int row);
 // The rows that are marked in an extended-selection list box.
 std::vector<int> MarkedRows(HWND listBox);
 
