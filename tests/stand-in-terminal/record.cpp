@@ -1,12 +1,41 @@
 // Writes record lines with a single WriteFile each on a handle opened for
-// appending only, so lines from several writers never interleave mid-line.
+// appending only, under a per-file mutex, so lines of several writers never
+// overwrite or interleave with each other.
 #include "record.h"
 
 #include <cstdio>
+#include <cwchar>
 
 namespace {
 
+// A writer holding the lock longer than this is stuck; write regardless.
+constexpr DWORD kLockTimeoutMs = 2000;
+
 HANDLE g_record = INVALID_HANDLE_VALUE;
+HANDLE g_lock = nullptr;
+
+// Wine emulates an append-only handle with fstat and pwrite, so two processes
+// appending at once can overwrite each other's lines. Writers of one file
+// therefore also take a mutex named after the file's full path.
+HANDLE CreateRecordLock(const std::wstring& path)
+{
+    std::wstring full(MAX_PATH, L'\0');
+    DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length >= full.size()) {
+        full.resize(length);
+        length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    }
+    if (length == 0) return nullptr;
+    full.resize(length);
+    CharUpperBuffW(full.data(), length);
+    uint64_t hash = 1469598103934665603ull;  // FNV-1a
+    for (const wchar_t c : full) {
+        hash = (hash ^ static_cast<uint64_t>(c)) * 1099511628211ull;
+    }
+    wchar_t name[48];
+    swprintf(name, 48, L"vtwin32-record-%016llx", static_cast<unsigned long long>(hash));
+    return CreateMutexW(nullptr, FALSE, name);
+}
 
 std::string Utf8(const std::wstring& text)
 {
@@ -29,8 +58,11 @@ void WriteLine(HWND hwnd, const std::string& rest)
     line += ' ';
     line += rest;
     line += '\n';
+    const DWORD wait = g_lock ? WaitForSingleObject(g_lock, kLockTimeoutMs) : WAIT_FAILED;
     DWORD written = 0;
     WriteFile(g_record, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    // WAIT_ABANDONED: a writer died holding the lock, which is now ours.
+    if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED) ReleaseMutex(g_lock);
 }
 
 }  // namespace
@@ -42,7 +74,9 @@ bool OpenRecord(const std::wstring& path)
     g_record = CreateFileW(path.c_str(), FILE_APPEND_DATA | SYNCHRONIZE,
                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    return g_record != INVALID_HANDLE_VALUE;
+    if (g_record == INVALID_HANDLE_VALUE) return false;
+    g_lock = CreateRecordLock(path);
+    return true;
 }
 
 void RecordEvent(HWND hwnd, const std::string& event)

@@ -22,7 +22,11 @@ constexpr size_t kScreenLimit = 4000;
 
 constexpr int kDefaultWidth = 400;
 constexpr int kDefaultHeight = 300;
-constexpr int kCascadeStep = 12;  // px between layers of the default grid
+// Layers of the default grid are shifted by this many px, so that up to
+// kLayers screenfuls of windows never share a rectangle exactly.
+constexpr int kLayerStep = 4;
+constexpr int kLayers = 64;
+constexpr int kPositionCascadeStep = 24;  // px between windows sharing one --pos
 
 HFONT g_font = nullptr;
 int g_liveTerminals = 0;
@@ -54,9 +58,9 @@ RECT DefaultRect(int index)
     const int columns = std::max(1, static_cast<int>(work.right - work.left) / kDefaultWidth);
     const int rows = std::max(1, static_cast<int>(work.bottom - work.top) / kDefaultHeight);
     const int slot = (index - 1) % (columns * rows);
-    const int layer = ((index - 1) / (columns * rows)) % 8;
-    const int x = work.left + (slot % columns) * kDefaultWidth + layer * kCascadeStep;
-    const int y = work.top + (slot / columns) * kDefaultHeight + layer * kCascadeStep;
+    const int layer = ((index - 1) / (columns * rows)) % kLayers;
+    const int x = work.left + (slot % columns) * kDefaultWidth + layer * kLayerStep;
+    const int y = work.top + (slot / columns) * kDefaultHeight + layer * kLayerStep;
     return {x, y, x + kDefaultWidth, y + kDefaultHeight};
 }
 
@@ -251,7 +255,7 @@ HWND CreateTerminal(HINSTANCE instance, const Options& options, int index)
     RECT rect;
     if (options.hasPosition) {
         // Extra windows of one --pos cascade from it.
-        const int shift = ((index - 1) % 16) * kCascadeStep * 2;
+        const int shift = ((index - 1) % 16) * kPositionCascadeStep;
         rect = {options.x + shift, options.y + shift, options.x + shift + options.width,
                 options.y + shift + options.height};
     } else {
