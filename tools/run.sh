@@ -1,48 +1,65 @@
 #!/usr/bin/env bash
-# The run command: installs what is missing, builds flockhand.exe and runs it under Wine with
-# four stand-in terminals to drive. With a usable $DISPLAY it runs there until you close
-# Flockhand; without one it runs on a private X display, writes a screenshot to
-# build/screenshots/run.png and stops.
+# The run command: installs what is missing, builds flockhand.exe and the stand-in terminal,
+# then runs Flockhand under Wine beside four stand-in terminals to drive (one on the second
+# monitor, one with a Japanese title).
+#   With a usable $DISPLAY: runs there until Flockhand is closed.
+#   Without one: runs on a private two-monitor X display, waits for Flockhand's window, writes
+#   build/screenshots/run.png (the window) and run-screen.png (both monitors), and stops.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/windows
-wine_dir=$build/wine
+bin=$build/bin
 
 "$root/tools/setup.sh"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target flockhand vtwin32
 
-headless=1
-if [[ -n ${DISPLAY:-} ]] && xdpyinfo >/dev/null 2>&1; then headless=0; fi
-
-if ((headless)); then
-  "$root/tools/wine-session.sh" start "$wine_dir"
-  trap '"$root/tools/wine-session.sh" stop "$wine_dir"' EXIT
-  export DISPLAY
-  DISPLAY=$(<"$wine_dir/display")
+if [[ -n ${DISPLAY:-} ]] && xdpyinfo >/dev/null 2>&1; then
+  headless=0
+  wine_dir=$build/wine-desktop
+  "$root/tools/wine-session.sh" prefix "$wine_dir"
 else
-  mkdir -p "$wine_dir/prefix"
+  headless=1
+  wine_dir=$build/wine
+  "$root/tools/wine-session.sh" start "$wine_dir"
+  DISPLAY=$(<"$wine_dir/display")
 fi
-export WINEPREFIX=$wine_dir/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export DISPLAY WINEPREFIX=$wine_dir/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-bin=$build/bin
-wine "$bin/vtwin32.exe" --title="web-server" --count=2 --pos=440,0,400,300 &
-wine "$bin/vtwin32.exe" --title="db-primary" --pos=440,320,400,300 &
-wine "$bin/vtwin32.exe" --title="ログ集約サーバ" --pos=860,0,400,300 &
+# Whatever happens, end what was started: this prefix's Wine processes, and a private display.
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  ((headless == 0)) || "$root/tools/wine-session.sh" stop "$wine_dir"
+}
+trap cleanup EXIT
+
+# Counts this display's shown top-level windows of a program (Wine names WM_CLASS after it).
+windows_of() {
+  local id count=0
+  for id in $(xwininfo -root -children 2>/dev/null | grep "(\"$1\"" |
+                grep -v '"Default IME"' | awk '{print $1}'); do
+    xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && count=$((count + 1))
+  done
+  echo "$count"
+}
+
+launch() { wine "$@" </dev/null >>"$wine_dir/run.log" 2>&1 & }
+launch "$bin/vtwin32.exe" --title=web-01 --pos=440,0,400,300
+launch "$bin/vtwin32.exe" --title=web-02 --pos=860,0,400,300
+launch "$bin/vtwin32.exe" --title=db-primary --pos=440,320,400,300
+launch "$bin/vtwin32.exe" --title=ログ集約サーバ --pos=1300,40,400,300
+
+# Flockhand lists the terminals that exist when it starts: let them come up first.
+for ((tries = 0; tries < 200; tries++)); do
+  (($(windows_of vtwin32.exe) >= 4)) && break
+  sleep 0.1
+done
+(($(windows_of vtwin32.exe) >= 4)) || echo "run: not all stand-in terminals came up" >&2
 
 if ((headless)); then
-  wine "$bin/flockhand.exe" &
-  for _ in $(seq 100); do
-    xwininfo -root -tree 2>/dev/null | grep -q '"Flockhand"' && break
-    sleep 0.1
-  done
-  sleep 1  # let the first paint reach the screen
-  mkdir -p "$root/build/screenshots"
-  import -window root "$root/build/screenshots/run.png"
-  echo "Screenshot: build/screenshots/run.png"
-  wineserver -k || true
+  launch "$bin/flockhand.exe"
+  "$root/tools/screenshot.sh" "$DISPLAY" "$root/build/screenshots/run.png"
 else
   wine "$bin/flockhand.exe"
-  wineserver -k || true
 fi

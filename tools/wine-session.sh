@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Starts and stops the X display and Wine prefix that the end-to-end tests run in.
-# Usage: wine-session.sh start|stop DIR   (DIR: the Wine state folder, e.g. build/windows/wine)
+# Usage: wine-session.sh start|stop|prefix DIR   (DIR: the Wine state folder, e.g. build/windows/wine)
+#   start   the private display and the prefix; reuses a running session of DIR
+#   stop    ends the session (Wine and the X servers); the prefix stays for the next one
+#   prefix  only makes the prefix, for running on the caller's own $DISPLAY (no X settings)
 #
 # The display has two monitors side by side: 1280x1024 at (0,0) and 1024x768 at (1280,0).
 # Xvfb alone cannot do that (with +xinerama it stacks every screen at 0,0), so an Xephyr with
@@ -13,7 +16,7 @@
 # DIR/*.log       X server and Wine output
 set -euo pipefail
 
-usage() { echo "usage: $0 start|stop DIR" >&2; exit 2; }
+usage() { echo "usage: $0 start|stop|prefix DIR" >&2; exit 2; }
 [[ $# -eq 2 ]] || usage
 action=$1
 mkdir -p "$2"
@@ -71,7 +74,7 @@ start_server() {
   setsid "$name" -displayfd 3 "$@" -nolisten tcp \
     3>"$fdfile" </dev/null >"$dir/$name.log" 2>&1 9>&- &
   echo $! >"$dir/${name,,}.pid"
-  wait_for 20 "$name did not report a display (see $dir/$name.log)" grep -q '^[0-9]\+$' "$fdfile"
+  wait_for 20 "$name did not report a display (see $dir/$name.log)" grep -qs '^[0-9]\+$' "$fdfile"
   local display=":$(head -n1 "$fdfile")"
   rm -f "$fdfile"
   wait_for 20 "$name on $display does not answer" display_answers "$display"
@@ -92,7 +95,7 @@ start_display() {
 wine_quiet() { "$@" </dev/null >>"$dir/wine.log" 2>&1 9>&-; }
 
 # The prefix's settings; bump when they change, so that existing prefixes get them too.
-settings_version=2
+settings_version=6
 
 make_prefix() {
   echo "wine-session: creating Wine prefix $prefix" >&2
@@ -100,26 +103,53 @@ make_prefix() {
   wine_quiet wineboot -i
 }
 
-configure_prefix() {
-  local x11='HKCU\Software\Wine\X11 Driver' fonts='HKCU\Software\Wine\Fonts\Replacements'
-  # Without XRandR, Wine's X11 driver takes the monitors from Xinerama: two screens, two monitors.
-  wine_quiet wine reg add "$x11" /v UseXRandR /t REG_SZ /d N /f
-  # There is no window manager: Wine must draw window frames itself (else top-level windows
-  # have no caption or borders to click and drag) and move, size and activate windows itself.
-  wine_quiet wine reg add "$x11" /v Decorated /t REG_SZ /d N /f
-  wine_quiet wine reg add "$x11" /v Managed /t REG_SZ /d N /f
-  # Japanese UI text: the dialog fonts of a Japanese Windows, served by IPA Gothic.
-  wine_quiet wine reg add "$fonts" /v 'MS UI Gothic' /t REG_SZ /d 'IPAPGothic' /f
-  wine_quiet wine reg add "$fonts" /v 'MS Gothic' /t REG_SZ /d 'IPAGothic' /f
-  wine_quiet wineserver -w
-  echo "$settings_version" >"$prefix/.flockhand-ready"
-}
-
 stop_wine() {
   if [[ -d $prefix ]]; then
     wine_quiet wineserver -k || true
     wine_quiet wineserver -w || true
   fi
+}
+
+# The settings every prefix gets; KIND: "session" (the private display) or "desktop".
+configure_prefix() {
+  local kind=$1
+  local x11='HKCU\Software\Wine\X11 Driver' fonts='HKCU\Software\Wine\Fonts\Replacements'
+  # Debian's Wine 8 does not find its own fonts (fonts-wine, /usr/share/wine/fonts) unless they
+  # are in the Windows font folder: without Marlett, caption buttons show "0 1 r". Only Marlett:
+  # with Wine's Tahoma, the caption font, Japanese window titles turn into boxes; without it
+  # Wine falls back to fonts that carry Japanese.
+  local fonts_dir=$prefix/drive_c/windows/Fonts
+  find "$fonts_dir" -lname '/usr/share/wine/fonts/*' ! -name marlett.ttf -delete
+  ln -sf /usr/share/wine/fonts/marlett.ttf "$fonts_dir/"
+  # Japanese UI text: the dialog fonts of a Japanese Windows, served by IPA Gothic.
+  wine_quiet wine reg add "$fonts" /v 'MS UI Gothic' /t REG_SZ /d 'IPAPGothic' /f
+  wine_quiet wine reg add "$fonts" /v 'MS Gothic' /t REG_SZ /d 'IPAGothic' /f
+  if [[ $kind == session ]]; then
+    # Without XRandR, Wine's X11 driver takes the monitors from Xinerama: two monitors.
+    wine_quiet wine reg add "$x11" /v UseXRandR /t REG_SZ /d N /f
+    # There is no window manager. Wine must draw window frames itself (else top-level windows
+    # have no caption or borders to click and drag) and place, size and activate windows
+    # itself: a "managed" window waits 2 s, each time it is shown, for a window manager.
+    wine_quiet wine reg add "$x11" /v Decorated /t REG_SZ /d N /f
+    wine_quiet wine reg add "$x11" /v Managed /t REG_SZ /d N /f
+  else
+    # A desktop has its own window manager and monitor layout: Wine's defaults.
+    for value in UseXRandR Decorated Managed; do
+      wine_quiet wine reg delete "$x11" /v "$value" /f || true
+    done
+  fi
+  # Wine's desktop process reads the display settings when it starts, and the one wineboot
+  # left running still has the defaults (one XRandR monitor): end it and its wineserver.
+  stop_wine
+  echo "$kind-$settings_version" >"$prefix/.flockhand-ready"
+}
+
+# Makes and configures the prefix unless it is ready for KIND.
+ensure_prefix() {
+  local kind=$1
+  [[ -f $prefix/.flockhand-ready ]] || make_prefix
+  [[ $(cat "$prefix/.flockhand-ready" 2>/dev/null) == "$kind-$settings_version" ]] ||
+    configure_prefix "$kind"
 }
 
 case $action in
@@ -132,13 +162,15 @@ case $action in
       start_display
     fi
     export DISPLAY=$(<"$dir/display")
-    [[ -f $prefix/.flockhand-ready ]] || make_prefix
-    [[ $(cat "$prefix/.flockhand-ready" 2>/dev/null) == "$settings_version" ]] || configure_prefix
+    ensure_prefix session
     # A persistent wineserver and the already running desktop and services make each test's
     # start quick. (wineserver -p exits with 2 when this prefix's server already runs.)
     wine_quiet setsid wineserver -p || true
     wine_quiet wineboot
     echo "wine-session: running on $DISPLAY with prefix $prefix" >&2
+    ;;
+  prefix)
+    ensure_prefix desktop
     ;;
   stop)
     stop_wine

@@ -118,20 +118,16 @@ HWND CaptureUnder(POINT point) {
 
 bool Drag(POINT from, POINT to) {
   Send({Mouse(MOUSEEVENTF_MOVE, from), Mouse(MOUSEEVENTF_LEFTDOWN, from)});
-  // Moving on before the press has started the target's drag would let the moves overtake it.
+  // Moving on before the press has started the target's drag would let the move overtake it.
   HWND captured = nullptr;
   WaitUntil([&] { return (captured = CaptureUnder(from)) != nullptr; }, 5s);
-  // Several moves, like a real drag: sizing loops track WM_MOUSEMOVE, not the final point only.
-  constexpr int kSteps = 8;
-  for (int i = 1; i <= kSteps; ++i) {
-    Send({Mouse(MOUSEEVENTF_MOVE, {from.x + (to.x - from.x) * i / kSteps,
-                                  from.y + (to.y - from.y) * i / kSteps})});
-  }
+  // One move, no steps in between: under Wine every injected move also warps the X pointer, and
+  // the target's X11 driver turns the X motion events of those warps into mouse moves of its
+  // own, late. A late move to an intermediate point would undo part of the drag.
+  Send({Mouse(MOUSEEVENTF_MOVE, to)});
   if (captured) {
-    // Under Wine each injected move also warps the X pointer, and the target's X11 driver turns
-    // the resulting X motion events into mouse moves of its own, late. Let the target take those
-    // in (a sent message is handled only once it waits for input again, after it has read its
-    // X events), then move to the end point once more, so that the last move it sees is there.
+    // Let the target take in those late moves (a sent message is handled only once it waits
+    // for input again, after it has read its X events), then end with a move to the end point.
     DWORD_PTR ignored = 0;
     for (int i = 0; i < 2; ++i) {
       SendMessageTimeoutW(captured, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &ignored);

@@ -32,7 +32,7 @@ void DoubleClick(POINT screen);
 void RightClick(POINT screen);
 // Clicks the centre of the window's screen rectangle.
 void ClickWindow(HWND window);
-// Presses the left button at from, moves to to in steps, releases there: border resizing.
+// Presses the left button at from, moves to to, releases there: border resizing.
 // Moves only once the window under from has captured the mouse (false if that did not happen
 // within 5 s; the drag is completed anyway).
 bool Drag(POINT from, POINT to);
