@@ -18,13 +18,16 @@ void ApplyFilter() {
     RefreshSelectionState();
     return;
   }
-  SendMessageW(TerminalListBox, LB_RESETCONTENT, 0, 0);
-  FilteredTerminals.clear();
-  const Utf16String filter = PrepareFilterText(Utf16View(filterText, length));
-  for (const TerminalEntry& entry : AllTerminals) {
-    if (!TitleMatchesFilter(TitleOf(entry), filter)) continue;
-    SendMessageW(TerminalListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.title));
-    FilteredTerminals.push_back(entry);
+  {
+    RowUpdate update;
+    SendMessageW(TerminalListBox, LB_RESETCONTENT, 0, 0);
+    FilteredTerminals.clear();
+    const Utf16String filter = PrepareFilterText(Utf16View(filterText, length));
+    for (const TerminalEntry& entry : AllTerminals) {
+      if (!TitleMatchesFilter(TitleOf(entry), filter)) continue;
+      SendMessageW(TerminalListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.title));
+      FilteredTerminals.push_back(entry);
+    }
   }
   KeepOnlyWindowsIn(SelectedTerminals, FilteredTerminals);
   MarkRows(FilteredTerminals);

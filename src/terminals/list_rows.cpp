@@ -10,7 +10,15 @@ const TerminalList& VisibleTerminals() {
   return GetWindowTextLengthW(FilterBox) > 0 ? FilteredTerminals : AllTerminals;
 }
 
+RowUpdate::RowUpdate() { SendMessageW(TerminalListBox, WM_SETREDRAW, FALSE, 0); }
+
+RowUpdate::~RowUpdate() {
+  SendMessageW(TerminalListBox, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(TerminalListBox, nullptr, TRUE);
+}
+
 void FillListRows(const TerminalList& list) {
+  RowUpdate update;
   SendMessageW(TerminalListBox, LB_RESETCONTENT, 0, 0);
   for (const TerminalEntry& entry : list) {
     SendMessageW(TerminalListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.title));

@@ -6,6 +6,16 @@
 
 const TerminalList& VisibleTerminals();
 
+// Pauses the list box's redrawing while rows are replaced, then repaints it once: a list box
+// that redraws its scroll bar for every added row makes hundreds of rows slow to fill.
+class RowUpdate {
+ public:
+  RowUpdate();
+  ~RowUpdate();
+  RowUpdate(const RowUpdate&) = delete;
+  RowUpdate& operator=(const RowUpdate&) = delete;
+};
+
 // Replaces every row with one per element of `list`, in order, none marked.
 void FillListRows(const TerminalList& list);
 

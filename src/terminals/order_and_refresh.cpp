@@ -30,8 +30,10 @@ void ReverseOrder() {
 }
 
 void RefreshTerminals() {
-  SetWindowTextW(FilterBox, L"");
+  // The old list is dropped before the filter is cleared, so that clearing it does not refill
+  // the rows with terminals that are about to be discovered again.
   AllTerminals.clear();
+  SetWindowTextW(FilterBox, L"");
   DiscoverTerminals();
   std::sort(SelectedTerminals.begin(), SelectedTerminals.end(), TitleAscending);
   KeepOnlyWindowsIn(SelectedTerminals, AllTerminals);

@@ -1,0 +1,24 @@
+// The four comparisons flockhand_bench makes. The three over terminal windows share one
+// Stage: 500 stand-in terminals and one running Flockhand.
+#pragma once
+
+#include "measure.h"
+#include "stage.h"
+
+namespace bench {
+
+// CreateProcess to WaitForInputIdle: flockhand.exe against minimal_window.exe.
+Comparison StartupBench(int runs);
+
+// F5 (discovery and list fill) against EnumWindows, sort and list fill in this process.
+Comparison RefreshBench(Stage& stage, int runs);
+
+// One filter keystroke that narrows the list against refilling this process's list box with
+// the rows that match.
+Comparison FilterBench(Stage& stage, int runs);
+
+// A key-down in the command box with 100 terminals selected against reading their placements
+// and posting the key-down from this process.
+Comparison BroadcastBench(Stage& stage, int runs);
+
+}  // namespace bench

@@ -1,0 +1,54 @@
+// Timing with QueryPerformanceCounter, the medians the benchmarks report, and the one error
+// type that ends a benchmark that cannot run.
+#pragma once
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// A benchmark that cannot run (a program did not start, a check of what was timed failed).
+class BenchError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Throws BenchError(message) unless condition holds.
+void Require(bool condition, const std::string& message);
+
+// Microseconds since an arbitrary point, from QueryPerformanceCounter.
+double NowMicros();
+
+// Microseconds per run.
+struct Samples {
+  std::vector<double> micros;
+  double Median() const;
+  double Min() const;
+  double Max() const;
+};
+
+// Flockhand against the bare equivalent of what it does, and the ratio it may reach.
+struct Comparison {
+  std::string name;      // what Flockhand did
+  std::string baseline;  // what it is compared with
+  double target = 0;     // the highest acceptable ratio of the medians
+  Samples flockhand;
+  Samples bare;
+
+  double Ratio() const { return flockhand.Median() / bare.Median(); }
+  bool Met() const { return Ratio() <= target; }
+};
+
+// A timed run: does its set-up, times only its own section, checks what happened, and returns
+// the microseconds of the timed section.
+using TimedRun = std::function<double()>;
+
+// Runs flockhand and bare `warmups` times each unrecorded, then `runs` times each into the
+// comparison. Pairs alternate which side goes first, so that a drift in the machine's load
+// (other programs run beside the benchmark) weighs on both sides alike.
+void Alternate(int warmups, int runs, const TimedRun& flockhand, const TimedRun& bare,
+               Comparison& into);
+
+}  // namespace bench

@@ -1,0 +1,30 @@
+// Prints the results as a fixed-width table on stdout; see report.h.
+#include "report.h"
+
+#include <cstdio>
+
+namespace bench {
+
+void PrintTable(const std::vector<Comparison>& results) {
+  std::printf("\n%-32s %12s %12s  %-22s %6s %7s  %s\n", "benchmark (medians)", "Flockhand",
+              "baseline", "baseline is", "ratio", "target", "result");
+  int met = 0;
+  for (const Comparison& result : results) {
+    if (result.Met()) ++met;
+    std::printf("%-32s %9.3f ms %9.3f ms  %-22s %6.2f %4s%.1f  %s\n", result.name.c_str(),
+                result.flockhand.Median() / 1000, result.bare.Median() / 1000,
+                result.baseline.c_str(), result.Ratio(), "<= ", result.target,
+                result.Met() ? "PASS" : "MISS");
+  }
+  std::printf("\n%-32s %6s %25s %25s\n", "spread (ms)", "runs", "Flockhand min..max",
+              "baseline min..max");
+  for (const Comparison& result : results) {
+    std::printf("%-32s %6zu %12.3f..%-11.3f %12.3f..%-11.3f\n", result.name.c_str(),
+                result.flockhand.micros.size(), result.flockhand.Min() / 1000,
+                result.flockhand.Max() / 1000, result.bare.Min() / 1000, result.bare.Max() / 1000);
+  }
+  std::printf("\ntargets met: %d of %zu\n", met, results.size());
+  std::fflush(stdout);
+}
+
+}  // namespace bench

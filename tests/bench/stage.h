@@ -1,0 +1,65 @@
+// The scene of the terminal benchmarks: 100 "alpha" and 400 "beta" stand-in terminals, one
+// running Flockhand with its controls found, and this process's bare list box beside it.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bare_list.h"
+#include "harness/process.h"
+#include "harness/stand_in.h"
+
+namespace bench {
+
+class Stage {
+ public:
+  // Starts the terminals, then Flockhand, and waits until Flockhand lists all 500; throws
+  // BenchError if any of that fails.
+  Stage();
+  Stage(const Stage&) = delete;
+  Stage& operator=(const Stage&) = delete;
+  // Closes Flockhand (WM_CLOSE, by force after 10 s) and the terminals.
+  ~Stage();
+
+  // All 500 terminals in Flockhand's title order, as they announced themselves.
+  const std::vector<Terminal>& Terminals() const { return terminals_; }
+  const e2e::StandIn& Alpha() const { return alpha_; }
+  const e2e::StandIn& Beta() const { return beta_; }
+
+  HWND Main() const { return main_; }
+  HWND CommandBox() const { return commandBox_; }
+  HWND FilterBox() const { return filterBox_; }
+  HWND List() const { return list_; }
+  const BareList& Bare() const { return *bare_; }
+
+  // SendMessage to a window of Flockhand, bounded: throws BenchError naming `what` if
+  // Flockhand has not handled it within 30 s (a modal dialog, a hang).
+  LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+               const std::string& what) const;
+
+  // Rows of Flockhand's terminal list and the text of one.
+  int RowCount() const;
+  std::wstring RowText(int row) const;
+  // Throws unless Flockhand's list shows exactly `rows` (count, first and last text).
+  void RequireListed(const std::vector<Terminal>& rows, const std::string& when) const;
+
+  // Waits until Flockhand's window and this process's window have painted everything that
+  // the last run invalidated, so that no run pays for the painting of the one before.
+  void Settle() const;
+
+ private:
+  e2e::StandIn alpha_;
+  e2e::StandIn beta_;
+  std::vector<Terminal> terminals_;
+  e2e::Process flockhand_;
+  HWND main_ = nullptr;
+  HWND commandBox_ = nullptr;
+  HWND filterBox_ = nullptr;
+  HWND list_ = nullptr;
+  std::unique_ptr<BareList> bare_;
+};
+
+}  // namespace bench
