@@ -12,25 +12,24 @@ void ApplyFilter() {
   // 255 units with the terminator: longer filter text takes part with its first 254 units.
   wchar_t filterText[kFilterTextLimit + 1];
   const int length = GetWindowTextW(FilterBox, filterText, kFilterTextLimit + 1);
-  if (length <= 0) {
-    FillListRows(AllTerminals);
-    MarkRows(AllTerminals);
-    RefreshSelectionState();
-    return;
-  }
   {
     RowUpdate update;
-    SendMessageW(TerminalListBox, LB_RESETCONTENT, 0, 0);
-    FilteredTerminals.clear();
-    const Utf16String filter = PrepareFilterText(Utf16View(filterText, length));
-    for (const TerminalEntry& entry : AllTerminals) {
-      if (!TitleMatchesFilter(TitleOf(entry), filter)) continue;
-      SendMessageW(TerminalListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.title));
-      FilteredTerminals.push_back(entry);
+    if (length <= 0) {
+      FillListRows(AllTerminals);
+      MarkRows(AllTerminals);
+    } else {
+      SendMessageW(TerminalListBox, LB_RESETCONTENT, 0, 0);
+      FilteredTerminals.clear();
+      const Utf16String filter = PrepareFilterText(Utf16View(filterText, length));
+      for (const TerminalEntry& entry : AllTerminals) {
+        if (!TitleMatchesFilter(TitleOf(entry), filter)) continue;
+        SendMessageW(TerminalListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.title));
+        FilteredTerminals.push_back(entry);
+      }
+      KeepOnlyWindowsIn(SelectedTerminals, FilteredTerminals);
+      MarkRows(FilteredTerminals);
     }
   }
-  KeepOnlyWindowsIn(SelectedTerminals, FilteredTerminals);
-  MarkRows(FilteredTerminals);
   RefreshSelectionState();
 }
 
@@ -60,10 +59,13 @@ void SelectAllTerminals() {
 void InvertSelection() {
   const TerminalList& visible = VisibleTerminals();
   TerminalList inverted;
-  for (std::size_t row = 0; row < visible.size(); ++row) {
-    const bool wasSelected = ContainsWindow(SelectedTerminals, visible[row].window);
-    if (!wasSelected) inverted.push_back(visible[row]);
-    SendMessageW(TerminalListBox, LB_SETSEL, !wasSelected, static_cast<LPARAM>(row));
+  {
+    RowUpdate update;
+    for (std::size_t row = 0; row < visible.size(); ++row) {
+      const bool wasSelected = ContainsWindow(SelectedTerminals, visible[row].window);
+      if (!wasSelected) inverted.push_back(visible[row]);
+      SendMessageW(TerminalListBox, LB_SETSEL, !wasSelected, static_cast<LPARAM>(row));
+    }
   }
   SelectedTerminals = std::move(inverted);
   RefreshSelectionState();

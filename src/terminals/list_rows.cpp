@@ -10,9 +10,18 @@ const TerminalList& VisibleTerminals() {
   return GetWindowTextLengthW(FilterBox) > 0 ? FilteredTerminals : AllTerminals;
 }
 
-RowUpdate::RowUpdate() { SendMessageW(TerminalListBox, WM_SETREDRAW, FALSE, 0); }
+namespace {
+
+int RowUpdateDepth = 0;
+
+}  // namespace
+
+RowUpdate::RowUpdate() {
+  if (RowUpdateDepth++ == 0) SendMessageW(TerminalListBox, WM_SETREDRAW, FALSE, 0);
+}
 
 RowUpdate::~RowUpdate() {
+  if (--RowUpdateDepth > 0) return;
   SendMessageW(TerminalListBox, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(TerminalListBox, nullptr, TRUE);
 }
@@ -25,10 +34,15 @@ void FillListRows(const TerminalList& list) {
   }
 }
 
+// All rows are unmarked at once and only the selected ones are marked again: every message to
+// the list box passes through its tooltip's subclass, which is slow under Wine.
 void MarkRows(const TerminalList& shown) {
+  RowUpdate update;
+  SendMessageW(TerminalListBox, LB_SETSEL, FALSE, -1);
   const int rows = static_cast<int>(SendMessageW(TerminalListBox, LB_GETCOUNT, 0, 0));
   for (int row = 0; row < rows && row < static_cast<int>(shown.size()); ++row) {
-    const BOOL selected = ContainsWindow(SelectedTerminals, shown[row].window);
-    SendMessageW(TerminalListBox, LB_SETSEL, selected, row);
+    if (ContainsWindow(SelectedTerminals, shown[row].window)) {
+      SendMessageW(TerminalListBox, LB_SETSEL, TRUE, row);
+    }
   }
 }

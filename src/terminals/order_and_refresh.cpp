@@ -25,6 +25,7 @@ void ReverseOrder() {
   std::sort(AllTerminals.begin(), AllTerminals.end(), order);
   std::sort(SelectedTerminals.begin(), SelectedTerminals.end(), order);
   SortDescendingNext = !SortDescendingNext;
+  RowUpdate update;
   FillListRows(AllTerminals);
   MarkRows(AllTerminals);
 }
@@ -34,10 +35,13 @@ void RefreshTerminals() {
   // the rows with terminals that are about to be discovered again.
   AllTerminals.clear();
   SetWindowTextW(FilterBox, L"");
-  DiscoverTerminals();
-  std::sort(SelectedTerminals.begin(), SelectedTerminals.end(), TitleAscending);
-  KeepOnlyWindowsIn(SelectedTerminals, AllTerminals);
-  MarkRows(AllTerminals);
+  {
+    RowUpdate update;
+    DiscoverTerminals();
+    std::sort(SelectedTerminals.begin(), SelectedTerminals.end(), TitleAscending);
+    KeepOnlyWindowsIn(SelectedTerminals, AllTerminals);
+    MarkRows(AllTerminals);
+  }
   RefreshSelectionState();
   SetFocus(CommandBox);
   SortDescendingNext = true;

@@ -1,6 +1,8 @@
 // Bare discovery and this process's list box; see bare_list.h.
 #include "bare_list.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cwchar>
 
@@ -52,6 +54,9 @@ std::vector<Terminal> DiscoverTerminals() {
 }
 
 BareList::BareList(POINT topLeft, POINT listOffset, SIZE listSize) {
+  // Load Common Controls 6 as Flockhand does, so the list box is the same control.
+  INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&commonControls);
   RegisterFrameClass();
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   frame_ = CreateWindowExW(0, kFrameClass, L"flockhand_bench",
@@ -68,6 +73,18 @@ BareList::BareList(POINT topLeft, POINT listOffset, SIZE listSize) {
                                 std::to_string(GetLastError()));
   SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                TRUE);
+  // Flockhand's list carries a tooltip that subclasses it (TTF_SUBCLASS), so every message to
+  // the list passes through the tooltip's subclass procedure; the bare list carries the same.
+  tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, list_, nullptr,
+                             instance, nullptr);
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.uFlags = TTF_SUBCLASS;
+  tool.hwnd = list_;
+  GetClientRect(list_, &tool.rect);
+  tool.lpszText = const_cast<wchar_t*>(L"bare list");
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   ShowWindow(frame_, SW_SHOWNOACTIVATE);
   UpdateWindow(frame_);
 }

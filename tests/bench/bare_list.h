@@ -36,13 +36,14 @@ class BareList {
   ~BareList();
 
   HWND Frame() const { return frame_; }
-  // LB_RESETCONTENT, then LB_ADDSTRING of each title in order.
+  // LB_RESETCONTENT, then LB_ADDSTRING of each title in order, with redrawing paused.
   void Fill(const std::vector<Terminal>& rows) const;
   int RowCount() const;
 
  private:
   HWND frame_ = nullptr;
   HWND list_ = nullptr;
+  HWND tooltip_ = nullptr;  // owned by list_, destroyed with it
 };
 
 }  // namespace bench
