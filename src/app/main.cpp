@@ -56,7 +56,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   ModuleHandle = instance;
   HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_COMPOSITED, className, title,
                                 WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
-                                CW_USEDEFAULT, 0, kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
+                                CW_USEDEFAULT, 0, kMainWindowWidth, kMainWindowHeight, nullptr,
+                                nullptr, instance, nullptr);
   if (!window) return 0;
   MainWindow = window;
   ShowWindow(MainWindow, showCommand);

@@ -18,14 +18,12 @@ void ApplyFilter() {
       FillListRows(AllTerminals);
       MarkRows(AllTerminals);
     } else {
-      SendMessageW(TerminalListBox, LB_RESETCONTENT, 0, 0);
       FilteredTerminals.clear();
       const Utf16String filter = PrepareFilterText(Utf16View(filterText, length));
       for (const TerminalEntry& entry : AllTerminals) {
-        if (!TitleMatchesFilter(TitleOf(entry), filter)) continue;
-        SendMessageW(TerminalListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.title));
-        FilteredTerminals.push_back(entry);
+        if (TitleMatchesFilter(TitleOf(entry), filter)) FilteredTerminals.push_back(entry);
       }
+      FillListRows(FilteredTerminals);
       KeepOnlyWindowsIn(SelectedTerminals, FilteredTerminals);
       MarkRows(FilteredTerminals);
     }
