@@ -1,4 +1,4 @@
-// The four comparisons flockhand_bench makes. The three over terminal windows share one
+// The comparisons flockhand_bench makes: four against targets and one for reference. The three over terminal windows share one
 // Stage: 500 stand-in terminals and one running Flockhand.
 #pragma once
 
@@ -7,8 +7,12 @@
 
 namespace bench {
 
-// CreateProcess to WaitForInputIdle: flockhand.exe against minimal_window.exe.
+// CreateProcess to the first paint: flockhand.exe against minimal_window.exe.
 Comparison StartupBench(int runs);
+
+// The same for bare_panel.exe (Flockhand's 21 controls and nothing else) against
+// minimal_window.exe: the least that showing this panel costs. A reference, without target.
+Comparison StartupFloorBench(int runs);
 
 // F5 (discovery and list fill) against EnumWindows, sort and list fill in this process.
 Comparison RefreshBench(Stage& stage, int runs);

@@ -29,9 +29,10 @@ struct Samples {
   double Max() const;
 };
 
-// Flockhand against the bare equivalent of what it does, and the ratio it may reach.
+// Flockhand against the bare equivalent of what it does, and the ratio it may reach. A
+// reference comparison times another program in Flockhand's place and has no target.
 struct Comparison {
-  std::string name;      // what Flockhand did
+  std::string name;      // what Flockhand (or the reference's program) did
   std::string baseline;  // what it is compared with
   double target = 0;     // the highest acceptable ratio of the medians
   Samples flockhand;

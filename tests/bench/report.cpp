@@ -5,7 +5,8 @@
 
 namespace bench {
 
-void PrintTable(const std::vector<Comparison>& results) {
+void PrintTable(const std::vector<Comparison>& results,
+                const std::vector<Comparison>& references) {
   std::printf("\n%-32s %12s %12s  %-22s %6s %7s  %s\n", "benchmark (medians)", "Flockhand",
               "baseline", "baseline is", "ratio", "target", "result");
   int met = 0;
@@ -16,9 +17,20 @@ void PrintTable(const std::vector<Comparison>& results) {
                 result.baseline.c_str(), result.Ratio(), "<= ", result.target,
                 result.Met() ? "PASS" : "MISS");
   }
-  std::printf("\n%-32s %6s %25s %25s\n", "spread (ms)", "runs", "Flockhand min..max",
+  if (!references.empty()) {
+    std::printf("\n%-32s %12s %12s  %-22s %6s\n", "reference, no target (medians)", "program",
+                "baseline", "baseline is", "ratio");
+  }
+  for (const Comparison& reference : references) {
+    std::printf("%-32s %9.3f ms %9.3f ms  %-22s %6.2f\n", reference.name.c_str(),
+                reference.flockhand.Median() / 1000, reference.bare.Median() / 1000,
+                reference.baseline.c_str(), reference.Ratio());
+  }
+  std::printf("\n%-32s %6s %25s %25s\n", "spread (ms)", "runs", "program min..max",
               "baseline min..max");
-  for (const Comparison& result : results) {
+  std::vector<Comparison> all = results;
+  all.insert(all.end(), references.begin(), references.end());
+  for (const Comparison& result : all) {
     std::printf("%-32s %6zu %12.3f..%-11.3f %12.3f..%-11.3f\n", result.name.c_str(),
                 result.flockhand.micros.size(), result.flockhand.Min() / 1000,
                 result.flockhand.Max() / 1000, result.bare.Min() / 1000, result.bare.Max() / 1000);

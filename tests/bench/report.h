@@ -7,6 +7,8 @@
 
 namespace bench {
 
-void PrintTable(const std::vector<Comparison>& results);
+// results have targets; references are printed below them without one.
+void PrintTable(const std::vector<Comparison>& results,
+                const std::vector<Comparison>& references);
 
 }  // namespace bench

@@ -1,0 +1,69 @@
+// The start-up floor: minimal_window.exe plus Flockhand's 21 controls, with their classes,
+// styles, texts and Common Controls 6 (the same manifest), placed where Flockhand's layout
+// puts them, in one window shown and painted once. No tooltips, font, images, menu items,
+// hot key or terminal discovery: the least any program showing this panel has to do.
+#include "bare_window.h"
+
+#include <commctrl.h>
+
+#include "app/panel_layout.h"
+#include "minimal_window.h"
+
+namespace {
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kButton = kChild | BS_PUSHBUTTON;
+constexpr DWORD kEdit = kChild | WS_BORDER;
+constexpr DWORD kNumber = kChild | WS_BORDER | ES_NUMBER | ES_RIGHT;
+constexpr DWORD kDropDown = kChild | CBS_DROPDOWNLIST;
+
+// Flockhand's client area at its 420x370 outer size.
+constexpr int kClientWidth = 404;
+constexpr int kClientHeight = 331;
+
+HWND Add(HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* text,
+         DWORD style, LayoutRect place) {
+  return CreateWindowExW(exStyle, windowClass, text, style, place.x, place.y, place.width,
+                         place.height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+void AddPanel(HWND main) {
+  const PanelLayout at = ComputePanelLayout(kClientWidth, kClientHeight);
+  Add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.commandBox);
+  Add(main, 0, L"BUTTON", L"", kButton, {10, 38, 18, 18});
+  Add(main, 0, L"STATIC", L"TeraTerm ウィンドウ一覧", kChild | SS_LEFT | SS_NOTIFY,
+      {30, 40, 150, 20});
+  Add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.filterBox);
+  Add(main, WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
+      kChild | WS_BORDER | WS_VSCROLL | LBS_EXTENDEDSEL | LBS_NOTIFY, at.terminalList);
+  Add(main, 0, L"BUTTON", L"並び順を反転", kButton, at.reverseOrderButton);
+  Add(main, 0, L"BUTTON", L"選択を反転", kButton, at.invertSelectionButton);
+  Add(main, 0, L"BUTTON", L"点滅", kButton, at.flashButton);
+  HWND group = Add(main, 0, L"BUTTON", L"ウィンドウ操作", kChild | BS_GROUPBOX, at.windowOpsGroup);
+  Add(group, 0, L"COMBOBOX", nullptr, kDropDown, {8, 18, 115, 100});
+  Add(group, 0, L"BUTTON", L"MenuBar Off", kButton, {8, 45, 115, 22});
+  HWND area = Add(group, 0, L"COMBOBOX", nullptr, kDropDown, {8, 75, 115, 100});
+  SendMessageW(area, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"画面いっぱい"));
+  SendMessageW(area, CB_SETCURSEL, 0, 0);
+  Add(group, 0, L"STATIC", L"列", kChild | SS_LEFT, {8, 105, 15, 20});
+  Add(group, WS_EX_CLIENTEDGE, L"EDIT", L"1", kNumber, {23, 100, 40, 21});
+  Add(group, 0, L"STATIC", L"行", kChild | SS_LEFT, {68, 105, 15, 20});
+  Add(group, WS_EX_CLIENTEDGE, L"EDIT", L"1", kNumber, {83, 100, 40, 21});
+  Add(group, 0, L"BUTTON", L"並べる", kButton, at.arrangeButton);
+  Add(group, 0, L"BUTTON", L"他を隠す", kButton, at.hideOthersButton);
+  Add(main, 0, L"BUTTON", L"TeraTermウィンドウ更新", kButton, at.refreshButton);
+  Add(main, 0, L"BUTTON", L"", kButton, at.helpButton);
+  Add(main, 0, L"STATIC", L"選択ウィンドウ数：  0  ", kChild | SS_RIGHT, at.selectionCountLabel);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  // Common Controls 6 registers its classes only once loaded.
+  INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&commonControls);
+  HWND window = CreateBareWindow(instance, kBarePanelClass);
+  if (!window) return 1;
+  AddPanel(window);
+  return ShowAndRun(window, showCommand);
+}

@@ -1,0 +1,11 @@
+// The start-up baselines' common part: a 420x370 window of Flockhand's style with a window
+// procedure that only paints and quits, and the message loop.
+#pragma once
+
+#include <windows.h>
+
+// Registers windowClass and creates the (still hidden) window; null on failure.
+HWND CreateBareWindow(HINSTANCE instance, const wchar_t* windowClass);
+
+// Shows and paints the window, then runs the message loop until WM_QUIT.
+int ShowAndRun(HWND window, int showCommand);
