@@ -1,6 +1,6 @@
 // flockhand_bench.exe: times Flockhand against bare equivalents under Wine and prints the
 // table. Exit code 0 once every benchmark ran (targets met or not), 1 if one could not run.
-// With the argument "startup" it runs only the start-up comparison.
+// With the argument "startup" it runs only the start-up comparison and its reference.
 #include <cstdio>
 #include <cwchar>
 #include <vector>

@@ -73,30 +73,31 @@ double TimeStartup(const std::wstring& program, const wchar_t* windowClass) {
   return ready - start;
 }
 
+// Times program's start-up and minimal_window.exe's alternately, into result.
+void AgainstMinimalWindow(const wchar_t* program, const wchar_t* windowClass, int runs,
+                          Comparison& result) {
+  const std::wstring timed = e2e::NextToTests(program);
+  const std::wstring minimal = e2e::NextToTests(L"minimal_window.exe");
+  result.baseline = "minimal_window.exe";
+  Alternate(
+      1, runs, [&] { return TimeStartup(timed, windowClass); },
+      [&] { return TimeStartup(minimal, kMinimalWindowClass); }, result);
+}
+
 }  // namespace
 
 Comparison StartupBench(int runs) {
   Comparison result;
   result.name = "start-up to first paint";
-  result.baseline = "minimal_window.exe";
   result.target = 1.5;
-  const std::wstring flockhand = e2e::NextToTests(L"flockhand.exe");
-  const std::wstring minimal = e2e::NextToTests(L"minimal_window.exe");
-  Alternate(
-      1, runs, [&] { return TimeStartup(flockhand, L"FLOCKHAND"); },
-      [&] { return TimeStartup(minimal, kMinimalWindowClass); }, result);
+  AgainstMinimalWindow(L"flockhand.exe", L"FLOCKHAND", runs, result);
   return result;
 }
 
 Comparison StartupFloorBench(int runs) {
   Comparison result;
   result.name = "bare_panel.exe start-up";
-  result.baseline = "minimal_window.exe";
-  const std::wstring panel = e2e::NextToTests(L"bare_panel.exe");
-  const std::wstring minimal = e2e::NextToTests(L"minimal_window.exe");
-  Alternate(
-      1, runs, [&] { return TimeStartup(panel, kBarePanelClass); },
-      [&] { return TimeStartup(minimal, kMinimalWindowClass); }, result);
+  AgainstMinimalWindow(L"bare_panel.exe", kBarePanelClass, runs, result);
   return result;
 }
 

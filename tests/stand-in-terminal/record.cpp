@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cwchar>
 
+#include "harness/text.h"
+
 namespace {
 
 // A writer holding the lock longer than this is stuck; write regardless.
@@ -35,17 +37,6 @@ HANDLE CreateRecordLock(const std::wstring& path)
     wchar_t name[48];
     swprintf(name, 48, L"vtwin32-record-%016llx", static_cast<unsigned long long>(hash));
     return CreateMutexW(nullptr, FALSE, name);
-}
-
-std::string Utf8(const std::wstring& text)
-{
-    if (text.empty()) return {};
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
-                        nullptr, nullptr);
-    return out;
 }
 
 void WriteLine(HWND hwnd, const std::string& rest)
@@ -106,7 +97,7 @@ std::string Hex8(uint64_t value)
 std::string EscapeText(const std::wstring& text)
 {
     std::string out;
-    for (const char c : Utf8(text)) {
+    for (const char c : e2e::Utf8(text)) {
         switch (c) {
         case '\\': out += "\\\\"; break;
         case '\n': out += "\\n"; break;

@@ -110,7 +110,7 @@ void LongTitleRoundTrips()
     HWND hwnd = ReadyWindow(standIn);
     if (!hwnd) return;
     Check(WindowText(hwnd) == title, "the 1500-unit title did not reach the window whole");
-    Check(Unescape(ReadyTitle(standIn, hwnd)) == Utf8(title), "the READY line does not carry the 1500-unit title");
+    Check(Unescape(ReadyTitle(standIn, hwnd)) == e2e::Utf8(title), "the READY line does not carry the 1500-unit title");
 }
 
 void JapaneseTitleIsUtf8InTheRecord()
@@ -212,7 +212,7 @@ void DecoyClassDifferingOnlyInCase()
     if (!hwnd) return;
     const std::wstring name = ClassName(hwnd);
     Check(lstrcmpiW(name.c_str(), L"vtwin32") == 0, "decoy class is not vtwin32 in any spelling");
-    std::printf("    note: the vtwin32 decoy reports its class as \"%s\"\n", Utf8(name).c_str());
+    std::printf("    note: the vtwin32 decoy reports its class as \"%s\"\n", e2e::Utf8(name).c_str());
     Check(FindWindowW(L"VTWin32", L"Decoy") == hwnd, "FindWindowW(VTWin32) does not match the case decoy");
 }
 
@@ -619,7 +619,7 @@ int wmain(int argc, wchar_t** argv)
     for (int i = 1; i < argc; ++i) {
         const std::wstring arg = argv[i];
         if (arg.rfind(L"--exe=", 0) == 0) executable = arg.substr(6);
-        else filters.push_back(Utf8(arg));
+        else filters.push_back(e2e::Utf8(arg));
     }
     StandIn::SetExecutable(executable);
 

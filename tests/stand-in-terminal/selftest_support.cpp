@@ -6,31 +6,13 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "harness/process.h"
+
 namespace {
 
 std::wstring g_executable;
 bool g_testFailed = false;
 int g_recordCounter = 0;
-
-// Quotes one argument so that CommandLineToArgvW gives it back unchanged.
-std::wstring QuoteArgument(const std::wstring& arg)
-{
-    std::wstring out = L"\"";
-    size_t backslashes = 0;
-    for (const wchar_t c : arg) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        if (c == L'"') out.append(backslashes * 2 + 1, L'\\');
-        else out.append(backslashes, L'\\');
-        backslashes = 0;
-        out += c;
-    }
-    out.append(backslashes * 2, L'\\');
-    out += L'"';
-    return out;
-}
 
 std::string ReadWholeFile(const std::wstring& path)
 {
@@ -113,17 +95,6 @@ bool RunningOnWine()
     return ntdll && GetProcAddress(ntdll, "wine_get_version");
 }
 
-std::string Utf8(const std::wstring& text)
-{
-    if (text.empty()) return {};
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
-                        nullptr, nullptr);
-    return out;
-}
-
 std::string HwndText(HWND hwnd)
 {
     char text[17];
@@ -196,9 +167,9 @@ std::wstring NewRecordPath()
 StandIn::StandIn(const std::vector<std::wstring>& args, const std::wstring& recordPath)
     : recordPath_(recordPath.empty() ? NewRecordPath() : recordPath)
 {
-    std::wstring commandLine = QuoteArgument(g_executable);
-    for (const std::wstring& arg : args) commandLine += L' ' + QuoteArgument(arg);
-    commandLine += L' ' + QuoteArgument(L"--record=" + recordPath_);
+    std::vector<std::wstring> allArgs = args;
+    allArgs.push_back(L"--record=" + recordPath_);
+    std::wstring commandLine = e2e::BuildCommandLine(g_executable, allArgs);
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "harness/text.h"
+
 // Generous: a cold Wine start of a process can take several seconds.
 constexpr DWORD kTimeoutMs = 20000;
 
@@ -22,7 +24,6 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kTimeou
 
 bool RunningOnWine();
 
-std::string Utf8(const std::wstring& text);
 std::string HwndText(HWND hwnd);  // 16 upper-case hex digits, as in the record
 
 // Text of a top-level window of another process (kept by the system).

@@ -16,6 +16,17 @@ std::vector<HWND> ChildHandles(HWND parent) {
   return handles;
 }
 
+// The text of a list box row or a combo box item, by the control's length and text messages.
+std::wstring ItemText(HWND control, UINT lengthMessage, UINT textMessage, int index,
+                      const wchar_t* missing) {
+  const LRESULT length = SendMessageW(control, lengthMessage, index, 0);
+  if (length < 0) return missing;
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(control, textMessage, index, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
 }  // namespace
 
 Flockhand::Flockhand() : process_(std::make_unique<Debuggee>()) {
@@ -54,21 +65,11 @@ HWND Flockhand::Focus() const {
 bool Flockhand::Activate() const { return BringToForeground(main_); }
 
 std::wstring ListRowText(HWND listBox, int row) {
-  const LRESULT length = SendMessageW(listBox, LB_GETTEXTLEN, row, 0);
-  if (length < 0) return L"<no row>";
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  SendMessageW(listBox, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
-  return text;
+  return ItemText(listBox, LB_GETTEXTLEN, LB_GETTEXT, row, L"<no row>");
 }
 
 std::wstring ComboItemText(HWND combo, int item) {
-  const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, item, 0);
-  if (length < 0) return L"<no item>";
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  SendMessageW(combo, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
-  return text;
+  return ItemText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, item, L"<no item>");
 }
 
 int ListRowCount(HWND listBox) {
