@@ -30,6 +30,7 @@ add_executable(flockhand WIN32
   src/app/selection_state.cpp
   src/broadcast/keystroke.cpp
   src/operations/displays.cpp
+  src/operations/grid_boxes.cpp
   src/operations/menu_bar.cpp
   src/operations/window_ops_group.cpp
   src/resources/image_buttons.cpp
@@ -39,6 +40,7 @@ add_executable(flockhand WIN32
   src/terminals/filter_and_selection.cpp
   src/terminals/list_rows.cpp
   src/terminals/order_and_refresh.cpp
+  src/terminals/terminal_dialog.cpp
   src/resources/flockhand.rc)
 add_dependencies(flockhand artwork)
 set_source_files_properties(src/resources/flockhand.rc PROPERTIES

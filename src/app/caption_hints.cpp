@@ -1,13 +1,13 @@
 // Rewrites the hinted captions for the new hint state, then flips the flag.
 #include "app/caption_hints.h"
 
+#include "app/button_captions.h"
+#include "operations/menu_bar.h"
+#include "panel.h"
+
 #include <windows.h>
 
 #include <utility>
-
-#include "app/button_captions.h"
-#include "app/control_panel.h"
-#include "operations/menu_bar.h"
 
 bool CaptionHints = false;
 

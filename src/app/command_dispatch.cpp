@@ -2,19 +2,22 @@
 // is enabled; each operation copes with an empty selection itself.
 #include "app/command_dispatch.h"
 
-#include <windows.h>
-
 #include "app/caption_hints.h"
 #include "app/compact_mode.h"
-#include "app/control_panel.h"
 #include "app/main_window.h"
+#include "panel.h"
 #include "resources/resource_ids.h"
-#include "terminals/selection.h"
+#include "terminals/filter_and_selection.h"
+#include "terminals/order_and_refresh.h"
+
+#include <windows.h>
 
 bool DispatchCommand(int id, int notification) {
   switch (id) {
     case IDM_EXIT: DestroyWindow(MainWindow); return true;
-    case IDC_FILTER_BOX: if (notification == EN_UPDATE) ApplyFilter(); return true;
+    case IDC_FILTER_BOX:
+      if (notification == EN_UPDATE) ApplyFilter();
+      return true;
     case IDC_TERMINAL_LIST:
       if (notification == LBN_SELCHANGE) SyncSelectionFromList();
       return true;

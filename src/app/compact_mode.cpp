@@ -3,9 +3,9 @@
 // before the resize, so that the size limits already allow the new height.
 #include "app/compact_mode.h"
 
-#include "app/control_panel.h"
 #include "app/main_window.h"
-#include "app/subclass.h"
+#include "panel.h"
+#include "subclass.h"
 
 #include <initializer_list>
 

@@ -3,9 +3,6 @@
 // their place from LayoutControls.
 #include "app/control_panel.h"
 
-#include <initializer_list>
-#include <commctrl.h>
-
 #include "app/compact_mode.h"
 #include "app/control_tips.h"
 #include "app/main_window.h"
@@ -13,14 +10,19 @@
 #include "app/selection_counter.h"
 #include "broadcast/keystroke.h"
 #include "operations/window_ops_group.h"
+#include "panel.h"
 #include "resources/image_buttons.h"
 #include "resources/resource_ids.h"
-#include "terminals/selection.h"
+#include "terminals/filter_and_selection.h"
+#include "terminals/order_and_refresh.h"
+
+#include <initializer_list>
+#include <commctrl.h>
 
 HWND CommandBox, CompactButton, ListCaption, FilterBox, TerminalListBox, ReverseOrderButton,
     InvertSelectionButton, FlashButton, WindowOpsGroup, DisplayCombo, MenuBarButton, AreaCombo,
-    ColumnsLabel, ColumnsEdit, RowsLabel, RowsEdit, ArrangeButton, HideOthersButton,
-    RefreshButton, HelpButton, SelectionCountLabel;
+    ColumnsLabel, ColumnsEdit, RowsLabel, RowsEdit, ArrangeButton, HideOthersButton, RefreshButton,
+    HelpButton, SelectionCountLabel;
 HFONT PanelFont;
 
 namespace {
@@ -57,7 +59,7 @@ void CreateCommandRow(HWND main) {
                 200);
 
   CompactButton = CreateControl(main, 0, L"BUTTON", L"", kPushButton, 0, {10, 38, 18, 18});
-  InstallCompactButtonProc(CompactButton);
+  InstallCompactButtonProc(CompactButton, ToggleCompactMode, [] { return CompactMode; });
 
   ListCaption = CreateControl(main, 0, L"STATIC", L"TeraTerm ウィンドウ一覧",
                               kChild | SS_LEFT | SS_NOTIFY, 0, {30, 40, 150, 20});
@@ -65,8 +67,8 @@ void CreateCommandRow(HWND main) {
 }
 
 void CreateListColumn(HWND main) {
-  FilterBox = CreateControl(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEditBox, IDC_FILTER_BOX,
-                            kUnplaced);
+  FilterBox =
+      CreateControl(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEditBox, IDC_FILTER_BOX, kUnplaced);
   SetCueBanner(FilterBox, L"フィルタリング", TRUE);
   AddControlTip(FilterBox,
                 L"TeraTermウィンドウをフィルタリングできます。\nAlt+F でフォーカスが移動します。",
@@ -93,13 +95,13 @@ void CreateListColumn(HWND main) {
 }
 
 void CreateWindowOpsGroup(HWND main) {
-  WindowOpsGroup = CreateControl(main, 0, L"BUTTON", L"ウィンドウ操作", kChild | BS_GROUPBOX,
-                                 0, kUnplaced);
+  WindowOpsGroup =
+      CreateControl(main, 0, L"BUTTON", L"ウィンドウ操作", kChild | BS_GROUPBOX, 0, kUnplaced);
   InstallWindowOpsGroupProc(WindowOpsGroup);
   HWND group = WindowOpsGroup;
 
-  DisplayCombo = CreateControl(group, 0, L"COMBOBOX", nullptr, kDropDownList,
-                               IDC_WINDOW_OPS_COMBO, {8, 18, 115, 100});
+  DisplayCombo = CreateControl(group, 0, L"COMBOBOX", nullptr, kDropDownList, IDC_WINDOW_OPS_COMBO,
+                               {8, 18, 115, 100});
   AddControlTip(DisplayCombo,
                 L"並べるディスプレイを指定できます。\nAlt+D でフォーカスが移動します。", 300);
 
@@ -116,12 +118,12 @@ void CreateWindowOpsGroup(HWND main) {
   AddControlTip(AreaCombo, L"並べる範囲を指定できます。\nAlt+S でフォーカスが移動します。", 300);
 
   ColumnsLabel = CreateControl(group, 0, L"STATIC", L"列", kChild | SS_LEFT, 0, {8, 105, 15, 20});
-  ColumnsEdit = CreateControl(group, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kNumberBox, 0,
-                              {23, 100, 40, 21});
+  ColumnsEdit =
+      CreateControl(group, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kNumberBox, 0, {23, 100, 40, 21});
   SetWindowTextW(ColumnsEdit, L"1");
   RowsLabel = CreateControl(group, 0, L"STATIC", L"行", kChild | SS_LEFT, 0, {68, 105, 15, 20});
-  RowsEdit = CreateControl(group, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kNumberBox, 0,
-                           {83, 100, 40, 21});
+  RowsEdit =
+      CreateControl(group, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kNumberBox, 0, {83, 100, 40, 21});
   SetWindowTextW(RowsEdit, L"1");
 
   ArrangeButton = CreateControl(group, 0, L"BUTTON", L"並べる", kPushButton, 0, kUnplaced);
@@ -150,11 +152,10 @@ void ApplyPanelFont() {
   LOGFONTW logFont{};
   GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont);
   PanelFont = CreateFontIndirectW(&logFont);
-  for (HWND control :
-       {CommandBox, ListCaption, FilterBox, TerminalListBox, ReverseOrderButton,
-        InvertSelectionButton, FlashButton, WindowOpsGroup, DisplayCombo, MenuBarButton,
-        AreaCombo, ColumnsLabel, ColumnsEdit, RowsLabel, RowsEdit, ArrangeButton,
-        HideOthersButton, RefreshButton, SelectionCountLabel}) {
+  for (HWND control : {CommandBox, ListCaption, FilterBox, TerminalListBox, ReverseOrderButton,
+                       InvertSelectionButton, FlashButton, WindowOpsGroup, DisplayCombo,
+                       MenuBarButton, AreaCombo, ColumnsLabel, ColumnsEdit, RowsLabel, RowsEdit,
+                       ArrangeButton, HideOthersButton, RefreshButton, SelectionCountLabel}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(PanelFont), TRUE);
   }
 }

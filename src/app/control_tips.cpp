@@ -3,11 +3,12 @@
 // their rectangles are refreshed.
 #include "app/control_tips.h"
 
+#include "app/main_window.h"
+#include "panel.h"
+
 #include <commctrl.h>
 
 #include <vector>
-
-#include "app/main_window.h"
 
 namespace {
 
@@ -22,9 +23,9 @@ std::vector<ControlTip> ControlTips;
 
 void AddControlTip(HWND control, const wchar_t* text, int maxWidth) {
   ControlTip tip{};
-  tip.tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, control, nullptr,
-                                ModuleHandle, nullptr);
+  tip.tooltip =
+      CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, control, nullptr, ModuleHandle, nullptr);
   // The version-2 record size (44 bytes on 32-bit Windows): no reserved or v6 fields.
   tip.tool.cbSize = TTTOOLINFOW_V2_SIZE;
   tip.tool.uFlags = TTF_SUBCLASS;

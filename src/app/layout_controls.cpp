@@ -2,12 +2,12 @@
 // box's), so each batch takes effect at once, then refreshes the tooltips' rectangles.
 #include "app/layout_controls.h"
 
-#include <algorithm>
-#include <utility>
-
-#include "app/control_panel.h"
 #include "app/control_tips.h"
 #include "app/panel_layout.h"
+#include "panel.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <gdiplus.h>
 
 #include "app/main_window.h"
+#include "panel.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -54,10 +55,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
 
   ModuleHandle = instance;
-  HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_COMPOSITED, className, title,
-                                WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
-                                CW_USEDEFAULT, 0, kMainWindowWidth, kMainWindowHeight, nullptr,
-                                nullptr, instance, nullptr);
+  HWND window =
+      CreateWindowExW(WS_EX_LAYERED | WS_EX_COMPOSITED, className, title,
+                      WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, CW_USEDEFAULT, 0,
+                      kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
   if (!window) return 0;
   MainWindow = window;
   ShowWindow(MainWindow, showCommand);

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/subclass.h"
+#include "subclass.h"
 
 namespace {
 

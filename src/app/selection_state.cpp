@@ -1,19 +1,17 @@
 // The seven window-operation controls are enabled exactly while something is selected; no
 // other control is ever disabled.
-#include "app/selection_state.h"
-
 #include <initializer_list>
 #include <windows.h>
 
-#include "app/control_panel.h"
 #include "app/selection_counter.h"
-#include "operations/window_ops_group.h"
+#include "operations/grid_boxes.h"
+#include "panel.h"
 #include "terminals/terminal_lists.h"
 
 void RefreshSelectionState() {
   const BOOL enable = !SelectedTerminals.empty();
-  for (HWND control : {DisplayCombo, MenuBarButton, AreaCombo, ColumnsEdit, RowsEdit,
-                       ArrangeButton, HideOthersButton}) {
+  for (HWND control : {DisplayCombo, MenuBarButton, AreaCombo, ColumnsEdit, RowsEdit, ArrangeButton,
+                       HideOthersButton}) {
     EnableWindow(control, enable);
   }
   SuggestGrid();

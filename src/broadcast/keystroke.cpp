@@ -3,7 +3,7 @@
 // the edit control untouched and are not broadcast.
 #include "broadcast/keystroke.h"
 
-#include "app/subclass.h"
+#include "subclass.h"
 #include "terminals/terminal_lists.h"
 
 namespace {

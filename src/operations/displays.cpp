@@ -4,7 +4,7 @@
 
 #include <cwchar>
 
-#include "app/control_panel.h"
+#include "panel.h"
 
 std::vector<MonitorEntry> MonitorList;
 

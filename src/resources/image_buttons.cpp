@@ -5,19 +5,21 @@
 
 #include <gdiplus.h>
 
-#include "app/compact_mode.h"
-#include "app/subclass.h"
+#include "panel.h"
 #include "resources/png_image.h"
 #include "resources/resource_ids.h"
+#include "subclass.h"
 
 namespace {
 
 WNDPROC CompactButtonDefaultProc;
+void (*CompactButtonClick)();
+bool (*CompactButtonShowsDown)();
 WNDPROC HelpButtonDefaultProc;
 std::unique_ptr<PngImage> ChevronUp, ChevronDown, HelpImage;
 
 const PngImage* CachedImage(std::unique_ptr<PngImage>& slot, int id) {
-  if (!slot) slot = LoadPngImage(id);
+  if (!slot) slot = LoadPngImage(ModuleHandle, id);
   return slot.get();
 }
 
@@ -34,10 +36,10 @@ void PaintImage(HWND button, const PngImage* image) {
 
 LRESULT CALLBACK CompactButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_PAINT) {
-    PaintImage(window, CompactMode ? CachedImage(ChevronDown, IDP_CHEVRON_DOWN)
+    PaintImage(window, CompactButtonShowsDown() ? CachedImage(ChevronDown, IDP_CHEVRON_DOWN)
                                    : CachedImage(ChevronUp, IDP_CHEVRON_UP));
   } else if (message == WM_LBUTTONUP) {
-    ToggleCompactMode();
+    CompactButtonClick();
   }
   // After our paint the button is validated, so its own drawing adds nothing visible.
   return CallWindowProcW(CompactButtonDefaultProc, window, message, wParam, lParam);
@@ -53,7 +55,9 @@ LRESULT CALLBACK HelpButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-void InstallCompactButtonProc(HWND button) {
+void InstallCompactButtonProc(HWND button, void (*onClick)(), bool (*showsDown)()) {
+  CompactButtonClick = onClick;
+  CompactButtonShowsDown = showsDown;
   CompactButtonDefaultProc = SubclassControl(button, CompactButtonProc);
 }
 

@@ -4,8 +4,6 @@
 
 #include <cstring>
 
-#include "app/main_window.h"
-
 namespace {
 
 struct PngLoadError {
@@ -22,12 +20,12 @@ struct LockedBlock {
   }
 };
 
-std::unique_ptr<PngImage> DecodePngResource(int id) {
-  HRSRC resource = FindResourceW(ModuleHandle, MAKEINTRESOURCEW(id), L"PNG");
+std::unique_ptr<PngImage> DecodePngResource(HMODULE module, int id) {
+  HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(id), L"PNG");
   if (!resource) throw PngLoadError{L"リソースが見つからないっす。"};
-  const DWORD size = SizeofResource(ModuleHandle, resource);
+  const DWORD size = SizeofResource(module, resource);
   if (size == 0) throw PngLoadError{L"リソースのサイズが０っす。"};
-  const void* source = LockResource(LoadResource(ModuleHandle, resource));
+  const void* source = LockResource(LoadResource(module, resource));
   if (!source) throw PngLoadError{L"リソースが読み込めなかったっす。"};
 
   LockedBlock block;
@@ -66,9 +64,9 @@ PngImage::~PngImage() {
   GlobalFree(memory_);
 }
 
-std::unique_ptr<PngImage> LoadPngImage(int id) {
+std::unique_ptr<PngImage> LoadPngImage(HMODULE module, int id) {
   try {
-    return DecodePngResource(id);
+    return DecodePngResource(module, id);
   } catch (const PngLoadError&) {
     return nullptr;
   }

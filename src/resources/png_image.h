@@ -25,5 +25,5 @@ class PngImage {
   Gdiplus::Bitmap* bitmap_;
 };
 
-// Resource type "PNG" with the given identifier; no image when any step fails.
-std::unique_ptr<PngImage> LoadPngImage(int id);
+// Resource type "PNG" with the given identifier in module; no image when any step fails.
+std::unique_ptr<PngImage> LoadPngImage(HMODULE module, int id);

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/main_window.h"
+#include "panel.h"
 
 bool IsTransparent = false;
 

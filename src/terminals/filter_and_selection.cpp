@@ -1,11 +1,11 @@
 // The filter and the selection. The selection's order is always the row order, never the
 // order of the clicks; a selected terminal that the filter hides is deselected for good.
+#include "terminals/filter_and_selection.h"
+
 #include <windows.h>
 
-#include "app/control_panel.h"
-#include "app/selection_state.h"
+#include "panel.h"
 #include "terminals/list_rows.h"
-#include "terminals/selection.h"
 #include "terminals/title_filter.h"
 
 void ApplyFilter() {

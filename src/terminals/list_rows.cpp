@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/control_panel.h"
+#include "panel.h"
 
 const TerminalList& VisibleTerminals() {
   return GetWindowTextLengthW(FilterBox) > 0 ? FilteredTerminals : AllTerminals;

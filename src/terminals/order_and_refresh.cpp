@@ -1,15 +1,15 @@
 // Reversing the title order and re-discovering the terminals. Both clear the filter first;
 // a selected terminal keeps the title it had when it was selected, even after a refresh has
 // read a newer one.
+#include "terminals/order_and_refresh.h"
+
 #include <windows.h>
 
 #include <algorithm>
 
-#include "app/control_panel.h"
-#include "app/selection_state.h"
+#include "panel.h"
 #include "terminals/discovery.h"
 #include "terminals/list_rows.h"
-#include "terminals/selection.h"
 #include "terminals/title_order.h"
 
 namespace {

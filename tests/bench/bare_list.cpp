@@ -62,22 +62,20 @@ BareList::BareList(POINT topLeft, POINT listOffset, SIZE listSize) {
   frame_ = CreateWindowExW(0, kFrameClass, L"flockhand_bench",
                            WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, topLeft.x,
                            topLeft.y, 420, 370, nullptr, nullptr, instance, nullptr);
-  Require(frame_ != nullptr, "could not create the benchmark's window: error " +
-                                 std::to_string(GetLastError()));
-  list_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
-                          WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_EXTENDEDSEL |
-                              LBS_NOTIFY,
-                          listOffset.x, listOffset.y, listSize.cx, listSize.cy, frame_, nullptr,
-                          instance, nullptr);
-  Require(list_ != nullptr, "could not create the benchmark's list box: error " +
-                                std::to_string(GetLastError()));
-  SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-               TRUE);
+  Require(frame_ != nullptr,
+          "could not create the benchmark's window: error " + std::to_string(GetLastError()));
+  list_ = CreateWindowExW(
+      WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
+      WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_EXTENDEDSEL | LBS_NOTIFY, listOffset.x,
+      listOffset.y, listSize.cx, listSize.cy, frame_, nullptr, instance, nullptr);
+  Require(list_ != nullptr,
+          "could not create the benchmark's list box: error " + std::to_string(GetLastError()));
+  SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
   // Flockhand's list carries a tooltip that subclasses it (TTF_SUBCLASS), so every message to
   // the list passes through the tooltip's subclass procedure; the bare list carries the same.
-  tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, list_, nullptr,
-                             instance, nullptr);
+  tooltip_ =
+      CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, list_, nullptr, instance, nullptr);
   TTTOOLINFOW tool{};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
   tool.uFlags = TTF_SUBCLASS;

@@ -21,8 +21,8 @@ constexpr DWORD kDropDown = kChild | CBS_DROPDOWNLIST;
 constexpr int kClientWidth = 404;
 constexpr int kClientHeight = 331;
 
-HWND Add(HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* text,
-         DWORD style, LayoutRect place) {
+HWND Add(HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* text, DWORD style,
+         LayoutRect place) {
   return CreateWindowExW(exStyle, windowClass, text, style, place.x, place.y, place.width,
                          place.height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
 }

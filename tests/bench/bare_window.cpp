@@ -28,8 +28,8 @@ HWND CreateBareWindow(HINSTANCE instance, const wchar_t* windowClass) {
   registration.lpszClassName = windowClass;
   if (!RegisterClassExW(&registration)) return nullptr;
   return CreateWindowExW(0, windowClass, L"Baseline",
-                         WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, CW_USEDEFAULT,
-                         0, 420, 370, nullptr, nullptr, instance, nullptr);
+                         WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, CW_USEDEFAULT, 0,
+                         420, 370, nullptr, nullptr, instance, nullptr);
 }
 
 int ShowAndRun(HWND window, int showCommand) {

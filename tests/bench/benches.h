@@ -1,5 +1,5 @@
-// The comparisons flockhand_bench makes: four against targets and one for reference. The three over terminal windows share one
-// Stage: 500 stand-in terminals and one running Flockhand.
+// The comparisons flockhand_bench makes: four against targets and one for reference. The three over
+// terminal windows share one Stage: 500 stand-in terminals and one running Flockhand.
 #pragma once
 
 #include "measure.h"

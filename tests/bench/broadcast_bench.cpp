@@ -53,8 +53,8 @@ Comparison BroadcastBench(Stage& stage, int runs) {
   result.baseline = "placements+posts";
   result.target = 1.2;
   const std::vector<HWND>& targets = stage.Alpha().Windows();
-  Require(targets.size() == 100, "the alpha stand-in has " + std::to_string(targets.size()) +
-                                     " windows, not 100");
+  Require(targets.size() == 100,
+          "the alpha stand-in has " + std::to_string(targets.size()) + " windows, not 100");
   // A terminal that is not in the normal state would make Flockhand warn in a message box.
   for (HWND target : targets) Require(IsNormal(target), "an alpha terminal is not shown normal");
   SelectAlpha(stage);

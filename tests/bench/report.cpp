@@ -5,8 +5,7 @@
 
 namespace bench {
 
-void PrintTable(const std::vector<Comparison>& results,
-                const std::vector<Comparison>& references) {
+void PrintTable(const std::vector<Comparison>& results, const std::vector<Comparison>& references) {
   std::printf("\n%-32s %12s %12s  %-22s %6s %7s  %s\n", "benchmark (medians)", "Flockhand",
               "baseline", "baseline is", "ratio", "target", "result");
   int met = 0;

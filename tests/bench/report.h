@@ -8,7 +8,6 @@
 namespace bench {
 
 // results have targets; references are printed below them without one.
-void PrintTable(const std::vector<Comparison>& results,
-                const std::vector<Comparison>& references);
+void PrintTable(const std::vector<Comparison>& results, const std::vector<Comparison>& references);
 
 }  // namespace bench

@@ -38,14 +38,14 @@ Stage::Stage() : alpha_(StartTerminals(L"alpha", 100)), beta_(StartTerminals(L"b
   AddAnnounced(alpha_, terminals_);
   AddAnnounced(beta_, terminals_);
   std::sort(terminals_.begin(), terminals_.end(), TitleOrder);
-  Require(terminals_.size() == 500, "the stand-ins announced " +
-                                        std::to_string(terminals_.size()) + " terminals, not 500");
+  Require(terminals_.size() == 500,
+          "the stand-ins announced " + std::to_string(terminals_.size()) + " terminals, not 500");
 
   const std::wstring program = e2e::NextToTests(L"flockhand.exe");
   flockhand_ = e2e::StartProcess(program);
   const DWORD startError = GetLastError();
-  Require(flockhand_.Started(), "could not start flockhand.exe: error " +
-                                    std::to_string(startError));
+  Require(flockhand_.Started(),
+          "could not start flockhand.exe: error " + std::to_string(startError));
   main_ = e2e::FindTopLevelWindow(flockhand_.Pid(), L"FLOCKHAND", 30s);
   Require(main_ != nullptr, "Flockhand's main window did not appear within 30 s");
   commandBox_ = GetWindow(main_, GW_CHILD);
@@ -102,9 +102,9 @@ std::wstring Stage::RowText(int row) const {
 
 void Stage::RequireListed(const std::vector<Terminal>& rows, const std::string& when) const {
   const int count = RowCount();
-  Require(count == static_cast<int>(rows.size()),
-          "Flockhand lists " + std::to_string(count) + " rows " + when + ", not " +
-              std::to_string(rows.size()));
+  Require(count == static_cast<int>(rows.size()), "Flockhand lists " + std::to_string(count) +
+                                                      " rows " + when + ", not " +
+                                                      std::to_string(rows.size()));
   if (rows.empty()) return;
   const std::wstring first = RowText(0);
   const std::wstring last = RowText(count - 1);
@@ -114,6 +114,8 @@ void Stage::RequireListed(const std::vector<Terminal>& rows, const std::string& 
               e2e::Utf8(rows.back().title) + "\"");
 }
 
-void Stage::Settle() const { WaitUntilPainted({main_, bare_->Frame()}, "Flockhand or this process"); }
+void Stage::Settle() const {
+  WaitUntilPainted({main_, bare_->Frame()}, "Flockhand or this process");
+}
 
 }  // namespace bench

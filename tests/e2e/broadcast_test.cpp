@@ -23,7 +23,8 @@ namespace {
   Click(ListRowPoint(list, row));
   if (modifiers & kCtrl) KeyUp(VK_CONTROL);
   if (modifiers & kShift) KeyUp(VK_SHIFT);
-  if (WaitUntil([&] { return MarkedRows(list) == marked; }, 5s)) return ::testing::AssertionSuccess();
+  if (WaitUntil([&] { return MarkedRows(list) == marked; }, 5s))
+    return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "row " << row << " clicked, marks not as expected";
 }
 
@@ -141,7 +142,9 @@ TEST_F(BroadcastTest, MaximisedOrMinimisedTerminalStopsTheBroadcastWithAWarning)
   for (int show : {SW_MINIMIZE, SW_MAXIMIZE}) {
     SCOPED_TRACE(show == SW_MAXIMIZE ? "maximised" : "minimised");
     ShowWindow(Node(2), show);
-    ASSERT_TRUE(WaitUntil([&] { return (show == SW_MAXIMIZE ? IsZoomed(Node(2)) : IsIconic(Node(2))) != FALSE; }, 5s));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (show == SW_MAXIMIZE ? IsZoomed(Node(2)) : IsIconic(Node(2))) != FALSE; },
+        5s));
     ASSERT_TRUE(app_.Activate());
     // Keep Flockhand above the maximised terminal for the clicks.
     SetWindowPos(app_.Main(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);

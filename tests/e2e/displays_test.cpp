@@ -56,13 +56,14 @@ void PickNextItem(HWND combo) {
 }
 
 ::testing::AssertionResult ShowsGrid(const Panel& p, const wchar_t* columns, const wchar_t* rows) {
-  if (WaitUntil([&] { return WindowText(p.columnsEdit) == columns && WindowText(p.rowsEdit) == rows; },
-                5s)) {
+  if (WaitUntil(
+          [&] { return WindowText(p.columnsEdit) == columns && WindowText(p.rowsEdit) == rows; },
+          5s)) {
     return ::testing::AssertionSuccess();
   }
-  return ::testing::AssertionFailure() << "grid " << Utf8(WindowText(p.columnsEdit)) << " x "
-                                       << Utf8(WindowText(p.rowsEdit)) << ", expected "
-                                       << Utf8(columns) << " x " << Utf8(rows);
+  return ::testing::AssertionFailure()
+         << "grid " << Utf8(WindowText(p.columnsEdit)) << " x " << Utf8(WindowText(p.rowsEdit))
+         << ", expected " << Utf8(columns) << " x " << Utf8(rows);
 }
 
 void TypeInto(HWND edit, const wchar_t* text) {

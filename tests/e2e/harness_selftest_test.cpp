@@ -64,7 +64,8 @@ class TargetWindow {
  private:
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-      auto* self = static_cast<TargetWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+      auto* self =
+          static_cast<TargetWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
       SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<TargetWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -72,11 +73,10 @@ class TargetWindow {
       case WM_LBUTTONDOWN:
       case WM_LBUTTONDBLCLK:
       case WM_RBUTTONDOWN:
-        self->presses_.push_back({message, {static_cast<short>(LOWORD(lParam)),
-                                            static_cast<short>(HIWORD(lParam))}});
+        self->presses_.push_back(
+            {message, {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}});
         return 0;
-      case WM_ERASEBKGND:
-        return 1;
+      case WM_ERASEBKGND: return 1;
       case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window, &paint);
@@ -91,8 +91,7 @@ class TargetWindow {
         EndPaint(window, &paint);
         return 0;
       }
-      default:
-        return DefWindowProcW(window, message, wParam, lParam);
+      default: return DefWindowProcW(window, message, wParam, lParam);
     }
   }
 
@@ -266,7 +265,8 @@ TEST_F(HarnessNotepadTest, DragOnTheCornerResizesTheWindow) {
   const RECT before = e2e::WindowRect(window_);
   ASSERT_EQ(before.right - before.left, 500);
   // Two pixels inside the bottom-right corner of the frame.
-  ASSERT_TRUE(e2e::Drag({before.right - 2, before.bottom - 2}, {before.right + 98, before.bottom + 58}))
+  ASSERT_TRUE(
+      e2e::Drag({before.right - 2, before.bottom - 2}, {before.right + 98, before.bottom + 58}))
       << "notepad did not take the press on its corner";
   ASSERT_TRUE(e2e::WaitUntil(
       [&] {
@@ -290,7 +290,8 @@ TEST(HarnessSelfTest, TwoMonitorsSideBySide) {
   EXPECT_EQ(first.left, 0);
   EXPECT_EQ(second.left, first.right) << "the second monitor is not right of the first";
   EXPECT_EQ(GetSystemMetrics(SM_CMONITORS), 2);
-  EXPECT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN), (first.right - first.left) + (second.right - second.left));
+  EXPECT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN),
+            (first.right - first.left) + (second.right - second.left));
 }
 
 TEST(HarnessSelfTest, ClicksLandOnTheWindowUnderThePointOnEitherMonitor) {
@@ -409,7 +410,9 @@ TEST(HarnessSelfTest, StandInReportsItsWindowsAndWhatReachedThem) {
   PostMessageW(terminals.Window(1), WM_CHAR, L'\u65e5', 1);
   PostMessageW(terminals.Window(1), WM_CHAR, L'z', 1);
   ASSERT_TRUE(terminals.WaitForRecord(
-      [&](const auto& record) { return e2e::ReceivedChars(record, terminals.Window(1)) == L"\u65e5z"; },
+      [&](const auto& record) {
+        return e2e::ReceivedChars(record, terminals.Window(1)) == L"\u65e5z";
+      },
       5s))
       << terminals.RecordText();
   EXPECT_EQ(e2e::ReceivedChars(terminals.Record(), terminals.Window(0)), L"");

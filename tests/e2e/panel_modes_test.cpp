@@ -29,8 +29,8 @@ TEST(CompactMode, CompactButtonAndListCaptionToggleAndRestoreTheHeight) {
   ASSERT_TRUE(app.Activate());
 
   ClickWindow(p.compactButton);
-  ASSERT_TRUE(WaitForHeight(app.Main(), 95)) << "compact mode makes the window 95 high, got "
-                                             << OuterHeight(app.Main());
+  ASSERT_TRUE(WaitForHeight(app.Main(), 95))
+      << "compact mode makes the window 95 high, got " << OuterHeight(app.Main());
   for (HWND hidden : {p.filterBox, p.terminalList, p.reverseOrder, p.invertSelection, p.flash,
                       p.group, p.refresh, p.help, p.counter}) {
     EXPECT_FALSE(IsWindowVisible(hidden));
@@ -100,7 +100,8 @@ TEST(CompactMode, SizeLimitsInBothModes) {
   ClickWindow(app.Controls().compactButton);
   ASSERT_TRUE(WaitForHeight(app.Main(), 95));
   SetWindowPos(app.Main(), nullptr, 0, 0, 600, 95, SWP_NOMOVE | SWP_NOZORDER);
-  ASSERT_TRUE(WaitUntil([&] { return WindowRect(app.Main()).right - WindowRect(app.Main()).left == 600; }, 5s));
+  ASSERT_TRUE(WaitUntil(
+      [&] { return WindowRect(app.Main()).right - WindowRect(app.Main()).left == 600; }, 5s));
   dragged = DragCornerBy(app.Main(), -100, 0, true);
   EXPECT_EQ(dragged.right - dragged.left, 500) << "compact mode changes only the width";
   EXPECT_EQ(dragged.bottom - dragged.top, 95);
@@ -173,7 +174,8 @@ TEST(SystemMenu, OptionsAndAboutItemsMakeTheWindowOpaque) {
     ASSERT_TRUE(SetLayeredWindowAttributes(app.Main(), 0, 100, LWA_ALPHA));
     ASSERT_EQ(Alpha(app.Main()), 100);
     PressKey(VK_SPACE, kAlt);
-    ASSERT_TRUE(WaitUntil([&] { return !TopLevelWindows(app.Process().Pid(), L"#32768").empty(); }, 5s))
+    ASSERT_TRUE(
+        WaitUntil([&] { return !TopLevelWindows(app.Process().Pid(), L"#32768").empty(); }, 5s))
         << "Alt+Space opens the system menu";
     PressKey(mnemonic);
     EXPECT_TRUE(WaitUntil([&] { return Alpha(app.Main()) == 255; }, 5s));
@@ -196,7 +198,12 @@ TEST(ImageButtons, CompactButtonShowsTheChevronOfItsMode) {
   ASSERT_TRUE(app.Activate());
   const Panel& p = app.Controls();
   Capture up;
-  ASSERT_TRUE(WaitUntil([&] { up = CaptureWindow(p.compactButton); return CountColours(up) > 1; }, 5s))
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        up = CaptureWindow(p.compactButton);
+        return CountColours(up) > 1;
+      },
+      5s))
       << "the compact button shows no picture";
   Capture help = CaptureWindow(p.help);
   size_t bluish = 0;
@@ -209,12 +216,22 @@ TEST(ImageButtons, CompactButtonShowsTheChevronOfItsMode) {
   PressKey('E', kAlt);
   ASSERT_TRUE(WaitForHeight(app.Main(), 95));
   Capture down;
-  ASSERT_TRUE(WaitUntil([&] { down = CaptureWindow(p.compactButton); return CountDifferentPixels(up, down) > 10; }, 5s))
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        down = CaptureWindow(p.compactButton);
+        return CountDifferentPixels(up, down) > 10;
+      },
+      5s))
       << "compact mode shows the other chevron";
   PressKey('E', kAlt);
   ASSERT_TRUE(WaitForHeight(app.Main(), 370));
   Capture again;
-  EXPECT_TRUE(WaitUntil([&] { again = CaptureWindow(p.compactButton); return CountDifferentPixels(up, again) == 0; }, 5s))
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        again = CaptureWindow(p.compactButton);
+        return CountDifferentPixels(up, again) == 0;
+      },
+      5s))
       << "back in full mode the up chevron returns";
 }
 
@@ -245,8 +262,8 @@ TEST(ImageButtons, RepeatedPaintingUsesNoMoreMemory) {
   ASSERT_GT(before, 0u);
   paintMany(2000);
   const size_t after = PrivateBytes(app.Process().Pid());
-  EXPECT_LT(after, before + 256 * 1024) << "4000 paints grew private memory from " << before
-                                        << " to " << after << " bytes";
+  EXPECT_LT(after, before + 256 * 1024)
+      << "4000 paints grew private memory from " << before << " to " << after << " bytes";
 }
 
 }  // namespace

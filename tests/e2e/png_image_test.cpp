@@ -8,11 +8,10 @@
 #include "resources/png_image.h"
 #include "resources/resource_ids.h"
 
-// The loader reads resources from the module Flockhand stores here; in this test it is the
-// test program itself, which carries png_image_test.rc.
-HINSTANCE ModuleHandle = GetModuleHandleW(nullptr);
-
 namespace {
+
+// The test program itself carries the resources (png_image_test.rc).
+HMODULE Module() { return GetModuleHandleW(nullptr); }
 
 class PngImageTest : public ::testing::Test {
  protected:
@@ -25,7 +24,7 @@ class PngImageTest : public ::testing::Test {
 };
 
 TEST_F(PngImageTest, DecodesTheChevronWithTransparency) {
-  const auto image = LoadPngImage(IDP_CHEVRON_UP);
+  const auto image = LoadPngImage(Module(), IDP_CHEVRON_UP);
   ASSERT_NE(image, nullptr);
   EXPECT_EQ(image->bitmap()->GetWidth(), 16u);
   EXPECT_EQ(image->bitmap()->GetHeight(), 16u);
@@ -35,9 +34,9 @@ TEST_F(PngImageTest, DecodesTheChevronWithTransparency) {
 }
 
 TEST_F(PngImageTest, FailuresYieldNoImage) {
-  EXPECT_EQ(LoadPngImage(9999), nullptr) << "no such resource";
-  EXPECT_EQ(LoadPngImage(4101), nullptr) << "a resource of size 0";
-  EXPECT_EQ(LoadPngImage(4100), nullptr) << "bytes that are no image";
+  EXPECT_EQ(LoadPngImage(Module(), 9999), nullptr) << "no such resource";
+  EXPECT_EQ(LoadPngImage(Module(), 4101), nullptr) << "a resource of size 0";
+  EXPECT_EQ(LoadPngImage(Module(), 4100), nullptr) << "bytes that are no image";
 }
 
 TEST_F(PngImageTest, LoadingAndReleasingKeepsMemoryFlat) {
@@ -47,11 +46,11 @@ TEST_F(PngImageTest, LoadingAndReleasingKeepsMemoryFlat) {
     GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
     return counters.PagefileUsage;
   };
-  for (int i = 0; i < 50; ++i) LoadPngImage(IDP_CHEVRON_UP);
+  for (int i = 0; i < 50; ++i) LoadPngImage(Module(), IDP_CHEVRON_UP);
   const size_t before = committed();
   for (int i = 0; i < 3000; ++i) {
-    ASSERT_NE(LoadPngImage(IDP_CHEVRON_UP), nullptr);
-    LoadPngImage(4100);
+    ASSERT_NE(LoadPngImage(Module(), IDP_CHEVRON_UP), nullptr);
+    LoadPngImage(Module(), 4100);
   }
   EXPECT_LT(committed(), before + 256 * 1024) << "each load must release its memory and stream";
 }

@@ -59,8 +59,8 @@ const ExpectedControl kControls[] = {
 // The seven operation controls are disabled while nothing is selected.
 bool DisabledAtStart(HWND Panel::*handle) {
   return handle == &Panel::display || handle == &Panel::menuBar || handle == &Panel::area ||
-         handle == &Panel::columnsEdit || handle == &Panel::rowsEdit ||
-         handle == &Panel::arrange || handle == &Panel::hideOthers;
+         handle == &Panel::columnsEdit || handle == &Panel::rowsEdit || handle == &Panel::arrange ||
+         handle == &Panel::hideOthers;
 }
 
 RECT RectInParent(HWND control) {
@@ -147,7 +147,8 @@ TEST(Startup, AreaListAndOpacity) {
   ASSERT_TRUE(app.Ready());
   const wchar_t* areas[] = {L"画面いっぱい", L"左半分", L"上半分", L"右半分", L"下半分"};
   ASSERT_EQ(SendMessageW(app.Controls().area, CB_GETCOUNT, 0, 0), 5);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(Utf8(ComboItemText(app.Controls().area, i)), Utf8(areas[i]));
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(Utf8(ComboItemText(app.Controls().area, i)), Utf8(areas[i]));
   EXPECT_EQ(SendMessageW(app.Controls().area, CB_GETCURSEL, 0, 0), 0);
   BYTE alpha = 0;
   DWORD flags = 0;
@@ -169,7 +170,8 @@ struct ToolDescription {
 
 std::vector<ToolDescription> ReadTools(DWORD pid) {
   std::vector<ToolDescription> tools;
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
   if (!process) return tools;
   constexpr size_t kTextUnits = 1024;
   const size_t size = sizeof(TTTOOLINFOW) + kTextUnits * sizeof(wchar_t);
@@ -210,8 +212,10 @@ TEST(Startup, TwelveTooltipsWithTheirTextsAndWidths) {
        L"ここにコマンドを入力してください。\nダブルクリックで半透明にもなります。\nAlt+I "
        L"でフォーカスが移動します。",
        200},
-      {p.filterBox, L"TeraTermウィンドウをフィルタリングできます。\nAlt+F でフォーカスが移動します。", 300},
-      {p.terminalList, L"操作するTeraTermウィンドウを選択してください。\nAlt+A で全選択ができます。", 300},
+      {p.filterBox,
+       L"TeraTermウィンドウをフィルタリングできます。\nAlt+F でフォーカスが移動します。", 300},
+      {p.terminalList,
+       L"操作するTeraTermウィンドウを選択してください。\nAlt+A で全選択ができます。", 300},
       {p.reverseOrder, L"並び順を反転させることができます。\nF4", 300},
       {p.invertSelection, L"選択状態を反転させることができます。\nAlt+R", 300},
       {p.flash, L"選択されているTeraTermウィンドウを点滅させます。\nAlt+B", 300},
@@ -242,7 +246,8 @@ TEST(Startup, LayoutAndToolRectanglesFollowTheWindowSize) {
   Flockhand app;
   ASSERT_TRUE(app.Ready());
   SetWindowPos(app.Main(), nullptr, 0, 0, 900, 760, SWP_NOMOVE | SWP_NOZORDER);
-  ASSERT_TRUE(WaitUntil([&] { return WindowRect(app.Main()).bottom - WindowRect(app.Main()).top == 760; }, 5s));
+  ASSERT_TRUE(WaitUntil(
+      [&] { return WindowRect(app.Main()).bottom - WindowRect(app.Main()).top == 760; }, 5s));
   const RECT client = ClientRect(app.Main());
   ExpectLayout(app.Controls(), client.right, client.bottom);
   for (const ToolDescription& tool : ReadTools(app.Process().Pid())) {

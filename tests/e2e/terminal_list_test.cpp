@@ -30,8 +30,8 @@ std::string Joined(const std::vector<std::wstring>& rows) {
 // Waits until the list shows exactly these rows.
 ::testing::AssertionResult ShowsRows(HWND list, const std::vector<std::wstring>& expected) {
   if (WaitUntil([&] { return Rows(list) == expected; }, 5s)) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "rows " << Joined(Rows(list)) << ", expected "
-                                       << Joined(expected);
+  return ::testing::AssertionFailure()
+         << "rows " << Joined(Rows(list)) << ", expected " << Joined(expected);
 }
 
 void ClickRow(HWND list, int row, unsigned modifiers = kNoModifiers) {
@@ -52,19 +52,19 @@ std::wstring Counter(size_t n) {
 ::testing::AssertionResult ShowsSelectionOf(const Panel& p, size_t n) {
   const bool ok = WaitUntil([&] { return WindowText(p.counter) == Counter(n); }, 5s);
   if (!ok) {
-    return ::testing::AssertionFailure() << "counter reads " << Utf8(WindowText(p.counter))
-                                         << ", expected " << Utf8(Counter(n));
+    return ::testing::AssertionFailure()
+           << "counter reads " << Utf8(WindowText(p.counter)) << ", expected " << Utf8(Counter(n));
   }
-  for (HWND control : {p.display, p.menuBar, p.area, p.columnsEdit, p.rowsEdit, p.arrange,
-                       p.hideOthers}) {
+  for (HWND control :
+       {p.display, p.menuBar, p.area, p.columnsEdit, p.rowsEdit, p.arrange, p.hideOthers}) {
     if ((IsWindowEnabled(control) != FALSE) != (n > 0)) {
-      return ::testing::AssertionFailure() << "an operation control is "
-                                           << (n > 0 ? "disabled" : "enabled") << " with " << n
-                                           << " selected";
+      return ::testing::AssertionFailure()
+             << "an operation control is " << (n > 0 ? "disabled" : "enabled") << " with " << n
+             << " selected";
     }
   }
-  for (HWND control : {p.commandBox, p.filterBox, p.terminalList, p.reverseOrder,
-                       p.invertSelection, p.flash, p.refresh}) {
+  for (HWND control : {p.commandBox, p.filterBox, p.terminalList, p.reverseOrder, p.invertSelection,
+                       p.flash, p.refresh}) {
     if (!IsWindowEnabled(control)) return ::testing::AssertionFailure() << "a control is disabled";
   }
   return ::testing::AssertionSuccess();
@@ -91,9 +91,8 @@ TEST(Discovery, ListsTerminalsInTitleOrderAndSkipsDecoys) {
   }
   Flockhand app;
   ASSERT_TRUE(app.Ready());
-  EXPECT_TRUE(ShowsRows(app.Controls().terminalList,
-                        {L"Alpha", L"alpha", L"beta", L"hidden one", L"minimised one",
-                         L"\uff21lpha"}));
+  EXPECT_TRUE(ShowsRows(app.Controls().terminalList, {L"Alpha", L"alpha", L"beta", L"hidden one",
+                                                      L"minimised one", L"\uff21lpha"}));
   EXPECT_TRUE(ShowsSelectionOf(app.Controls(), 0));
 }
 

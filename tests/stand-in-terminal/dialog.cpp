@@ -8,91 +8,84 @@ namespace {
 constexpr ATOM kDialogClassAtom = 32770;  // "#32770"
 
 class TemplateWriter {
-public:
-    void Word(WORD value) { words_.push_back(value); }
-    void Dword(DWORD value)
-    {
-        Word(LOWORD(value));
-        Word(HIWORD(value));
-    }
-    void Text(const wchar_t* text)
-    {
-        for (; *text; ++text) Word(static_cast<WORD>(*text));
-        Word(0);
-    }
-    // Item templates start on a DWORD boundary.
-    void AlignDword()
-    {
-        if (words_.size() % 2) Word(0);
-    }
-    const std::vector<WORD>& Words() const { return words_; }
+ public:
+  void Word(WORD value) { words_.push_back(value); }
+  void Dword(DWORD value) {
+    Word(LOWORD(value));
+    Word(HIWORD(value));
+  }
+  void Text(const wchar_t* text) {
+    for (; *text; ++text) Word(static_cast<WORD>(*text));
+    Word(0);
+  }
+  // Item templates start on a DWORD boundary.
+  void AlignDword() {
+    if (words_.size() % 2) Word(0);
+  }
+  const std::vector<WORD>& Words() const { return words_; }
 
-private:
-    std::vector<WORD> words_;
+ private:
+  std::vector<WORD> words_;
 };
 
 std::vector<WORD> BuildTemplate(const wchar_t* caption, short cx, short cy,
-                                const std::vector<DialogItem>& items)
-{
-    TemplateWriter t;
-    t.Dword(DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU);
+                                const std::vector<DialogItem>& items) {
+  TemplateWriter t;
+  t.Dword(DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU);
+  t.Dword(0);  // extended style
+  t.Word(static_cast<WORD>(items.size()));
+  t.Word(0);  // x
+  t.Word(0);  // y
+  t.Word(static_cast<WORD>(cx));
+  t.Word(static_cast<WORD>(cy));
+  t.Word(0);  // no menu
+  t.Word(0);  // default dialog class
+  t.Text(caption);
+  t.Word(8);  // font size in points
+  t.Text(L"MS Shell Dlg");
+  for (const DialogItem& item : items) {
+    t.AlignDword();
+    t.Dword(WS_CHILD | WS_VISIBLE | item.style);
     t.Dword(0);  // extended style
-    t.Word(static_cast<WORD>(items.size()));
-    t.Word(0);  // x
-    t.Word(0);  // y
-    t.Word(static_cast<WORD>(cx));
-    t.Word(static_cast<WORD>(cy));
-    t.Word(0);  // no menu
-    t.Word(0);  // default dialog class
-    t.Text(caption);
-    t.Word(8);  // font size in points
-    t.Text(L"MS Shell Dlg");
-    for (const DialogItem& item : items) {
-        t.AlignDword();
-        t.Dword(WS_CHILD | WS_VISIBLE | item.style);
-        t.Dword(0);  // extended style
-        t.Word(static_cast<WORD>(item.x));
-        t.Word(static_cast<WORD>(item.y));
-        t.Word(static_cast<WORD>(item.cx));
-        t.Word(static_cast<WORD>(item.cy));
-        t.Word(item.id);
-        t.Word(0xFFFF);
-        t.Word(static_cast<WORD>(item.controlClass));
-        t.Text(item.text);
-        t.Word(0);  // no creation data
-    }
-    return t.Words();
+    t.Word(static_cast<WORD>(item.x));
+    t.Word(static_cast<WORD>(item.y));
+    t.Word(static_cast<WORD>(item.cx));
+    t.Word(static_cast<WORD>(item.cy));
+    t.Word(item.id);
+    t.Word(0xFFFF);
+    t.Word(static_cast<WORD>(item.controlClass));
+    t.Text(item.text);
+    t.Word(0);  // no creation data
+  }
+  return t.Words();
 }
 
 }  // namespace
 
 HWND OpenOwnedDialog(Terminal& terminal, const wchar_t* caption, short cx, short cy,
-                     const std::vector<DialogItem>& items, DLGPROC procedure, LPARAM param)
-{
-    const std::vector<WORD> words = BuildTemplate(caption, cx, cy, items);
-    HWND dialog = CreateDialogIndirectParamW(
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(terminal.hwnd, GWLP_HINSTANCE)),
-        reinterpret_cast<const DLGTEMPLATE*>(words.data()), terminal.hwnd, procedure, param);
-    if (!dialog) return nullptr;
-    terminal.dialog = dialog;
-    EnableWindow(terminal.hwnd, FALSE);
-    ShowWindow(dialog, SW_SHOW);
-    SetForegroundWindow(dialog);
-    return dialog;
+                     const std::vector<DialogItem>& items, DLGPROC procedure, LPARAM param) {
+  const std::vector<WORD> words = BuildTemplate(caption, cx, cy, items);
+  HWND dialog = CreateDialogIndirectParamW(
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(terminal.hwnd, GWLP_HINSTANCE)),
+      reinterpret_cast<const DLGTEMPLATE*>(words.data()), terminal.hwnd, procedure, param);
+  if (!dialog) return nullptr;
+  terminal.dialog = dialog;
+  EnableWindow(terminal.hwnd, FALSE);
+  ShowWindow(dialog, SW_SHOW);
+  SetForegroundWindow(dialog);
+  return dialog;
 }
 
-void CloseOwnedDialog(HWND dialog)
-{
-    HWND owner = GetWindow(dialog, GW_OWNER);
-    if (Terminal* terminal = TerminalFromWindow(owner)) terminal->dialog = nullptr;
-    EnableWindow(owner, TRUE);
-    DestroyWindow(dialog);
+void CloseOwnedDialog(HWND dialog) {
+  HWND owner = GetWindow(dialog, GW_OWNER);
+  if (Terminal* terminal = TerminalFromWindow(owner)) terminal->dialog = nullptr;
+  EnableWindow(owner, TRUE);
+  DestroyWindow(dialog);
 }
 
-bool RouteToDialog(MSG& message)
-{
-    if (!message.hwnd) return false;
-    HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    if (!root || GetClassLongW(root, GCW_ATOM) != kDialogClassAtom) return false;
-    return IsDialogMessageW(root, &message) != FALSE;
+bool RouteToDialog(MSG& message) {
+  if (!message.hwnd) return false;
+  HWND root = GetAncestor(message.hwnd, GA_ROOT);
+  if (!root || GetClassLongW(root, GCW_ATOM) != kDialogClassAtom) return false;
+  return IsDialogMessageW(root, &message) != FALSE;
 }

@@ -13,11 +13,11 @@
 enum class ControlClass : WORD { Button = 0x0080, Edit = 0x0081, Static = 0x0082 };
 
 struct DialogItem {
-    ControlClass controlClass;
-    DWORD style;  // WS_CHILD | WS_VISIBLE are added
-    short x, y, cx, cy;  // dialog units
-    WORD id;
-    const wchar_t* text;
+  ControlClass controlClass;
+  DWORD style;         // WS_CHILD | WS_VISIBLE are added
+  short x, y, cx, cy;  // dialog units
+  WORD id;
+  const wchar_t* text;
 };
 
 // Creates the dialog owned by the terminal, disables the terminal, shows and

@@ -13,46 +13,45 @@ namespace {
 constexpr int kExitBadArguments = 2;
 constexpr int kExitStartFailed = 3;
 
-int RunMessageLoop()
-{
-    MSG message;
-    BOOL result;
-    while ((result = GetMessageW(&message, nullptr, 0, 0)) != 0) {
-        if (result == -1) return kExitStartFailed;
-        if (!RouteToDialog(message)) DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+int RunMessageLoop() {
+  MSG message;
+  BOOL result;
+  while ((result = GetMessageW(&message, nullptr, 0, 0)) != 0) {
+    if (result == -1) return kExitStartFailed;
+    if (!RouteToDialog(message)) DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
 }
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
-{
-    Options options;
-    std::wstring error;
-    const bool parsed = ParseCommandLine(GetCommandLineW(), options, error);
-    if (!options.recordPath.empty() && !OpenRecord(options.recordPath)) return kExitStartFailed;
-    if (!parsed) {
-        RecordEventText(nullptr, "BADARGS", error);
-        return kExitBadArguments;
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  Options options;
+  std::wstring error;
+  const bool parsed = ParseCommandLine(GetCommandLineW(), options, error);
+  if (!options.recordPath.empty() && !OpenRecord(options.recordPath)) return kExitStartFailed;
+  if (!parsed) {
+    RecordEventText(nullptr, "BADARGS", error);
+    return kExitBadArguments;
+  }
+  if (!RegisterTerminalClass(instance, options)) {
+    RecordEventText(nullptr, "STARTFAIL", L"RegisterClassExW failed");
+    return kExitStartFailed;
+  }
+  // Each window is complete and shown before the next is made, so READY
+  // lines arrive in window order.
+  for (int index = 1; index <= options.count; ++index) {
+    HWND hwnd = CreateTerminal(instance, options, index);
+    if (!hwnd) {
+      RecordEventText(nullptr, "STARTFAIL",
+                      L"CreateWindowExW failed for window " + std::to_wstring(index));
+      return kExitStartFailed;
     }
-    if (!RegisterTerminalClass(instance, options)) {
-        RecordEventText(nullptr, "STARTFAIL", L"RegisterClassExW failed");
-        return kExitStartFailed;
-    }
-    // Each window is complete and shown before the next is made, so READY
-    // lines arrive in window order.
-    for (int index = 1; index <= options.count; ++index) {
-        HWND hwnd = CreateTerminal(instance, options, index);
-        if (!hwnd) {
-            RecordEventText(nullptr, "STARTFAIL", L"CreateWindowExW failed for window " + std::to_wstring(index));
-            return kExitStartFailed;
-        }
-        ShowTerminal(hwnd, options.show);
-    }
-    if (options.hung) {
-        // A hung application: the windows exist but their queue is never read.
-        for (;;) Sleep(INFINITE);
-    }
-    return RunMessageLoop();
+    ShowTerminal(hwnd, options.show);
+  }
+  if (options.hung) {
+    // A hung application: the windows exist but their queue is never read.
+    for (;;) Sleep(INFINITE);
+  }
+  return RunMessageLoop();
 }

@@ -7,17 +7,17 @@
 enum class ShowState { Normal, Minimized, Maximized, Hidden };
 
 struct Options {
-    std::wstring title = L"stand-in";
-    int count = 1;
-    ShowState show = ShowState::Normal;
-    std::wstring recordPath;  // empty: nothing is recorded
-    std::wstring className = L"VTWin32";
-    bool emptyTitle = false;
-    bool confirmPaste = false;
-    bool noSetupDialog = false;
-    bool hung = false;
-    bool hasPosition = false;
-    int x = 0, y = 0, width = 0, height = 0;
+  std::wstring title = L"stand-in";
+  int count = 1;
+  ShowState show = ShowState::Normal;
+  std::wstring recordPath;  // empty: nothing is recorded
+  std::wstring className = L"VTWin32";
+  bool emptyTitle = false;
+  bool confirmPaste = false;
+  bool noSetupDialog = false;
+  bool hung = false;
+  bool hasPosition = false;
+  int x = 0, y = 0, width = 0, height = 0;
 };
 
 // More windows than this would exhaust the per-process USER handle quota long

@@ -17,89 +17,88 @@ constexpr DWORD kOpenClipboardRetryMs = 20;
 constexpr WORD kMessageId = 100;
 
 struct PendingPaste {
-    Terminal* terminal;
-    std::wstring text;
+  Terminal* terminal;
+  std::wstring text;
 };
 
-bool ReadClipboardText(HWND owner, std::wstring& text)
-{
-    bool opened = false;
-    for (int attempt = 0; attempt < kOpenClipboardTries && !opened; ++attempt) {
-        if (attempt > 0) Sleep(kOpenClipboardRetryMs);
-        opened = OpenClipboard(owner) != FALSE;
+bool ReadClipboardText(HWND owner, std::wstring& text) {
+  bool opened = false;
+  for (int attempt = 0; attempt < kOpenClipboardTries && !opened; ++attempt) {
+    if (attempt > 0) Sleep(kOpenClipboardRetryMs);
+    opened = OpenClipboard(owner) != FALSE;
+  }
+  if (!opened) return false;
+  text.clear();
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      // Bounded by the block size in case the text lacks its terminator.
+      text.assign(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
+      GlobalUnlock(data);
     }
-    if (!opened) return false;
-    text.clear();
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            // Bounded by the block size in case the text lacks its terminator.
-            text.assign(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return true;
+  }
+  CloseClipboard();
+  return true;
 }
 
-void Paste(Terminal& terminal, const std::wstring& text)
-{
-    AppendToScreen(terminal, text);
-    RecordEventText(terminal.hwnd, "PASTE", text);
+void Paste(Terminal& terminal, const std::wstring& text) {
+  AppendToScreen(terminal, text);
+  RecordEventText(terminal.hwnd, "PASTE", text);
 }
 
-INT_PTR CALLBACK ConfirmProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
+INT_PTR CALLBACK ConfirmProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
     case WM_INITDIALOG:
-        // From here on the dialog owns the pending paste.
-        SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(
-            reinterpret_cast<std::unique_ptr<PendingPaste>*>(lParam)->release()));
-        return TRUE;
+      // From here on the dialog owns the pending paste.
+      SetWindowLongPtrW(dialog, DWLP_USER,
+                        reinterpret_cast<LONG_PTR>(
+                            reinterpret_cast<std::unique_ptr<PendingPaste>*>(lParam)->release()));
+      return TRUE;
     case WM_COMMAND: {
-        const WORD id = LOWORD(wParam);
-        if (id != IDOK && id != IDCANCEL) return FALSE;
-        auto* pending = reinterpret_cast<PendingPaste*>(GetWindowLongPtrW(dialog, DWLP_USER));
-        if (id == IDOK) Paste(*pending->terminal, pending->text);
-        else RecordEvent(pending->terminal->hwnd, "PASTECANCEL");
-        CloseOwnedDialog(dialog);
-        return TRUE;
+      const WORD id = LOWORD(wParam);
+      if (id != IDOK && id != IDCANCEL) return FALSE;
+      auto* pending = reinterpret_cast<PendingPaste*>(GetWindowLongPtrW(dialog, DWLP_USER));
+      if (id == IDOK)
+        Paste(*pending->terminal, pending->text);
+      else
+        RecordEvent(pending->terminal->hwnd, "PASTECANCEL");
+      CloseOwnedDialog(dialog);
+      return TRUE;
     }
     case WM_NCDESTROY:
-        delete reinterpret_cast<PendingPaste*>(GetWindowLongPtrW(dialog, DWLP_USER));
-        return FALSE;
-    }
-    return FALSE;
+      delete reinterpret_cast<PendingPaste*>(GetWindowLongPtrW(dialog, DWLP_USER));
+      return FALSE;
+  }
+  return FALSE;
 }
 
 }  // namespace
 
-void PasteFromClipboard(Terminal& terminal)
-{
-    std::wstring text;
-    if (!ReadClipboardText(terminal.hwnd, text)) {
-        RecordEvent(terminal.hwnd, "PASTEFAIL");
-        return;
-    }
-    const bool multiLine = text.find_first_of(L"\r\n") != std::wstring::npos;
-    if (!terminal.options->confirmPaste || !multiLine) {
-        Paste(terminal, text);
-        return;
-    }
-    if (terminal.dialog) {
-        RecordEvent(terminal.hwnd, "BUSY " + std::to_string(kPasteCommand));
-        return;
-    }
-    auto pending = std::make_unique<PendingPaste>(PendingPaste{&terminal, text});
-    const std::vector<DialogItem> items = {
-        {ControlClass::Static, SS_LEFT, 7, 7, 186, 20, kMessageId,
-         L"The clipboard holds several lines. Paste them into the terminal?"},
-        {ControlClass::Button, BS_DEFPUSHBUTTON | WS_TABSTOP, 84, 34, 50, 14, IDOK, L"OK"},
-        {ControlClass::Button, BS_PUSHBUTTON | WS_TABSTOP, 143, 34, 50, 14, IDCANCEL, L"Cancel"},
-    };
-    if (!OpenOwnedDialog(terminal, L"Paste confirmation", 200, 55, items, ConfirmProc,
-                         reinterpret_cast<LPARAM>(&pending))) {
-        RecordEvent(terminal.hwnd, "PASTEFAIL");
-        return;
-    }
-    RecordEvent(terminal.hwnd, "PASTECONFIRM");
+void PasteFromClipboard(Terminal& terminal) {
+  std::wstring text;
+  if (!ReadClipboardText(terminal.hwnd, text)) {
+    RecordEvent(terminal.hwnd, "PASTEFAIL");
+    return;
+  }
+  const bool multiLine = text.find_first_of(L"\r\n") != std::wstring::npos;
+  if (!terminal.options->confirmPaste || !multiLine) {
+    Paste(terminal, text);
+    return;
+  }
+  if (terminal.dialog) {
+    RecordEvent(terminal.hwnd, "BUSY " + std::to_string(kPasteCommand));
+    return;
+  }
+  auto pending = std::make_unique<PendingPaste>(PendingPaste{&terminal, text});
+  const std::vector<DialogItem> items = {
+      {ControlClass::Static, SS_LEFT, 7, 7, 186, 20, kMessageId,
+       L"The clipboard holds several lines. Paste them into the terminal?"},
+      {ControlClass::Button, BS_DEFPUSHBUTTON | WS_TABSTOP, 84, 34, 50, 14, IDOK, L"OK"},
+      {ControlClass::Button, BS_PUSHBUTTON | WS_TABSTOP, 143, 34, 50, 14, IDCANCEL, L"Cancel"},
+  };
+  if (!OpenOwnedDialog(terminal, L"Paste confirmation", 200, 55, items, ConfirmProc,
+                       reinterpret_cast<LPARAM>(&pending))) {
+    RecordEvent(terminal.hwnd, "PASTEFAIL");
+    return;
+  }
+  RecordEvent(terminal.hwnd, "PASTECONFIRM");
 }

@@ -39,55 +39,56 @@ bool SetClipboardText(const std::wstring& text);
 std::wstring NewRecordPath();
 
 struct RecordLine {
-    std::string hwnd;   // first field
-    std::string event;  // second field
-    std::string rest;   // everything after "<hwnd> <event> ", possibly empty
-    bool hasRest = false;
+  std::string hwnd;   // first field
+  std::string event;  // second field
+  std::string rest;   // everything after "<hwnd> <event> ", possibly empty
+  bool hasRest = false;
 };
 
 class StandIn {
-public:
-    static void SetExecutable(const std::wstring& path);
+ public:
+  static void SetExecutable(const std::wstring& path);
 
-    // Starts vtwin32.exe with args and a --record file of its own, or the
-    // given one (which several stand-ins may share).
-    explicit StandIn(const std::vector<std::wstring>& args, const std::wstring& recordPath = {});
-    ~StandIn();
-    StandIn(const StandIn&) = delete;
-    StandIn& operator=(const StandIn&) = delete;
+  // Starts vtwin32.exe with args and a --record file of its own, or the
+  // given one (which several stand-ins may share).
+  explicit StandIn(const std::vector<std::wstring>& args, const std::wstring& recordPath = {});
+  ~StandIn();
+  StandIn(const StandIn&) = delete;
+  StandIn& operator=(const StandIn&) = delete;
 
-    bool Started() const { return process_.hProcess != nullptr; }
-    DWORD ProcessId() const { return process_.dwProcessId; }
+  bool Started() const { return process_.hProcess != nullptr; }
+  DWORD ProcessId() const { return process_.dwProcessId; }
 
-    // Complete lines of the record so far.
-    std::vector<RecordLine> Lines() const;
-    // Lines of one window with one event name.
-    std::vector<RecordLine> LinesOf(HWND hwnd, const std::string& event) const;
+  // Complete lines of the record so far.
+  std::vector<RecordLine> Lines() const;
+  // Lines of one window with one event name.
+  std::vector<RecordLine> LinesOf(HWND hwnd, const std::string& event) const;
 
-    // Waits for count READY lines and returns their windows in order; empty
-    // (after a failed check) on timeout.
-    std::vector<HWND> WaitReady(size_t count, DWORD timeoutMs = kTimeoutMs);
+  // Waits for count READY lines and returns their windows in order; empty
+  // (after a failed check) on timeout.
+  std::vector<HWND> WaitReady(size_t count, DWORD timeoutMs = kTimeoutMs);
 
-    // Waits for "<hwnd> <event> <rest>" (or "<hwnd> <event>" when rest is null).
-    bool WaitForLine(HWND hwnd, const std::string& event, const char* rest, DWORD timeoutMs = kTimeoutMs);
+  // Waits for "<hwnd> <event> <rest>" (or "<hwnd> <event>" when rest is null).
+  bool WaitForLine(HWND hwnd, const std::string& event, const char* rest,
+                   DWORD timeoutMs = kTimeoutMs);
 
-    // Waits for any line of hwnd with this event name.
-    bool WaitForEvent(HWND hwnd, const std::string& event, DWORD timeoutMs = kTimeoutMs);
+  // Waits for any line of hwnd with this event name.
+  bool WaitForEvent(HWND hwnd, const std::string& event, DWORD timeoutMs = kTimeoutMs);
 
-    // Posts a WM_COMMAND with an id the terminal only records, then waits for
-    // it: every message posted before it has then been handled.
-    bool Sync(HWND hwnd);
+  // Posts a WM_COMMAND with an id the terminal only records, then waits for
+  // it: every message posted before it has then been handled.
+  bool Sync(HWND hwnd);
 
-    // Top-level windows of this process whose class name is exactly className.
-    std::vector<HWND> WindowsOfClass(const std::wstring& className) const;
+  // Top-level windows of this process whose class name is exactly className.
+  std::vector<HWND> WindowsOfClass(const std::wstring& className) const;
 
-    bool WaitForExit(DWORD timeoutMs, DWORD& exitCode);
-    void Kill();
+  bool WaitForExit(DWORD timeoutMs, DWORD& exitCode);
+  void Kill();
 
-private:
-    PROCESS_INFORMATION process_{};
-    std::wstring recordPath_;
-    int syncId_ = 40100;
+ private:
+  PROCESS_INFORMATION process_{};
+  std::wstring recordPath_;
+  int syncId_ = 40100;
 };
 
 // An enabled, visible window owned by owner, found by walking top-level windows.

@@ -11,62 +11,63 @@ namespace {
 
 constexpr WORD kTitleLabelId = 200;
 
-std::wstring WindowText(HWND hwnd)
-{
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
+std::wstring WindowText(HWND hwnd) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(
+      static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
 }
 
-void Accept(HWND dialog, Terminal& terminal)
-{
-    const std::wstring title = WindowText(GetDlgItem(dialog, kTitleEditId));
-    const bool hide = IsDlgButtonChecked(dialog, kHideMenuBarCheckId) == BST_CHECKED;
-    RecordEvent(terminal.hwnd,
-                std::string("SETUPOK menubar=") + (hide ? "hidden" : "shown") + " title=" + EscapeText(title));
-    SetWindowTextW(terminal.hwnd, title.c_str());
-    SetMenuBarHidden(terminal, hide);
+void Accept(HWND dialog, Terminal& terminal) {
+  const std::wstring title = WindowText(GetDlgItem(dialog, kTitleEditId));
+  const bool hide = IsDlgButtonChecked(dialog, kHideMenuBarCheckId) == BST_CHECKED;
+  RecordEvent(terminal.hwnd, std::string("SETUPOK menubar=") + (hide ? "hidden" : "shown") +
+                                 " title=" + EscapeText(title));
+  SetWindowTextW(terminal.hwnd, title.c_str());
+  SetMenuBarHidden(terminal, hide);
 }
 
-INT_PTR CALLBACK SetupProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
+INT_PTR CALLBACK SetupProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
     case WM_INITDIALOG: {
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        auto& terminal = *reinterpret_cast<Terminal*>(lParam);
-        HWND edit = GetDlgItem(dialog, kTitleEditId);
-        SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);  // titles can be thousands of units long
-        SetWindowTextW(edit, WindowText(terminal.hwnd).c_str());
-        CheckDlgButton(dialog, kHideMenuBarCheckId, terminal.menuHidden ? BST_CHECKED : BST_UNCHECKED);
-        return TRUE;
+      SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+      auto& terminal = *reinterpret_cast<Terminal*>(lParam);
+      HWND edit = GetDlgItem(dialog, kTitleEditId);
+      SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);  // titles can be thousands of units long
+      SetWindowTextW(edit, WindowText(terminal.hwnd).c_str());
+      CheckDlgButton(dialog, kHideMenuBarCheckId,
+                     terminal.menuHidden ? BST_CHECKED : BST_UNCHECKED);
+      return TRUE;
     }
     case WM_COMMAND: {
-        const WORD id = LOWORD(wParam);
-        if (id != IDOK && id != IDCANCEL) return FALSE;
-        auto& terminal = *reinterpret_cast<Terminal*>(GetWindowLongPtrW(dialog, DWLP_USER));
-        if (id == IDOK) Accept(dialog, terminal);
-        else RecordEvent(terminal.hwnd, "SETUPCANCEL");
-        CloseOwnedDialog(dialog);
-        return TRUE;
+      const WORD id = LOWORD(wParam);
+      if (id != IDOK && id != IDCANCEL) return FALSE;
+      auto& terminal = *reinterpret_cast<Terminal*>(GetWindowLongPtrW(dialog, DWLP_USER));
+      if (id == IDOK)
+        Accept(dialog, terminal);
+      else
+        RecordEvent(terminal.hwnd, "SETUPCANCEL");
+      CloseOwnedDialog(dialog);
+      return TRUE;
     }
-    }
-    return FALSE;
+  }
+  return FALSE;
 }
 
 }  // namespace
 
-void OpenSetupDialog(Terminal& terminal)
-{
-    const std::vector<DialogItem> items = {
-        {ControlClass::Static, SS_LEFT, 7, 9, 30, 10, kTitleLabelId, L"&Title:"},
-        {ControlClass::Edit, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 40, 7, 173, 13, kTitleEditId, L""},
-        {ControlClass::Button, BS_AUTOCHECKBOX | WS_TABSTOP, 40, 26, 173, 10, kHideMenuBarCheckId,
-         L"&Hide menu bar"},
-        {ControlClass::Button, BS_DEFPUSHBUTTON | WS_TABSTOP, 104, 44, 50, 14, IDOK, L"OK"},
-        {ControlClass::Button, BS_PUSHBUTTON | WS_TABSTOP, 163, 44, 50, 14, IDCANCEL, L"Cancel"},
-    };
-    if (!OpenOwnedDialog(terminal, L"Window setup", 220, 65, items, SetupProc,
-                         reinterpret_cast<LPARAM>(&terminal))) {
-        RecordEvent(terminal.hwnd, "SETUPFAIL");
-    }
+void OpenSetupDialog(Terminal& terminal) {
+  const std::vector<DialogItem> items = {
+      {ControlClass::Static, SS_LEFT, 7, 9, 30, 10, kTitleLabelId, L"&Title:"},
+      {ControlClass::Edit, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 40, 7, 173, 13, kTitleEditId,
+       L""},
+      {ControlClass::Button, BS_AUTOCHECKBOX | WS_TABSTOP, 40, 26, 173, 10, kHideMenuBarCheckId,
+       L"&Hide menu bar"},
+      {ControlClass::Button, BS_DEFPUSHBUTTON | WS_TABSTOP, 104, 44, 50, 14, IDOK, L"OK"},
+      {ControlClass::Button, BS_PUSHBUTTON | WS_TABSTOP, 163, 44, 50, 14, IDCANCEL, L"Cancel"},
+  };
+  if (!OpenOwnedDialog(terminal, L"Window setup", 220, 65, items, SetupProc,
+                       reinterpret_cast<LPARAM>(&terminal))) {
+    RecordEvent(terminal.hwnd, "SETUPFAIL");
+  }
 }

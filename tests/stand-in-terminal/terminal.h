@@ -17,15 +17,15 @@ constexpr WORD kSetupWindowCommand = 50320;
 constexpr WORD kShowMenuBarCommand = 0xC440;
 
 struct Terminal {
-    HWND hwnd = nullptr;
-    const Options* options = nullptr;
-    std::wstring screen;       // text shown in the client area
-    HMENU menuBar = nullptr;   // kept while hidden so it can be put back
-    bool menuHidden = false;
-    HWND dialog = nullptr;     // open paste-confirmation or setup dialog
-    bool placementRecorded = false;
-    UINT lastShowCmd = 0;
-    RECT lastNormal{};
+  HWND hwnd = nullptr;
+  const Options* options = nullptr;
+  std::wstring screen;      // text shown in the client area
+  HMENU menuBar = nullptr;  // kept while hidden so it can be put back
+  bool menuHidden = false;
+  HWND dialog = nullptr;  // open paste-confirmation or setup dialog
+  bool placementRecorded = false;
+  UINT lastShowCmd = 0;
+  RECT lastNormal{};
 };
 
 bool RegisterTerminalClass(HINSTANCE instance, const Options& options);

@@ -11,8 +11,7 @@ constexpr int kSmallWidth = 404;
 constexpr int kSmallHeight = 331;
 
 bool Overlap(const LayoutRect& a, const LayoutRect& b) {
-  return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
-         b.y < a.y + a.height;
+  return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 }
 
 int Right(const LayoutRect& r) { return r.x + r.width; }
@@ -21,11 +20,16 @@ int Bottom(const LayoutRect& r) { return r.y + r.height; }
 void ExpectTidyFullLayout(int w, int h) {
   SCOPED_TRACE(testing::Message() << "client " << w << " x " << h);
   const PanelLayout l = ComputePanelLayout(w, h);
-  const LayoutRect mainChildren[] = {l.commandBox,         l.filterBox,
-                                     l.terminalList,       l.reverseOrderButton,
-                                     l.invertSelectionButton, l.flashButton,
-                                     l.windowOpsGroup,     l.refreshButton,
-                                     l.helpButton,         l.selectionCountLabel};
+  const LayoutRect mainChildren[] = {l.commandBox,
+                                     l.filterBox,
+                                     l.terminalList,
+                                     l.reverseOrderButton,
+                                     l.invertSelectionButton,
+                                     l.flashButton,
+                                     l.windowOpsGroup,
+                                     l.refreshButton,
+                                     l.helpButton,
+                                     l.selectionCountLabel};
   for (const LayoutRect& r : mainChildren) {
     EXPECT_GT(r.width, 0);
     EXPECT_GT(r.height, 0);
@@ -34,8 +38,8 @@ void ExpectTidyFullLayout(int w, int h) {
     EXPECT_LE(Bottom(r), h);
   }
   // The left column, the group box and the bottom rows do not touch each other.
-  const LayoutRect leftColumn[] = {l.terminalList, l.reverseOrderButton,
-                                   l.invertSelectionButton, l.flashButton};
+  const LayoutRect leftColumn[] = {l.terminalList, l.reverseOrderButton, l.invertSelectionButton,
+                                   l.flashButton};
   for (const LayoutRect& r : leftColumn) {
     EXPECT_FALSE(Overlap(r, l.windowOpsGroup));
     EXPECT_FALSE(Overlap(r, l.refreshButton));

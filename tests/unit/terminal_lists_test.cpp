@@ -16,12 +16,10 @@ TEST(TerminalLists, MembershipIsByHandleNotTitle) {
 }
 
 TEST(TerminalLists, KeepOnlyWindowsInKeepsOrderAndStoredTitles) {
-  TerminalList selection = {MakeTerminalEntry(u"old-c", Handle(3)),
-                            MakeTerminalEntry(u"a", Handle(1)),
-                            MakeTerminalEntry(u"gone", Handle(9)),
-                            MakeTerminalEntry(u"b", Handle(2))};
-  const TerminalList keep = {MakeTerminalEntry(u"a", Handle(1)),
-                             MakeTerminalEntry(u"b", Handle(2)),
+  TerminalList selection = {
+      MakeTerminalEntry(u"old-c", Handle(3)), MakeTerminalEntry(u"a", Handle(1)),
+      MakeTerminalEntry(u"gone", Handle(9)), MakeTerminalEntry(u"b", Handle(2))};
+  const TerminalList keep = {MakeTerminalEntry(u"a", Handle(1)), MakeTerminalEntry(u"b", Handle(2)),
                              MakeTerminalEntry(u"new-c", Handle(3))};
   KeepOnlyWindowsIn(selection, keep);
   ASSERT_EQ(selection.size(), 3u);

@@ -23,12 +23,12 @@ std::vector<std::uintptr_t> SortedHandles(std::vector<TerminalEntry> entries,
 TEST(TitleOrder, ComparesCodeUnitsWithoutFolding) {
   // Each title goes strictly before the next one.
   const Utf16Unit* ascending[] = {
-      u"",          // empty
-      u"ABC",       // capitals before small letters
-      u"Zebra",     //
-      u"abc",       //
-      u"abc def",   // a proper prefix goes first
-      u"abcd",      // ' ' (0x20) before 'd'
+      u"",               // empty
+      u"ABC",            // capitals before small letters
+      u"Zebra",          //
+      u"abc",            //
+      u"abc def",        // a proper prefix goes first
+      u"abcd",           // ' ' (0x20) before 'd'
       u"\u00e9t\u00e9",  // accented Latin after ASCII
       u"\U0001F600",     // surrogate pair D83D DE00: before U+FF21 by code unit
       u"\uff21",         // full-width A

@@ -64,9 +64,7 @@ void Debuggee::DebugLoop() {
       case LOAD_DLL_DEBUG_EVENT:
         if (event.u.LoadDll.hFile) CloseHandle(event.u.LoadDll.hFile);
         break;
-      case OUTPUT_DEBUG_STRING_EVENT:
-        ReadDebugString(event.u.DebugString);
-        break;
+      case OUTPUT_DEBUG_STRING_EVENT: ReadDebugString(event.u.DebugString); break;
       case EXCEPTION_DEBUG_EVENT:
         // The loader's breakpoint that announces the attached debugger is ours to swallow;
         // every other exception goes back to the program as if no debugger were there.
@@ -82,8 +80,7 @@ void Debuggee::DebugLoop() {
         exitCode_ = event.u.ExitProcess.dwExitCode;
         break;
       }
-      default:
-        break;
+      default: break;
     }
     ContinueDebugEvent(event.dwProcessId, event.dwThreadId, status);
     if (event.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT) return;

@@ -43,14 +43,14 @@ Flockhand::Flockhand() : process_(std::make_unique<Debuggee>()) {
       },
       10s);
   if (mainChildren.size() != 12 || groupChildren.size() != 9) return;
-  HWND* mainSlots[] = {&panel_.commandBox, &panel_.compactButton, &panel_.listCaption,
-                       &panel_.filterBox,  &panel_.terminalList,  &panel_.reverseOrder,
-                       &panel_.invertSelection, &panel_.flash,    &panel_.group,
-                       &panel_.refresh,    &panel_.help,          &panel_.counter};
+  HWND* mainSlots[] = {&panel_.commandBox,      &panel_.compactButton, &panel_.listCaption,
+                       &panel_.filterBox,       &panel_.terminalList,  &panel_.reverseOrder,
+                       &panel_.invertSelection, &panel_.flash,         &panel_.group,
+                       &panel_.refresh,         &panel_.help,          &panel_.counter};
   for (size_t i = 0; i < mainChildren.size(); ++i) *mainSlots[i] = mainChildren[i];
-  HWND* groupSlots[] = {&panel_.display,   &panel_.menuBar,   &panel_.area,
+  HWND* groupSlots[] = {&panel_.display,      &panel_.menuBar,     &panel_.area,
                         &panel_.columnsLabel, &panel_.columnsEdit, &panel_.rowsLabel,
-                        &panel_.rowsEdit,  &panel_.arrange,   &panel_.hideOthers};
+                        &panel_.rowsEdit,     &panel_.arrange,     &panel_.hideOthers};
   for (size_t i = 0; i < groupChildren.size(); ++i) *groupSlots[i] = groupChildren[i];
   main_ = main;
 }

@@ -15,8 +15,7 @@ namespace e2e {
 struct Panel {
   HWND commandBox, compactButton, listCaption, filterBox, terminalList, reverseOrder,
       invertSelection, flash, group, refresh, help, counter;
-  HWND display, menuBar, area, columnsLabel, columnsEdit, rowsLabel, rowsEdit, arrange,
-      hideOthers;
+  HWND display, menuBar, area, columnsLabel, columnsEdit, rowsLabel, rowsEdit, arrange, hideOthers;
 };
 
 class Flockhand {

@@ -70,7 +70,8 @@ std::string ReadRecordText(const std::wstring& path) {
   std::string text;
   char buffer[65536];
   DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) text.append(buffer, read);
+  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+    text.append(buffer, read);
   CloseHandle(file);
   return text;
 }

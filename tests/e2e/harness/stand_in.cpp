@@ -50,8 +50,8 @@ StandIn::StandIn(std::vector<std::wstring> args, Millis timeout) {
       timeout);
   for (const auto& line : ready) windows_.push_back(line.window);
   if (!allReady || ready.size() < count) {
-    error_ = Utf8(BuildCommandLine(program, args)) + " reported " +
-             std::to_string(ready.size()) + " of " + std::to_string(count) + " READY lines" +
+    error_ = Utf8(BuildCommandLine(program, args)) + " reported " + std::to_string(ready.size()) +
+             " of " + std::to_string(count) + " READY lines" +
              (process_.Running() ? " in time" : " and ended") + "; record:\n" + RecordText();
   }
 }
@@ -65,6 +65,23 @@ StandIn::~StandIn() {
 bool StandIn::WaitForRecord(const std::function<bool(const std::vector<RecordLine>&)>& predicate,
                             Millis timeout) const {
   return WaitUntil([&] { return predicate(Record()); }, timeout);
+}
+
+bool StandIn::Sync(Millis timeout) const {
+  static std::atomic<LPARAM> counter = 0;
+  const LPARAM mark = ++counter;
+  for (HWND window : windows_) PostMessageW(window, kSyncMessage, 0, mark);
+  const std::wstring expected = std::to_wstring(mark);
+  return WaitForRecord(
+      [&](const std::vector<RecordLine>& record) {
+        for (HWND window : windows_) {
+          bool seen = false;
+          for (const auto& line : Events(record, window, L"SYNC")) seen |= line.args == expected;
+          if (!seen) return false;
+        }
+        return true;
+      },
+      timeout);
 }
 
 void StandIn::Close(Millis timeout) {

@@ -13,6 +13,9 @@
 
 namespace e2e {
 
+// A message the stand-in only records ("SYNC n", n its lParam): the barrier of StandIn::Sync.
+constexpr UINT kSyncMessage = WM_APP + 1;
+
 class StandIn {
  public:
   // Starts vtwin32.exe (next to the tests) with args and, unless args hold a --record=, a fresh
@@ -38,6 +41,11 @@ class StandIn {
   // Polls the record until predicate holds for it.
   bool WaitForRecord(const std::function<bool(const std::vector<RecordLine>&)>& predicate,
                      Millis timeout) const;
+
+  // The barrier before asserting that nothing (more) arrived: posts every window a sync message
+  // and waits until each has recorded it, so every message posted to it before has been
+  // handled. False if a window did not answer in time (hung or closed).
+  bool Sync(Millis timeout = 5s) const;
 
   // Posts WM_CLOSE to its windows and waits for the process to end; ends it by force (a hung
   // stand-in, a dialog left open) if it has not ended within timeout.

@@ -21,7 +21,8 @@ using Clock = std::chrono::steady_clock;
 
 // Sleeps until a message arrives for this thread or the time is up, then dispatches messages.
 void PumpFor(Millis duration) {
-  MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(std::max<Millis::rep>(0, duration.count())),
+  MsgWaitForMultipleObjectsEx(0, nullptr,
+                              static_cast<DWORD>(std::max<Millis::rep>(0, duration.count())),
                               QS_ALLINPUT, MWMO_INPUTAVAILABLE);
   PumpMessages();
 }

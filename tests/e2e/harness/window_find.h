@@ -38,8 +38,8 @@ HWND FindChild(HWND parent, std::wstring_view className, std::wstring_view text)
 // The first direct child with that control id; nullptr if none.
 HWND FindChildById(HWND parent, int id);
 
-RECT WindowRect(HWND window);        // screen coordinates
-RECT ClientRect(HWND window);        // client coordinates (left = top = 0)
+RECT WindowRect(HWND window);          // screen coordinates
+RECT ClientRect(HWND window);          // client coordinates (left = top = 0)
 RECT ClientRectOnScreen(HWND window);  // the client area in screen coordinates
 POINT Center(const RECT& rect);
 

@@ -1,0 +1,25 @@
+// The suggestion is one digit per box (the table never goes above 6 columns or 9 rows).
+#include "operations/grid_boxes.h"
+
+#include <windows.h>
+
+#include "operations/grid_suggestion.h"
+#include "panel.h"
+#include "terminals/terminal_lists.h"
+
+namespace {
+
+void SetDigit(HWND edit, int value) {
+  const wchar_t text[] = {static_cast<wchar_t>(L'0' + value), 0};
+  SetWindowTextW(edit, text);
+}
+
+}  // namespace
+
+void SuggestGrid() {
+  const auto area = static_cast<ArrangeArea>(SendMessageW(AreaCombo, CB_GETCURSEL, 0, 0));
+  const auto grid = SuggestedGrid(SelectedTerminals.size(), area);
+  if (!grid) return;
+  SetDigit(ColumnsEdit, grid->columns);
+  SetDigit(RowsEdit, grid->rows);
+}
