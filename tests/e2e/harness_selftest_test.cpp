@@ -1,6 +1,8 @@
 // Checks that the harness itself works under Wine: debugger output and exit codes, real
 // keyboard and mouse input, screen capture, window queries, monitors and stand-in terminals.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <map>
@@ -8,6 +10,7 @@
 #include <vector>
 
 #include "harness/capture.h"
+#include "harness/documents.h"
 #include "harness/debuggee.h"
 #include "harness/input.h"
 #include "harness/monitors.h"
@@ -374,6 +377,21 @@ TEST(HarnessSelfTest, CaptureShowsWhatTheWindowPainted) {
 }
 
 // --- record files and stand-in terminals ---
+
+TEST(HarnessSelfTest, DocumentsFolderIsTheTestsOwnWhileItLives) {
+  wchar_t before[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, before);
+  {
+    e2e::ScopedDocumentsFolder documents;
+    wchar_t now[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, now);
+    EXPECT_EQ(std::wstring(now), documents.Path());
+    EXPECT_NE(GetFileAttributesW(documents.Path().c_str()), INVALID_FILE_ATTRIBUTES);
+  }
+  wchar_t after[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, after);
+  EXPECT_EQ(std::wstring(after), std::wstring(before));
+}
 
 TEST(HarnessSelfTest, RecordLinesAreParsed) {
   const auto record = e2e::ParseRecord(
