@@ -129,6 +129,7 @@ TEST(GridSuggestion, FollowsTheSelectionAndTheAreaAndOverwritesTypedValues) {
   EXPECT_TRUE(ShowsGrid(p, L"2", L"2")) << "nothing selected, whole area";
   ASSERT_TRUE(app.Activate());
   PressKey('A', kAlt);
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(p.counter) == L"選択ウィンドウ数：  12 "; }, 5s));
   EXPECT_TRUE(ShowsGrid(p, L"3", L"4")) << "12 selected, whole area";
   PickNextItem(p.area);  // left half
   ASSERT_TRUE(WaitUntil([&] { return Selected(p.area) == 1; }, 5s));
