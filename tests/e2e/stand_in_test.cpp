@@ -36,12 +36,6 @@ std::vector<std::wstring> LinesOf(const StandIn& terminals, HWND window, size_t 
   return lines;
 }
 
-std::string Joined(const std::vector<std::wstring>& lines) {
-  std::string text;
-  for (const auto& line : lines) text += "[" + Utf8(line) + "]";
-  return text;
-}
-
 // Every message a test may assert to be absent is recorded when it does arrive, in order, with
 // its parameters (lParam as its low 32 bits), untranslated, and before the sync line posted
 // after it. A key after Alt is still recorded: no menu loop swallows it.

@@ -21,12 +21,6 @@ std::vector<std::wstring> Rows(HWND list) {
   return rows;
 }
 
-std::string Joined(const std::vector<std::wstring>& rows) {
-  std::string text;
-  for (const auto& row : rows) text += "[" + Utf8(row) + "]";
-  return text;
-}
-
 // Waits until the list shows exactly these rows.
 ::testing::AssertionResult ShowsRows(HWND list, const std::vector<std::wstring>& expected) {
   if (WaitUntil([&] { return Rows(list) == expected; }, 5s)) return ::testing::AssertionSuccess();
