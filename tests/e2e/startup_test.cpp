@@ -279,6 +279,11 @@ TEST(Startup, LayoutAndToolRectanglesFollowTheWindowSize) {
   Flockhand app;
   ASSERT_TRUE(app.Ready());
   ASSERT_TRUE(SetClientSize(app.Main(), kLarge));
+  // Minimised, the layout runs for a client area of 0 x 0; restored, everything is back.
+  ShowWindow(app.Main(), SW_MINIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return IsIconic(app.Main()) != FALSE; }, 5s));
+  ShowWindow(app.Main(), SW_RESTORE);
+  ASSERT_TRUE(WaitUntil([&] { return ClientRect(app.Main()).right == kLarge.cx; }, 5s));
   ExpectPlaces(app.Controls(), true);
   for (const ToolDescription& tool : ReadTools(app.Process().Pid())) {
     const RECT controlClient = ClientRect(tool.control);
