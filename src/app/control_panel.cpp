@@ -7,6 +7,7 @@
 #include "app/control_tips.h"
 #include "app/main_window.h"
 #include "app/operation_buttons.h"
+#include "app/panel_layout.h"
 #include "app/selection_counter.h"
 #include "broadcast/keystroke.h"
 #include "operations/window_ops_group.h"
@@ -23,9 +24,11 @@ HWND CommandBox, CompactButton, ListCaption, FilterBox, TerminalListBox, Reverse
     InvertSelectionButton, FlashButton, WindowOpsGroup, DisplayCombo, MenuBarButton, AreaCombo,
     ColumnsLabel, ColumnsEdit, RowsLabel, RowsEdit, ArrangeButton, HideOthersButton, RefreshButton,
     HelpButton, SelectionCountLabel;
-HFONT PanelFont;
 
 namespace {
+
+// Given to 19 controls and kept for the program's lifetime.
+HFONT PanelFont;
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kPushButton = kChild | BS_PUSHBUTTON;
@@ -33,13 +36,11 @@ constexpr DWORD kEditBox = kChild | WS_BORDER;
 constexpr DWORD kNumberBox = kChild | WS_BORDER | ES_NUMBER | ES_RIGHT;
 constexpr DWORD kDropDownList = kChild | CBS_DROPDOWNLIST;
 
-struct Place {
-  int x, y, width, height;
-};
-constexpr Place kUnplaced = {0, 0, 0, 0};
+// Created without size: LayoutControls places them.
+constexpr LayoutRect kUnplaced = {0, 0, 0, 0};
 
 HWND CreateControl(HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* text,
-                   DWORD style, int id, Place place) {
+                   DWORD style, int id, LayoutRect place) {
   return CreateWindowExW(exStyle, windowClass, text, style, place.x, place.y, place.width,
                          place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          ModuleHandle, nullptr);
@@ -58,11 +59,11 @@ void CreateCommandRow(HWND main) {
                 L"Alt+I でフォーカスが移動します。",
                 200);
 
-  CompactButton = CreateControl(main, 0, L"BUTTON", L"", kPushButton, 0, {10, 38, 18, 18});
+  CompactButton = CreateControl(main, 0, L"BUTTON", L"", kPushButton, 0, kCompactButtonRect);
   InstallCompactButtonProc(CompactButton, ToggleCompactMode, [] { return CompactMode; });
 
   ListCaption = CreateControl(main, 0, L"STATIC", L"TeraTerm ウィンドウ一覧",
-                              kChild | SS_LEFT | SS_NOTIFY, 0, {30, 40, 150, 20});
+                              kChild | SS_LEFT | SS_NOTIFY, 0, kListCaptionRect);
   InstallListCaptionProc(ListCaption);
 }
 
@@ -101,29 +102,28 @@ void CreateWindowOpsGroup(HWND main) {
   HWND group = WindowOpsGroup;
 
   DisplayCombo = CreateControl(group, 0, L"COMBOBOX", nullptr, kDropDownList, IDC_WINDOW_OPS_COMBO,
-                               {8, 18, 115, 100});
+                               kDisplayComboRect);
   AddControlTip(DisplayCombo,
                 L"並べるディスプレイを指定できます。\nAlt+D でフォーカスが移動します。", 300);
 
   MenuBarButton =
-      CreateControl(group, 0, L"BUTTON", L"MenuBar Off", kPushButton, 0, {8, 45, 115, 22});
+      CreateControl(group, 0, L"BUTTON", L"MenuBar Off", kPushButton, 0, kMenuBarButtonRect);
   AddControlTip(MenuBarButton, L"メニューバーの表示On/Offを切り換えます。\nAlt+M", 300);
 
   AreaCombo = CreateControl(group, 0, L"COMBOBOX", nullptr, kDropDownList, IDC_WINDOW_OPS_COMBO,
-                            {8, 75, 115, 100});
+                            kAreaComboRect);
   for (const wchar_t* area : {L"画面いっぱい", L"左半分", L"上半分", L"右半分", L"下半分"}) {
     SendMessageW(AreaCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(area));
   }
   SendMessageW(AreaCombo, CB_SETCURSEL, 0, 0);
   AddControlTip(AreaCombo, L"並べる範囲を指定できます。\nAlt+S でフォーカスが移動します。", 300);
 
-  ColumnsLabel = CreateControl(group, 0, L"STATIC", L"列", kChild | SS_LEFT, 0, {8, 105, 15, 20});
+  ColumnsLabel = CreateControl(group, 0, L"STATIC", L"列", kChild | SS_LEFT, 0, kColumnsLabelRect);
   ColumnsEdit =
-      CreateControl(group, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kNumberBox, 0, {23, 100, 40, 21});
+      CreateControl(group, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kNumberBox, 0, kColumnsEditRect);
   SetWindowTextW(ColumnsEdit, L"1");
-  RowsLabel = CreateControl(group, 0, L"STATIC", L"行", kChild | SS_LEFT, 0, {68, 105, 15, 20});
-  RowsEdit =
-      CreateControl(group, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kNumberBox, 0, {83, 100, 40, 21});
+  RowsLabel = CreateControl(group, 0, L"STATIC", L"行", kChild | SS_LEFT, 0, kRowsLabelRect);
+  RowsEdit = CreateControl(group, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kNumberBox, 0, kRowsEditRect);
   SetWindowTextW(RowsEdit, L"1");
 
   ArrangeButton = CreateControl(group, 0, L"BUTTON", L"並べる", kPushButton, 0, kUnplaced);

@@ -10,6 +10,8 @@ namespace {
 
 WNDPROC CommandBoxDefaultProc;
 
+void BroadcastKeystroke(WPARAM wParam, LPARAM lParam);
+
 LRESULT CALLBACK CommandBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_KEYDOWN: BroadcastKeystroke(wParam, lParam); return 0;
@@ -49,6 +51,8 @@ void MinimizedWarning() {
               L"警告", MB_ICONWARNING | MB_OK);
 }
 
+namespace {
+
 void BroadcastKeystroke(WPARAM wParam, LPARAM lParam) {
   if (SelectedTerminals.empty()) return;
   if (!AllSelectedNormal()) {
@@ -59,3 +63,5 @@ void BroadcastKeystroke(WPARAM wParam, LPARAM lParam) {
     PostMessageW(entry.window, WM_KEYDOWN, wParam, lParam);
   }
 }
+
+}  // namespace

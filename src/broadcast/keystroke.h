@@ -6,8 +6,6 @@
 
 void InstallCommandBoxProc(HWND commandBox);
 
-void BroadcastKeystroke(WPARAM wParam, LPARAM lParam);
-
 // False when any selected terminal is minimised or maximised (all of them are read).
 bool AllSelectedNormal();
 

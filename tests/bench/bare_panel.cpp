@@ -30,9 +30,8 @@ HWND Add(HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* 
 void AddPanel(HWND main) {
   const PanelLayout at = ComputePanelLayout(kClientWidth, kClientHeight);
   Add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.commandBox);
-  Add(main, 0, L"BUTTON", L"", kButton, {10, 38, 18, 18});
-  Add(main, 0, L"STATIC", L"TeraTerm ウィンドウ一覧", kChild | SS_LEFT | SS_NOTIFY,
-      {30, 40, 150, 20});
+  Add(main, 0, L"BUTTON", L"", kButton, at.compactButton);
+  Add(main, 0, L"STATIC", L"TeraTerm ウィンドウ一覧", kChild | SS_LEFT | SS_NOTIFY, at.listCaption);
   Add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.filterBox);
   Add(main, WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
       kChild | WS_BORDER | WS_VSCROLL | LBS_EXTENDEDSEL | LBS_NOTIFY, at.terminalList);
@@ -40,15 +39,15 @@ void AddPanel(HWND main) {
   Add(main, 0, L"BUTTON", L"選択を反転", kButton, at.invertSelectionButton);
   Add(main, 0, L"BUTTON", L"点滅", kButton, at.flashButton);
   HWND group = Add(main, 0, L"BUTTON", L"ウィンドウ操作", kChild | BS_GROUPBOX, at.windowOpsGroup);
-  Add(group, 0, L"COMBOBOX", nullptr, kDropDown, {8, 18, 115, 100});
-  Add(group, 0, L"BUTTON", L"MenuBar Off", kButton, {8, 45, 115, 22});
-  HWND area = Add(group, 0, L"COMBOBOX", nullptr, kDropDown, {8, 75, 115, 100});
+  Add(group, 0, L"COMBOBOX", nullptr, kDropDown, at.displayCombo);
+  Add(group, 0, L"BUTTON", L"MenuBar Off", kButton, at.menuBarButton);
+  HWND area = Add(group, 0, L"COMBOBOX", nullptr, kDropDown, at.areaCombo);
   SendMessageW(area, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"画面いっぱい"));
   SendMessageW(area, CB_SETCURSEL, 0, 0);
-  Add(group, 0, L"STATIC", L"列", kChild | SS_LEFT, {8, 105, 15, 20});
-  Add(group, WS_EX_CLIENTEDGE, L"EDIT", L"1", kNumber, {23, 100, 40, 21});
-  Add(group, 0, L"STATIC", L"行", kChild | SS_LEFT, {68, 105, 15, 20});
-  Add(group, WS_EX_CLIENTEDGE, L"EDIT", L"1", kNumber, {83, 100, 40, 21});
+  Add(group, 0, L"STATIC", L"列", kChild | SS_LEFT, at.columnsLabel);
+  Add(group, WS_EX_CLIENTEDGE, L"EDIT", L"1", kNumber, at.columnsEdit);
+  Add(group, 0, L"STATIC", L"行", kChild | SS_LEFT, at.rowsLabel);
+  Add(group, WS_EX_CLIENTEDGE, L"EDIT", L"1", kNumber, at.rowsEdit);
   Add(group, 0, L"BUTTON", L"並べる", kButton, at.arrangeButton);
   Add(group, 0, L"BUTTON", L"他を隠す", kButton, at.hideOthersButton);
   Add(main, 0, L"BUTTON", L"TeraTermウィンドウ更新", kButton, at.refreshButton);

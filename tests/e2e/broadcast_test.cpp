@@ -15,23 +15,6 @@
 namespace e2e {
 namespace {
 
-// Clicks a row (with modifiers held) and waits until the list shows the marks expected after it.
-::testing::AssertionResult ClickRowUntil(HWND list, int row, unsigned modifiers,
-                                         const std::vector<int>& marked) {
-  if (modifiers & kShift) KeyDown(VK_SHIFT);
-  if (modifiers & kCtrl) KeyDown(VK_CONTROL);
-  Click(ListRowPoint(list, row));
-  if (modifiers & kCtrl) KeyUp(VK_CONTROL);
-  if (modifiers & kShift) KeyUp(VK_SHIFT);
-  if (WaitUntil([&] { return MarkedRows(list) == marked; }, 5s))
-    return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "row " << row << " clicked, marks not as expected";
-}
-
-size_t CountEvents(const StandIn& terminals, std::wstring_view event) {
-  return Events(terminals.Record(), nullptr, event).size();
-}
-
 // One process with three terminal windows: its single message queue keeps the posts from
 // Flockhand in the order they were made, across all three windows.
 class BroadcastTest : public ::testing::Test {
@@ -60,19 +43,19 @@ class BroadcastTest : public ::testing::Test {
 
 TEST_F(BroadcastTest, SelectedTerminalsGetExactlyTheKeyDownsInSelectionOrder) {
   // Third row, then the first with Ctrl: the selection is first, third.
-  ASSERT_TRUE(ClickRowUntil(List(), 2, kNoModifiers, {2}));
-  ASSERT_TRUE(ClickRowUntil(List(), 0, kCtrl, {0, 2}));
+  ClickListRow(List(), 2);
+  ClickListRow(List(), 0, kCtrl);
+  ASSERT_TRUE(WaitUntil([&] { return MarkedRows(List()) == std::vector<int>{0, 2}; }, 5s));
   FocusCommandBox();
   TypeText(L"ab");
   PressKey(VK_RETURN);
-  std::vector<RecordLine> keys;
   ASSERT_TRUE(nodes_.WaitForRecord(
-      [&](const std::vector<RecordLine>& record) {
-        keys = Events(record, nullptr, L"KEYDOWN");
-        return keys.size() >= 6;
-      },
+      [](const std::vector<RecordLine>& r) { return Events(r, nullptr, L"KEYDOWN").size() >= 6; },
       5s))
       << nodes_.RecordText();
+  ASSERT_TRUE(nodes_.Sync());
+  const auto record = nodes_.Record();
+  const auto keys = Events(record, nullptr, L"KEYDOWN");
   ASSERT_EQ(keys.size(), 6u) << nodes_.RecordText();
   const WPARAM expectedKeys[] = {'A', 'B', VK_RETURN};
   for (size_t k = 0; k < 3; ++k) {
@@ -87,7 +70,6 @@ TEST_F(BroadcastTest, SelectedTerminalsGetExactlyTheKeyDownsInSelectionOrder) {
     EXPECT_EQ((*a)[1] & 0xFFFF, 1u) << "repeat count 1";
     EXPECT_EQ((*a)[1] & 0x80000000u, 0u) << "a key-down, not a release";
   }
-  const auto record = nodes_.Record();
   EXPECT_TRUE(Events(record, Node(2), L"KEYDOWN").empty()) << "node 2 is not selected";
   EXPECT_TRUE(Events(record, nullptr, L"KEYUP").empty());
   EXPECT_TRUE(Events(record, nullptr, L"CHAR").empty());
@@ -117,6 +99,7 @@ TEST_F(BroadcastTest, NothingSelectedSendsNothing) {
       [](const std::vector<RecordLine>& r) { return Events(r, nullptr, L"KEYDOWN").size() >= 6; },
       5s))
       << nodes_.RecordText();
+  ASSERT_TRUE(nodes_.Sync());
   const auto keys = Events(nodes_.Record(), nullptr, L"KEYDOWN");
   ASSERT_EQ(keys.size(), 6u) << nodes_.RecordText();
   const HWND reversed[] = {Node(3), Node(2), Node(1)};
@@ -162,7 +145,8 @@ TEST_F(BroadcastTest, MaximisedOrMinimisedTerminalStopsTheBroadcastWithAWarning)
                    L"もう一度並べてください。"));
     ClickWindow(GetDlgItem(box, IDOK));
     ASSERT_TRUE(WaitUntil([&] { return FindWarning(app_.Process().Pid()) == nullptr; }, 5s));
-    EXPECT_EQ(CountEvents(nodes_, L"KEYDOWN"), 0u) << "nobody receives anything";
+    ASSERT_TRUE(nodes_.Sync());
+    EXPECT_TRUE(Events(nodes_.Record(), nullptr, L"KEYDOWN").empty()) << "nobody receives anything";
     ShowWindow(Node(2), SW_RESTORE);
   }
 }

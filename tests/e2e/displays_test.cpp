@@ -129,6 +129,7 @@ TEST(GridSuggestion, FollowsTheSelectionAndTheAreaAndOverwritesTypedValues) {
   EXPECT_TRUE(ShowsGrid(p, L"2", L"2")) << "nothing selected, whole area";
   ASSERT_TRUE(app.Activate());
   PressKey('A', kAlt);
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(p.counter) == L"選択ウィンドウ数：  12 "; }, 5s));
   EXPECT_TRUE(ShowsGrid(p, L"3", L"4")) << "12 selected, whole area";
   PickNextItem(p.area);  // left half
   ASSERT_TRUE(WaitUntil([&] { return Selected(p.area) == 1; }, 5s));
@@ -144,9 +145,7 @@ TEST(GridSuggestion, FollowsTheSelectionAndTheAreaAndOverwritesTypedValues) {
   // One terminal fewer: a change of the selection reruns the suggestion.
   TypeInto(p.rowsEdit, L"8");
   ASSERT_TRUE(ShowsGrid(p, L"3", L"8"));
-  KeyDown(VK_CONTROL);
-  Click(ListRowPoint(p.terminalList, 0));
-  KeyUp(VK_CONTROL);
+  ClickListRow(p.terminalList, 0, kCtrl);
   EXPECT_TRUE(ShowsGrid(p, L"3", L"4")) << "11 selected, top half";
 }
 

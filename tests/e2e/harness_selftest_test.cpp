@@ -433,6 +433,7 @@ TEST(HarnessSelfTest, StandInReportsItsWindowsAndWhatReachedThem) {
       },
       5s))
       << terminals.RecordText();
+  ASSERT_TRUE(terminals.Sync());
   EXPECT_EQ(e2e::ReceivedChars(terminals.Record(), terminals.Window(0)), L"");
 
   const DWORD pid = terminals.Pid();

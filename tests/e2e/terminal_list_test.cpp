@@ -21,12 +21,6 @@ std::vector<std::wstring> Rows(HWND list) {
   return rows;
 }
 
-std::string Joined(const std::vector<std::wstring>& rows) {
-  std::string text;
-  for (const auto& row : rows) text += "[" + Utf8(row) + "]";
-  return text;
-}
-
 // Waits until the list shows exactly these rows.
 ::testing::AssertionResult ShowsRows(HWND list, const std::vector<std::wstring>& expected) {
   if (WaitUntil([&] { return Rows(list) == expected; }, 5s)) return ::testing::AssertionSuccess();
@@ -34,26 +28,17 @@ std::string Joined(const std::vector<std::wstring>& rows) {
          << "rows " << Joined(Rows(list)) << ", expected " << Joined(expected);
 }
 
-void ClickRow(HWND list, int row, unsigned modifiers = kNoModifiers) {
-  if (modifiers & kShift) KeyDown(VK_SHIFT);
-  if (modifiers & kCtrl) KeyDown(VK_CONTROL);
-  Click(ListRowPoint(list, row));
-  if (modifiers & kCtrl) KeyUp(VK_CONTROL);
-  if (modifiers & kShift) KeyUp(VK_SHIFT);
-}
-
-std::wstring Counter(size_t n) {
-  std::wstring digits = std::to_wstring(n);
-  if (digits.size() < 3) digits.append(3 - digits.size(), L' ');
-  return L"選択ウィンドウ数：  " + digits;
-}
+// The counter's text for 0 to 5 selected: the count left-aligned in three columns.
+const wchar_t* const kCounterTexts[] = {L"選択ウィンドウ数：  0  ", L"選択ウィンドウ数：  1  ",
+                                        L"選択ウィンドウ数：  2  ", L"選択ウィンドウ数：  3  ",
+                                        L"選択ウィンドウ数：  4  ", L"選択ウィンドウ数：  5  "};
 
 // The counter and the enabled state of the seven operation controls for n selected.
 ::testing::AssertionResult ShowsSelectionOf(const Panel& p, size_t n) {
-  const bool ok = WaitUntil([&] { return WindowText(p.counter) == Counter(n); }, 5s);
-  if (!ok) {
+  const std::wstring expected = kCounterTexts[n];
+  if (!WaitUntil([&] { return WindowText(p.counter) == expected; }, 5s)) {
     return ::testing::AssertionFailure()
-           << "counter reads " << Utf8(WindowText(p.counter)) << ", expected " << Utf8(Counter(n));
+           << "counter reads " << Utf8(WindowText(p.counter)) << ", expected " << Utf8(expected);
   }
   for (HWND control :
        {p.display, p.menuBar, p.area, p.columnsEdit, p.rowsEdit, p.arrange, p.hideOthers}) {
@@ -137,13 +122,13 @@ class TerminalListTest : public ::testing::Test {
 };
 
 TEST_F(TerminalListTest, ClicksShiftAndCtrlSelectRows) {
-  ClickRow(List(), 1);
+  ClickListRow(List(), 1);
   EXPECT_TRUE(MarksRows(List(), {1}));
   EXPECT_TRUE(ShowsSelectionOf(P(), 1));
-  ClickRow(List(), 3, kShift);
+  ClickListRow(List(), 3, kShift);
   EXPECT_TRUE(MarksRows(List(), {1, 2, 3}));
   EXPECT_TRUE(ShowsSelectionOf(P(), 3));
-  ClickRow(List(), 2, kCtrl);
+  ClickListRow(List(), 2, kCtrl);
   EXPECT_TRUE(MarksRows(List(), {1, 3}));
   EXPECT_TRUE(ShowsSelectionOf(P(), 2));
 }
@@ -163,8 +148,8 @@ TEST_F(TerminalListTest, TypedFilterFoldsOnlyAsciiAndKeepsSpaces) {
 }
 
 TEST_F(TerminalListTest, FilterDeselectsHiddenTerminalsForGood) {
-  ClickRow(List(), 0);
-  ClickRow(List(), 2, kCtrl);
+  ClickListRow(List(), 0);
+  ClickListRow(List(), 2, kCtrl);
   ASSERT_TRUE(ShowsSelectionOf(P(), 2));
   ClickWindow(P().filterBox);
   TypeText(L"web");
@@ -198,7 +183,7 @@ TEST_F(TerminalListTest, SelectAllUnderFilterAndInvertTwice) {
 }
 
 TEST_F(TerminalListTest, ReverseReverseRefreshReverse) {
-  ClickRow(List(), 0);
+  ClickListRow(List(), 0);
   ClickWindow(P().reverseOrder);
   EXPECT_TRUE(ShowsRows(List(), {L"web Ｘ", L"web 2", L"web 1", L"db 2", L"db 1"}));
   EXPECT_TRUE(MarksRows(List(), {4}));

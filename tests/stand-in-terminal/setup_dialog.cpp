@@ -5,21 +5,15 @@
 #include <string>
 
 #include "dialog.h"
+#include "harness/window_find.h"
 #include "record.h"
 
 namespace {
 
 constexpr WORD kTitleLabelId = 200;
 
-std::wstring WindowText(HWND hwnd) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(
-      static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 void Accept(HWND dialog, Terminal& terminal) {
-  const std::wstring title = WindowText(GetDlgItem(dialog, kTitleEditId));
+  const std::wstring title = e2e::WindowText(GetDlgItem(dialog, kTitleEditId));
   const bool hide = IsDlgButtonChecked(dialog, kHideMenuBarCheckId) == BST_CHECKED;
   RecordEvent(terminal.hwnd, std::string("SETUPOK menubar=") + (hide ? "hidden" : "shown") +
                                  " title=" + EscapeText(title));
@@ -34,7 +28,7 @@ INT_PTR CALLBACK SetupProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
       auto& terminal = *reinterpret_cast<Terminal*>(lParam);
       HWND edit = GetDlgItem(dialog, kTitleEditId);
       SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);  // titles can be thousands of units long
-      SetWindowTextW(edit, WindowText(terminal.hwnd).c_str());
+      SetWindowTextW(edit, e2e::WindowText(terminal.hwnd).c_str());
       CheckDlgButton(dialog, kHideMenuBarCheckId,
                      terminal.menuHidden ? BST_CHECKED : BST_UNCHECKED);
       return TRUE;

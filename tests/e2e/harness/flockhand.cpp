@@ -82,6 +82,10 @@ POINT ListRowPoint(HWND listBox, int row) {
   return {client.left + 20, client.top + row * height + height / 2};
 }
 
+void ClickListRow(HWND listBox, int row, unsigned modifiers) {
+  Click(ListRowPoint(listBox, row), modifiers);
+}
+
 std::vector<int> MarkedRows(HWND listBox) {
   std::vector<int> rows;
   const int count = ListRowCount(listBox);

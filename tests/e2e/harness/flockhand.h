@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "harness/debuggee.h"
+#include "harness/input.h"
 #include "harness/wait.h"
 
 namespace e2e {
@@ -44,6 +45,8 @@ std::wstring ComboItemText(HWND combo, int item);
 int ListRowCount(HWND listBox);
 // The screen point a user clicks to hit a row of a list box that is scrolled to the top.
 POINT ListRowPoint(HWND listBox, int row);
+// Clicks that row with the modifiers held: kCtrl toggles its mark, kShift extends the marks.
+void ClickListRow(HWND listBox, int row, unsigned modifiers = kNoModifiers);
 // The rows that are marked in an extended-selection list box.
 std::vector<int> MarkedRows(HWND listBox);
 

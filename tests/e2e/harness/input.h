@@ -27,7 +27,8 @@ void TypeText(std::wstring_view text);
 
 // Screen coordinates (the virtual desktop: the second monitor has x >= the first's width).
 void MoveMouse(POINT screen);
-void Click(POINT screen);
+// Holds the modifiers (kShift, kCtrl) during the click, as a user extends a selection.
+void Click(POINT screen, unsigned modifiers = kNoModifiers);
 void DoubleClick(POINT screen);
 void RightClick(POINT screen);
 // Clicks the centre of the window's screen rectangle.

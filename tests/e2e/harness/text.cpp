@@ -24,4 +24,10 @@ std::wstring FromCodePage(std::string_view text, UINT codePage) {
 
 std::wstring Utf16(std::string_view utf8) { return FromCodePage(utf8, CP_UTF8); }
 
+std::string Joined(const std::vector<std::wstring>& texts) {
+  std::string joined;
+  for (const auto& text : texts) joined += "[" + Utf8(text) + "]";
+  return joined;
+}
+
 }  // namespace e2e

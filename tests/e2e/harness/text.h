@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace e2e {
 
@@ -13,5 +14,7 @@ std::string Utf8(std::wstring_view text);
 std::wstring Utf16(std::string_view utf8);
 // Narrow text in a Windows code page (CP_ACP for what Wine hands a debugger) to UTF-16.
 std::wstring FromCodePage(std::string_view text, UINT codePage);
+// The texts as "[first][second]...", in UTF-8: a list in a failure message.
+std::string Joined(const std::vector<std::wstring>& texts);
 
 }  // namespace e2e
