@@ -7,7 +7,10 @@
 
 #include "app/main_window.h"
 #include "panel.h"
+#include "resources/help_file.h"
 #include "resources/resource_ids.h"
+
+bool TranslatingAccelerator = false;
 
 namespace {
 
@@ -30,7 +33,10 @@ ATOM RegisterMainWindowClass(HINSTANCE instance, const wchar_t* className) {
 int RunMessageLoop(HACCEL accelerators) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0)) {
-    if (TranslateAcceleratorW(MainWindow, accelerators, &message)) continue;
+    TranslatingAccelerator = true;
+    const bool translated = TranslateAcceleratorW(MainWindow, accelerators, &message);
+    TranslatingAccelerator = false;
+    if (translated) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
@@ -65,6 +71,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   UpdateWindow(MainWindow);
 
   HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_FLOCKHAND));
+  StartHtmlHelp();
   const int exitCode = RunMessageLoop(accelerators);
   Gdiplus::GdiplusShutdown(gdiplusToken);
   return exitCode;

@@ -8,6 +8,8 @@
 #include "app/layout_controls.h"
 #include "operations/displays.h"
 #include "panel.h"
+#include "resources/about_dialog.h"
+#include "resources/help_file.h"
 #include "resources/image_buttons.h"
 #include "resources/resource_ids.h"
 #include "settings/transparency.h"
@@ -44,12 +46,14 @@ LRESULT OnCreate(HWND window) {
   if (!RegisterHotKey(window, ID_SUMMON_HOTKEY, MOD_CONTROL | MOD_SHIFT, 'T')) {
     OutputDebugStringW(L"NG!");
   }
+  FormChmPath();
   // A layered window is shown only once its attributes are set: start fully opaque.
   SetLayeredWindowAttributes(window, RGB(255, 255, 255), 255, LWA_ALPHA);
   return 0;
 }
 
 LRESULT OnDestroy(HWND window) {
+  EndHtmlHelp();
   UnregisterHotKey(window, ID_SUMMON_HOTKEY);
   ReleaseButtonImages();
   PostQuitMessage(0);
@@ -86,10 +90,13 @@ LRESULT OnGetMinMaxInfo(LPARAM lParam) {
   return 0;
 }
 
-// The options and About dialogs come later; the items already make the window opaque.
+// The options dialog comes later; its item already makes the window opaque. Alt+? and Alt+/
+// arrive here as well, because 104 is also a system-menu item, and they keep the opacity.
 LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
   const WORD command = LOWORD(wParam);
-  if (command == IDM_SYS_OPTIONS || command == IDM_SYS_ABOUT) ForceOpaque();
+  const bool fromKeys = TranslatingAccelerator;
+  if ((command == IDM_SYS_OPTIONS || command == IDM_SYS_ABOUT) && !fromKeys) ForceOpaque();
+  if (command == IDM_SYS_ABOUT) AboutDialog();
   return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
 }
 
