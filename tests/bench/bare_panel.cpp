@@ -1,10 +1,13 @@
 // The start-up floor: minimal_window.exe plus Flockhand's 21 controls, with their classes,
-// styles, texts and Common Controls 6 (the same manifest), placed where Flockhand's layout
-// puts them, in one window shown and painted once. No tooltips, font, images, menu items,
+// styles, texts, font and Common Controls 6 (the same manifest), placed where Flockhand's
+// layout puts them, in one window shown and painted once. No tooltips, images, menu items,
 // hot key or terminal discovery: the least any program showing this panel has to do.
 #include "bare_window.h"
 
 #include <commctrl.h>
+
+#include <initializer_list>
+#include <vector>
 
 #include "app/panel_layout.h"
 #include "minimal_window.h"
@@ -29,31 +32,47 @@ HWND Add(HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* 
 
 void AddPanel(HWND main) {
   const PanelLayout at = ComputePanelLayout(kClientWidth, kClientHeight);
-  Add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.commandBox);
+  // Every control but the two picture buttons gets the panel font.
+  std::vector<HWND> lettered;
+  auto add = [&](HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* text,
+                 DWORD style, LayoutRect place) {
+    HWND control = Add(parent, exStyle, windowClass, text, style, place);
+    lettered.push_back(control);
+    return control;
+  };
+  add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.commandBox);
   Add(main, 0, L"BUTTON", L"", kButton, {10, 38, 18, 18});
-  Add(main, 0, L"STATIC", L"TeraTerm ウィンドウ一覧", kChild | SS_LEFT | SS_NOTIFY,
+  add(main, 0, L"STATIC", L"TeraTerm ウィンドウ一覧", kChild | SS_LEFT | SS_NOTIFY,
       {30, 40, 150, 20});
-  Add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.filterBox);
-  Add(main, WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
+  add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.filterBox);
+  add(main, WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
       kChild | WS_BORDER | WS_VSCROLL | LBS_EXTENDEDSEL | LBS_NOTIFY, at.terminalList);
-  Add(main, 0, L"BUTTON", L"並び順を反転", kButton, at.reverseOrderButton);
-  Add(main, 0, L"BUTTON", L"選択を反転", kButton, at.invertSelectionButton);
-  Add(main, 0, L"BUTTON", L"点滅", kButton, at.flashButton);
-  HWND group = Add(main, 0, L"BUTTON", L"ウィンドウ操作", kChild | BS_GROUPBOX, at.windowOpsGroup);
-  Add(group, 0, L"COMBOBOX", nullptr, kDropDown, {8, 18, 115, 100});
-  Add(group, 0, L"BUTTON", L"MenuBar Off", kButton, {8, 45, 115, 22});
-  HWND area = Add(group, 0, L"COMBOBOX", nullptr, kDropDown, {8, 75, 115, 100});
-  SendMessageW(area, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"画面いっぱい"));
+  add(main, 0, L"BUTTON", L"並び順を反転", kButton, at.reverseOrderButton);
+  add(main, 0, L"BUTTON", L"選択を反転", kButton, at.invertSelectionButton);
+  add(main, 0, L"BUTTON", L"点滅", kButton, at.flashButton);
+  HWND group = add(main, 0, L"BUTTON", L"ウィンドウ操作", kChild | BS_GROUPBOX, at.windowOpsGroup);
+  add(group, 0, L"COMBOBOX", nullptr, kDropDown, {8, 18, 115, 100});
+  add(group, 0, L"BUTTON", L"MenuBar Off", kButton, {8, 45, 115, 22});
+  HWND area = add(group, 0, L"COMBOBOX", nullptr, kDropDown, {8, 75, 115, 100});
+  for (const wchar_t* item : {L"画面いっぱい", L"左半分", L"上半分", L"右半分", L"下半分"}) {
+    SendMessageW(area, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+  }
   SendMessageW(area, CB_SETCURSEL, 0, 0);
-  Add(group, 0, L"STATIC", L"列", kChild | SS_LEFT, {8, 105, 15, 20});
-  Add(group, WS_EX_CLIENTEDGE, L"EDIT", L"1", kNumber, {23, 100, 40, 21});
-  Add(group, 0, L"STATIC", L"行", kChild | SS_LEFT, {68, 105, 15, 20});
-  Add(group, WS_EX_CLIENTEDGE, L"EDIT", L"1", kNumber, {83, 100, 40, 21});
-  Add(group, 0, L"BUTTON", L"並べる", kButton, at.arrangeButton);
-  Add(group, 0, L"BUTTON", L"他を隠す", kButton, at.hideOthersButton);
-  Add(main, 0, L"BUTTON", L"TeraTermウィンドウ更新", kButton, at.refreshButton);
+  add(group, 0, L"STATIC", L"列", kChild | SS_LEFT, {8, 105, 15, 20});
+  add(group, WS_EX_CLIENTEDGE, L"EDIT", L"1", kNumber, {23, 100, 40, 21});
+  add(group, 0, L"STATIC", L"行", kChild | SS_LEFT, {68, 105, 15, 20});
+  add(group, WS_EX_CLIENTEDGE, L"EDIT", L"1", kNumber, {83, 100, 40, 21});
+  add(group, 0, L"BUTTON", L"並べる", kButton, at.arrangeButton);
+  add(group, 0, L"BUTTON", L"他を隠す", kButton, at.hideOthersButton);
+  add(main, 0, L"BUTTON", L"TeraTermウィンドウ更新", kButton, at.refreshButton);
   Add(main, 0, L"BUTTON", L"", kButton, at.helpButton);
-  Add(main, 0, L"STATIC", L"選択ウィンドウ数：  0  ", kChild | SS_RIGHT, at.selectionCountLabel);
+  add(main, 0, L"STATIC", L"選択ウィンドウ数：  0  ", kChild | SS_RIGHT, at.selectionCountLabel);
+  LOGFONTW logFont{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont);
+  HFONT font = CreateFontIndirectW(&logFont);
+  for (HWND control : lettered) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
 }
 
 }  // namespace
