@@ -69,6 +69,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   MainWindow = window;
   ShowWindow(MainWindow, showCommand);
   UpdateWindow(MainWindow);
+  // Handled before any input, as soon as the message loop runs.
+  PostMessageW(MainWindow, kFinishStartupMessage, 0, 0);
 
   HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_FLOCKHAND));
   StartHtmlHelp();

@@ -5,6 +5,7 @@
 #include "app/command_dispatch.h"
 #include "app/compact_mode.h"
 #include "app/control_panel.h"
+#include "app/control_tips.h"
 #include "app/layout_controls.h"
 #include "operations/displays.h"
 #include "panel.h"
@@ -125,6 +126,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return DefWindowProcW(window, message, wParam, lParam);
     case WM_SYSCOMMAND: return OnSysCommand(window, wParam, lParam);
     case WM_HOTKEY: return OnHotKey(wParam);
+    case kFinishStartupMessage: CreateControlTips(); return 0;
     default: return DefWindowProcW(window, message, wParam, lParam);
   }
 }

@@ -13,4 +13,7 @@ constexpr int kMainWindowHeight = 370;
 // the cursor position).
 extern bool TranslatingAccelerator;
 
+// Posted once the window has first been painted: the start-up work that picture does not need.
+constexpr UINT kFinishStartupMessage = WM_APP + 1;
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

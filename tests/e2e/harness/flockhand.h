@@ -20,7 +20,8 @@ struct Panel {
 
 class Flockhand {
  public:
-  // Starts flockhand.exe and waits until its window is shown with all its controls.
+  // Starts flockhand.exe and waits until its window is shown with all its controls and their
+  // twelve tooltips.
   Flockhand();
   bool Ready() const { return main_ != nullptr; }
   HWND Main() const { return main_; }
