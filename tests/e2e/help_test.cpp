@@ -48,13 +48,16 @@ std::vector<HWND> HelpWindows(Flockhand& app) {
 }
 
 // Input is handled in order: once F1 has rewritten a caption, the clicks before it were handled.
-// F1 also works only when the help button has let go of the mouse capture.
+// The help button must not keep the mouse capture: it would take the next click anywhere.
 void WaitUntilInputHandled(const Flockhand& app, bool& hints) {
   hints = !hints;
   PressKey(VK_F1);
   const std::wstring caption = hints ? L"並び順を反転(F4)" : L"並び順を反転";
-  ASSERT_TRUE(WaitUntil([&] { return WindowText(app.Controls().reverseOrder) == caption; }, 10s))
-      << "F1 after the click did nothing: the help button kept the mouse capture?";
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(app.Controls().reverseOrder) == caption; }, 10s));
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof(thread);
+  ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(app.Main(), nullptr), &thread));
+  EXPECT_EQ(thread.hwndCapture, nullptr) << "a window of Flockhand holds the mouse capture";
 }
 
 bool CloseAndWait(Flockhand& app) {
