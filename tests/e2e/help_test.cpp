@@ -65,6 +65,37 @@ bool CloseAndWait(Flockhand& app) {
   return app.Process().WaitForExit(20s);
 }
 
+// How Wine loads hhctrl.ocx into flockhand.exe, for as long as it lives: "" never, "native"
+// only a real DLL file, never Wine's own.
+class HtmlHelpLoadOrder {
+ public:
+  explicit HtmlHelpLoadOrder(const wchar_t* order) {
+    HKEY key;
+    RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    RegSetValueExW(key, L"hhctrl.ocx", 0, REG_SZ, reinterpret_cast<const BYTE*>(order),
+                   static_cast<DWORD>((wcslen(order) + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+  }
+  ~HtmlHelpLoadOrder() { RegDeleteKeyW(HKEY_CURRENT_USER, kKey); }
+
+ private:
+  static constexpr wchar_t kKey[] = L"Software\\Wine\\AppDefaults\\flockhand.exe\\DllOverrides";
+};
+
+// A stranger's hhctrl.ocx next to flockhand.exe, where a plain LoadLibrary looks first, for as
+// long as it lives. Wine is told to prefer it to its own, as Windows would.
+class PlantedHtmlHelp {
+ public:
+  PlantedHtmlHelp() {
+    CopyFileW(NextToTests(L"planted_hhctrl.ocx.planted").c_str(), path_.c_str(), FALSE);
+  }
+  ~PlantedHtmlHelp() { DeleteFileW(path_.c_str()); }
+
+ private:
+  HtmlHelpLoadOrder preferFiles_{L"native,builtin"};
+  std::wstring path_ = NextToTests(L"hhctrl.ocx");
+};
+
 TEST(Help, ButtonWritesExactlyTheEmbeddedHelpOverALongerFileAndKeepsOneWindow) {
   const std::string embedded = EmbeddedHelp();
   ASSERT_GT(embedded.size(), 1000u);
@@ -72,6 +103,7 @@ TEST(Help, ButtonWritesExactlyTheEmbeddedHelpOverALongerFileAndKeepsOneWindow) {
   ScopedDocumentsFolder documents;
   const std::wstring chm = documents.File(L"fkh.chm");
   WriteBytes(chm, std::string(embedded.size() * 3, 'x'));
+  PlantedHtmlHelp planted;
   Flockhand app;
   ASSERT_TRUE(app.Ready());
   ASSERT_TRUE(app.Activate());
@@ -94,6 +126,10 @@ TEST(Help, ButtonWritesExactlyTheEmbeddedHelpOverALongerFileAndKeepsOneWindow) {
 
   ASSERT_TRUE(CloseAndWait(app));
   EXPECT_FALSE(Exists(chm)) << "fkh.chm is left after exit";
+  for (const std::wstring& line : app.Process().DebugLines()) {
+    EXPECT_EQ(line.find(L"planted"), std::wstring::npos)
+        << "HTML Help came from the program's folder";
+  }
 }
 
 TEST(Help, LockedFileMakesTheClickDoNothingAndAFileFromBeforeIsGoneAfterExit) {
@@ -129,6 +165,21 @@ TEST(Help, MissingDocumentsFolderShowsAndLeavesNothing) {
   EXPECT_TRUE(HelpWindows(app).empty());
   EXPECT_FALSE(Exists(documents.Path())) << "the missing folder was created";
   ASSERT_TRUE(CloseAndWait(app));
+}
+
+TEST(Help, WithoutHtmlHelpTheFileIsWrittenAndNothingShows) {
+  HtmlHelpLoadOrder never(L"");
+  ScopedDocumentsFolder documents;
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(app.Activate());
+  bool hints = false;
+  ClickWindow(app.Controls().help);
+  WaitUntilInputHandled(app, hints);
+  EXPECT_EQ(FileBytes(documents.File(L"fkh.chm")), EmbeddedHelp());
+  EXPECT_TRUE(HelpWindows(app).empty());
+  ASSERT_TRUE(CloseAndWait(app));
+  EXPECT_FALSE(Exists(documents.File(L"fkh.chm")));
 }
 
 }  // namespace
