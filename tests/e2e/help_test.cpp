@@ -65,8 +65,8 @@ bool CloseAndWait(Flockhand& app) {
   return app.Process().WaitForExit(20s);
 }
 
-// How Wine loads hhctrl.ocx into flockhand.exe, for as long as it lives: "" never, "native"
-// only a real DLL file, never Wine's own.
+// How Wine loads hhctrl.ocx into flockhand.exe, for as long as it lives: "" never,
+// "native,builtin" a DLL file before Wine's own.
 class HtmlHelpLoadOrder {
  public:
   explicit HtmlHelpLoadOrder(const wchar_t* order) {
@@ -165,6 +165,32 @@ TEST(Help, MissingDocumentsFolderShowsAndLeavesNothing) {
   EXPECT_TRUE(HelpWindows(app).empty());
   EXPECT_FALSE(Exists(documents.Path())) << "the missing folder was created";
   ASSERT_TRUE(CloseAndWait(app));
+}
+
+TEST(Help, MissingHelpResourceLeavesNoFileAndShowsNothing) {
+  const std::wstring copy = NextToTests(L"flockhand_without_help.exe");
+  // The resource directory names it by a counted UTF-16 string (the code's own is zero-ended);
+  // Wine's UpdateResource leaves this program unchanged, so the name is renamed in place.
+  std::string program = FileBytes(NextToTests(L"flockhand.exe"));
+  const std::wstring_view name = L"\x0008HELP_CHM";
+  const size_t at = program.find(
+      std::string(reinterpret_cast<const char*>(name.data()), name.size() * sizeof(wchar_t)));
+  ASSERT_NE(at, std::string::npos);
+  program[at + name.size() * sizeof(wchar_t) - 2] = 'X';
+  WriteBytes(copy, program);
+  ScopedDocumentsFolder documents;
+  {
+    Flockhand app(copy);
+    ASSERT_TRUE(app.Ready());
+    ASSERT_TRUE(app.Activate());
+    bool hints = false;
+    ClickWindow(app.Controls().help);
+    WaitUntilInputHandled(app, hints);
+    EXPECT_FALSE(Exists(documents.File(L"fkh.chm")));
+    EXPECT_TRUE(HelpWindows(app).empty());
+    EXPECT_TRUE(CloseAndWait(app));
+  }
+  EXPECT_TRUE(DeleteFileW(copy.c_str()));
 }
 
 TEST(Help, WithoutHtmlHelpTheFileIsWrittenAndNothingShows) {

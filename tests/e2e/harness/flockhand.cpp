@@ -29,7 +29,8 @@ std::wstring ItemText(HWND control, UINT lengthMessage, UINT textMessage, int in
 
 }  // namespace
 
-Flockhand::Flockhand() : process_(std::make_unique<Debuggee>()) {
+Flockhand::Flockhand(const std::wstring& program)
+    : process_(std::make_unique<Debuggee>(std::vector<std::wstring>{}, program)) {
   if (!process_->Started()) return;
   HWND main = FindTopLevelWindow(process_->Pid(), L"FLOCKHAND", 20s);
   if (!main) return;
