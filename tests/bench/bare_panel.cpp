@@ -7,7 +7,6 @@
 #include <commctrl.h>
 
 #include <initializer_list>
-#include <vector>
 
 #include "app/panel_layout.h"
 #include "minimal_window.h"
@@ -33,11 +32,12 @@ HWND Add(HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* 
 void AddPanel(HWND main) {
   const PanelLayout at = ComputePanelLayout(kClientWidth, kClientHeight);
   // Every control but the two picture buttons gets the panel font.
-  std::vector<HWND> lettered;
+  HWND lettered[19];
+  int count = 0;
   auto add = [&](HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* text,
                  DWORD style, LayoutRect place) {
     HWND control = Add(parent, exStyle, windowClass, text, style, place);
-    lettered.push_back(control);
+    lettered[count++] = control;
     return control;
   };
   add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.commandBox);

@@ -1,12 +1,5 @@
-// A stranger's hhctrl.ocx, planted by the help tests next to flockhand.exe: it announces itself
-// to the debugger when it is loaded, which Flockhand must never let happen.
+// A stranger's hhctrl.ocx without HtmlHelpW, planted by the help test next to flockhand.exe: had
+// Flockhand loaded it, help would show nothing.
 #include <windows.h>
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
-  if (reason == DLL_PROCESS_ATTACH) OutputDebugStringW(L"planted hhctrl.ocx loaded\n");
-  return TRUE;
-}
-
-extern "C" __declspec(dllexport) HWND WINAPI HtmlHelpW(HWND, const wchar_t*, UINT, DWORD_PTR) {
-  return nullptr;
-}
+BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
