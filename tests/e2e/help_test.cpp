@@ -5,29 +5,20 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <string>
 
 #include "harness/documents.h"
 #include "harness/flockhand.h"
 #include "harness/input.h"
+#include "harness/record.h"
 #include "harness/window_find.h"
 
 namespace e2e {
 namespace {
 
-std::string FileBytes(const std::wstring& path) {
-  std::ifstream file(std::filesystem::path(path), std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using std::filesystem::exists;
 
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
-}
-
-std::string EmbeddedHelp() {
-  HMODULE module = LoadLibraryExW(NextToTests(L"flockhand.exe").c_str(), nullptr,
-                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+std::string EmbeddedHelp(const std::wstring& program) {
+  HMODULE module = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   HRSRC resource = FindResourceW(module, L"HELP_CHM", L"CHM");
   std::string bytes(static_cast<const char*>(LockResource(LoadResource(module, resource))),
                     SizeofResource(module, resource));
@@ -35,14 +26,13 @@ std::string EmbeddedHelp() {
   return bytes;
 }
 
-// The HTML Help viewer's windows (Wine 8 opens one even without a browser engine to draw in it).
+// The viewer's windows: Wine 8 opens one even without a browser engine to draw the page in.
 size_t HelpWindows(Flockhand& app) {
   return TopLevelWindows(app.Process().Pid(), L"HH Parent").size();
 }
 
-// Clicks the help button and waits until the click was handled: input is handled in order, so
-// F1 rewriting a caption comes after it. The button must have let go of the mouse capture,
-// which would take the next click anywhere.
+// Input is handled in order: once the F1 after the click has rewritten a caption, the click was
+// handled. The button must have let go of the capture, which would take the next click anywhere.
 void ClickHelp(Flockhand& app) {
   const std::wstring before = WindowText(app.Controls().reverseOrder);
   ClickWindow(app.Controls().help);
@@ -52,11 +42,6 @@ void ClickHelp(Flockhand& app) {
   thread.cbSize = sizeof(thread);
   GetGUIThreadInfo(GetWindowThreadProcessId(app.Main(), nullptr), &thread);
   EXPECT_EQ(thread.hwndCapture, nullptr) << "a window of Flockhand holds the mouse capture";
-}
-
-void CloseAndWait(Flockhand& app) {
-  PostMessageW(app.Main(), WM_CLOSE, 0, 0);
-  ASSERT_TRUE(app.Process().WaitForExit(20s));
 }
 
 // How Wine loads hhctrl.ocx into flockhand.exe while it lives: "" never, "native,builtin" a DLL
@@ -71,82 +56,76 @@ struct HtmlHelpLoadOrder {
 };
 
 TEST(Help, WritesExactlyTheEmbeddedHelpOverALongerFileAndKeepsOneWindow) {
-  const std::string embedded = EmbeddedHelp();
+  const std::string embedded = EmbeddedHelp(NextToTests(L"flockhand.exe"));
   ASSERT_EQ(embedded.substr(0, 4), "ITSF") << "a compiled HTML Help file";
   ScopedDocumentsFolder documents;
   const std::wstring chm = documents.File(L"fkh.chm");
-  WriteBytes(chm, std::string(embedded.size() * 3, 'x'));
-  // A stranger's hhctrl.ocx next to flockhand.exe, where a plain LoadLibrary looks first.
+  std::ofstream(std::filesystem::path(chm)) << std::string(embedded.size() * 3, 'x');
+  // A stranger's hhctrl.ocx (without HtmlHelpW) where a plain LoadLibrary looks first.
   HtmlHelpLoadOrder preferFiles(L"native,builtin");
-  struct Removed {
-    std::wstring path;
-    ~Removed() { DeleteFileW(path.c_str()); }
-  } planted{NextToTests(L"hhctrl.ocx")};
-  CopyFileW(NextToTests(L"planted_hhctrl.ocx.planted").c_str(), planted.path.c_str(), FALSE);
+  struct Planted {
+    ~Planted() { DeleteFileW(NextToTests(L"hhctrl.ocx").c_str()); }
+  } planted;
+  CopyFileW(NextToTests(L"planted_hhctrl.ocx.planted").c_str(), NextToTests(L"hhctrl.ocx").c_str(),
+            FALSE);
   Flockhand app;
   ASSERT_TRUE(app.Ready() && app.Activate());
   ClickHelp(app);
-  EXPECT_EQ(FileBytes(chm), embedded);
+  EXPECT_EQ(ReadRecordText(chm), embedded);
   ASSERT_TRUE(WaitUntil([&] { return HelpWindows(app) == 1; }, 10s))
       << "no help window: was hhctrl.ocx taken from the program's folder?";
   const HWND first = TopLevelWindows(app.Process().Pid(), L"HH Parent")[0];
   ClickHelp(app);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(first) && HelpWindows(app) == 1; }, 10s))
       << "the second click leaves one help window, its own; there are " << HelpWindows(app);
-  CloseAndWait(app);
-  EXPECT_FALSE(std::filesystem::exists(chm)) << "fkh.chm is left after exit";
+  PostMessageW(app.Main(), WM_CLOSE, 0, 0);
+  ASSERT_TRUE(app.Process().WaitForExit(20s));
+  EXPECT_FALSE(exists(chm)) << "fkh.chm is left after exit";
 }
 
-// Without HTML Help (Wine's disabled for Flockhand) the file is still written, and nothing shows.
-TEST(Help, LockedFileDoesNothingWithoutHtmlHelpNothingShowsAndAFileFromBeforeIsDeleted) {
+// Each case clicks twice; Wine's HTML Help is disabled, so the help file is written but not shown.
+TEST(Help, FailuresLeaveNothingAndShowNothing) {
   HtmlHelpLoadOrder never(L"");
-  ScopedDocumentsFolder documents;
-  const std::wstring chm = documents.File(L"fkh.chm");
-  WriteBytes(chm, "someone else's");
-  Flockhand app;
-  ASSERT_TRUE(app.Ready() && app.Activate());
-  HANDLE lock = CreateFileW(chm.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ClickHelp(app);
-  CloseHandle(lock);
-  EXPECT_EQ(FileBytes(chm), "someone else's");
-  EXPECT_TRUE(TopLevelWindows(app.Process().Pid(), L"#32770").empty()) << "a message box";
-  ClickHelp(app);
-  EXPECT_EQ(FileBytes(chm), EmbeddedHelp());
-  EXPECT_EQ(HelpWindows(app), 0u);
-  CloseAndWait(app);
-  EXPECT_FALSE(std::filesystem::exists(chm)) << "an fkh.chm from before the start is left";
-}
-
-TEST(Help, MissingDocumentsFolderOrHelpResourceLeavesNothing) {
-  ScopedDocumentsFolder missing(false);
-  {
-    Flockhand app;
+  // The resource renamed in its directory, where the name is a counted string (the code's copy
+  // ends in a zero): Wine's UpdateResource leaves this program unchanged.
+  const std::wstring withoutHelp = NextToTests(L"flockhand_without_help.exe");
+  std::string program = ReadRecordText(NextToTests(L"flockhand.exe"));
+  program.replace(program.find(std::string("\x08\0H\0E\0L\0P\0_\0C\0H\0M", 17)) + 16, 1, "X");
+  std::ofstream(std::filesystem::path(withoutHelp), std::ios::binary) << program;
+  const struct {
+    const char* name;
+    bool folderExists, locked;
+    const std::wstring program;
+    std::string before, afterFirst, afterSecond;  // "-": no file
+  } cases[] = {
+      {"locked, then free", true, true, NextToTests(L"flockhand.exe"), "mine", "mine",
+       EmbeddedHelp(NextToTests(L"flockhand.exe"))},
+      {"no Documents folder", false, false, NextToTests(L"flockhand.exe"), "-", "-", "-"},
+      {"no help resource", true, false, withoutHelp, "mine", "-", "-"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScopedDocumentsFolder documents(c.folderExists);
+    const std::wstring chm = documents.File(L"fkh.chm");
+    if (c.before != "-") std::ofstream(std::filesystem::path(chm)) << c.before;
+    Flockhand app(c.program);
     ASSERT_TRUE(app.Ready() && app.Activate());
+    HANDLE lock =
+        c.locked ? CreateFileW(chm.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
+                 : nullptr;
     ClickHelp(app);
-    EXPECT_EQ(HelpWindows(app), 0u);
-    CloseAndWait(app);
-  }
-  EXPECT_FALSE(std::filesystem::exists(missing.Path())) << "the missing folder was made";
-
-  // Wine's UpdateResource leaves this program unchanged: rename the resource in its directory,
-  // where the name is a counted string (the code's own copy ends in a zero).
-  ScopedDocumentsFolder documents;
-  const std::wstring copy = NextToTests(L"flockhand_without_help.exe");
-  std::string program = FileBytes(NextToTests(L"flockhand.exe"));
-  const std::wstring_view name = L"\x0008HELP_CHM";
-  const size_t at = program.find(std::string(reinterpret_cast<const char*>(name.data()), 18));
-  ASSERT_NE(at, std::string::npos);
-  program[at + 16] = 'X';
-  WriteBytes(copy, program);
-  {
-    Flockhand app(copy);
-    ASSERT_TRUE(app.Ready() && app.Activate());
+    if (lock) CloseHandle(lock);
+    EXPECT_EQ(exists(chm) ? ReadRecordText(chm) : "-", c.afterFirst);
     ClickHelp(app);
-    EXPECT_FALSE(std::filesystem::exists(documents.File(L"fkh.chm")));
+    EXPECT_EQ(exists(chm) ? ReadRecordText(chm) : "-", c.afterSecond);
     EXPECT_EQ(HelpWindows(app), 0u);
-    CloseAndWait(app);
+    EXPECT_TRUE(TopLevelWindows(app.Process().Pid(), L"#32770").empty()) << "a message box";
+    PostMessageW(app.Main(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(app.Process().WaitForExit(20s));
+    EXPECT_FALSE(exists(chm)) << "an fkh.chm from before the start is left after exit";
+    EXPECT_EQ(exists(documents.Path()), c.folderExists);
   }
-  DeleteFileW(copy.c_str());
+  DeleteFileW(withoutHelp.c_str());
 }
 
 }  // namespace
