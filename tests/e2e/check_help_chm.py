@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
-"""Checks the compiled help with libchm-bin's tools: it lists and extracts; its default topic is
-the page, in Shift_JIS as it declares; its shortcut table holds exactly the program's 29 keys,
-each beside what it does. Usage: check_help_chm.py FLOCKHAND.CHM"""
+"""check_help_chm.py FLOCKHAND.CHM: libchm-bin's tools list and extract it; its default topic is
+the page, Shift_JIS as declared; its shortcut table holds the 29 keys, each beside its action."""
 import re
 import subprocess
 import sys
