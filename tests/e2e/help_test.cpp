@@ -63,11 +63,8 @@ TEST(Help, WritesExactlyTheEmbeddedHelpOverALongerFileAndKeepsOneWindow) {
   std::ofstream(std::filesystem::path(chm)) << std::string(embedded.size() * 3, 'x');
   // A stranger's hhctrl.ocx (without HtmlHelpW) where a plain LoadLibrary looks first.
   HtmlHelpLoadOrder preferFiles(L"native,builtin");
-  struct Planted {
-    ~Planted() { DeleteFileW(NextToTests(L"hhctrl.ocx").c_str()); }
-  } planted;
-  CopyFileW(NextToTests(L"planted_hhctrl.ocx.planted").c_str(), NextToTests(L"hhctrl.ocx").c_str(),
-            FALSE);
+  const std::wstring planted = NextToTests(L"hhctrl.ocx");
+  CopyFileW(NextToTests(L"planted_hhctrl.ocx.planted").c_str(), planted.c_str(), FALSE);
   Flockhand app;
   ASSERT_TRUE(app.Ready() && app.Activate());
   ClickHelp(app);
@@ -80,6 +77,7 @@ TEST(Help, WritesExactlyTheEmbeddedHelpOverALongerFileAndKeepsOneWindow) {
       << "the second click leaves one help window, its own; there are " << HelpWindows(app);
   PostMessageW(app.Main(), WM_CLOSE, 0, 0);
   ASSERT_TRUE(app.Process().WaitForExit(20s));
+  DeleteFileW(planted.c_str());
   EXPECT_FALSE(exists(chm)) << "fkh.chm is left after exit";
 }
 
