@@ -18,11 +18,7 @@ namespace {
 // Clicks a row (with modifiers held) and waits until the list shows the marks expected after it.
 ::testing::AssertionResult ClickRowUntil(HWND list, int row, unsigned modifiers,
                                          const std::vector<int>& marked) {
-  if (modifiers & kShift) KeyDown(VK_SHIFT);
-  if (modifiers & kCtrl) KeyDown(VK_CONTROL);
-  Click(ListRowPoint(list, row));
-  if (modifiers & kCtrl) KeyUp(VK_CONTROL);
-  if (modifiers & kShift) KeyUp(VK_SHIFT);
+  Click(ListRowPoint(list, row), modifiers);
   if (WaitUntil([&] { return MarkedRows(list) == marked; }, 5s))
     return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "row " << row << " clicked, marks not as expected";

@@ -144,9 +144,7 @@ TEST(GridSuggestion, FollowsTheSelectionAndTheAreaAndOverwritesTypedValues) {
   // One terminal fewer: a change of the selection reruns the suggestion.
   TypeInto(p.rowsEdit, L"8");
   ASSERT_TRUE(ShowsGrid(p, L"3", L"8"));
-  KeyDown(VK_CONTROL);
-  Click(ListRowPoint(p.terminalList, 0));
-  KeyUp(VK_CONTROL);
+  Click(ListRowPoint(p.terminalList, 0), kCtrl);
   EXPECT_TRUE(ShowsGrid(p, L"3", L"4")) << "11 selected, top half";
 }
 

@@ -35,11 +35,7 @@ std::string Joined(const std::vector<std::wstring>& rows) {
 }
 
 void ClickRow(HWND list, int row, unsigned modifiers = kNoModifiers) {
-  if (modifiers & kShift) KeyDown(VK_SHIFT);
-  if (modifiers & kCtrl) KeyDown(VK_CONTROL);
-  Click(ListRowPoint(list, row));
-  if (modifiers & kCtrl) KeyUp(VK_CONTROL);
-  if (modifiers & kShift) KeyUp(VK_SHIFT);
+  Click(ListRowPoint(list, row), modifiers);
 }
 
 std::wstring Counter(size_t n) {

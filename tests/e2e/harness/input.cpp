@@ -49,12 +49,17 @@ INPUT Mouse(DWORD flags, POINT screen) {
   return input;
 }
 
-void Buttons(POINT screen, DWORD down, DWORD up, int clicks) {
-  std::vector<INPUT> inputs{Mouse(MOUSEEVENTF_MOVE, screen)};
+void Buttons(POINT screen, DWORD down, DWORD up, int clicks, unsigned modifiers = kNoModifiers) {
+  const std::vector<WORD> held = ModifierKeys(modifiers);
+  std::vector<INPUT> inputs;
+  for (WORD key : held) inputs.push_back(VirtualKey(key, false));
+  inputs.push_back(Mouse(MOUSEEVENTF_MOVE, screen));
   for (int i = 0; i < clicks; ++i) {
     inputs.push_back(Mouse(down, screen));
     inputs.push_back(Mouse(up, screen));
   }
+  for (auto key = held.rbegin(); key != held.rend(); ++key)
+    inputs.push_back(VirtualKey(*key, true));
   Send(inputs);
 }
 
@@ -90,7 +95,9 @@ void TypeText(std::wstring_view text) {
 
 void MoveMouse(POINT screen) { Send({Mouse(MOUSEEVENTF_MOVE, screen)}); }
 
-void Click(POINT screen) { Buttons(screen, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1); }
+void Click(POINT screen, unsigned modifiers) {
+  Buttons(screen, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1, modifiers);
+}
 
 void DoubleClick(POINT screen) { Buttons(screen, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2); }
 
