@@ -16,6 +16,21 @@ add_custom_command(
   COMMENT "Drawing the icon and button images")
 add_custom_target(artwork DEPENDS ${ARTWORK_FILES})
 
+# The help file: the page with its shortcut table filled from the accelerator table, compiled
+# by chmcmd (Debian's fp-utils).
+set(HELP_DIR ${CMAKE_BINARY_DIR}/help)
+set(HELP_CHM ${HELP_DIR}/flockhand.chm)
+add_custom_command(
+  OUTPUT ${HELP_CHM}
+  COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tools/make_help.py
+    ${CMAKE_SOURCE_DIR}/src/resources/help/flockhand.html
+    ${CMAKE_SOURCE_DIR}/src/resources/flockhand.rc ${HELP_DIR}
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_help.py
+    ${CMAKE_SOURCE_DIR}/src/resources/help/flockhand.html
+    ${CMAKE_SOURCE_DIR}/src/resources/flockhand.rc
+  COMMENT "Compiling the help file")
+add_custom_target(help_chm DEPENDS ${HELP_CHM})
+
 add_executable(flockhand WIN32
   ${FLOCKHAND_PURE_SOURCES}
   src/app/caption_hints.cpp
@@ -33,8 +48,11 @@ add_executable(flockhand WIN32
   src/operations/grid_boxes.cpp
   src/operations/menu_bar.cpp
   src/operations/window_ops_group.cpp
+  src/resources/about_dialog.cpp
+  src/resources/help_file.cpp
   src/resources/image_buttons.cpp
   src/resources/png_image.cpp
+  src/settings/documents_path.cpp
   src/settings/transparency.cpp
   src/terminals/discovery.cpp
   src/terminals/filter_and_selection.cpp
@@ -42,13 +60,21 @@ add_executable(flockhand WIN32
   src/terminals/order_and_refresh.cpp
   src/terminals/terminal_dialog.cpp
   src/resources/flockhand.rc)
-add_dependencies(flockhand artwork)
+add_dependencies(flockhand artwork help_chm)
 set_source_files_properties(src/resources/flockhand.rc PROPERTIES
-  OBJECT_DEPENDS "${ARTWORK_FILES};${CMAKE_SOURCE_DIR}/src/resources/flockhand.manifest;${CMAKE_SOURCE_DIR}/src/resources/resource_ids.h")
+  OBJECT_DEPENDS "${ARTWORK_FILES};${CMAKE_SOURCE_DIR}/src/resources/flockhand.manifest;${CMAKE_SOURCE_DIR}/src/resources/resource_ids.h;${CMAKE_SOURCE_DIR}/src/resources/version.h;${HELP_CHM}")
 target_include_directories(flockhand PRIVATE src)
 target_compile_definitions(flockhand PRIVATE UNICODE _UNICODE STRICT
   _WIN32_WINNT=0x0601)
 target_compile_options(flockhand PRIVATE ${FLOCKHAND_WARNINGS})
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${ARTWORK_DIR} -I${CMAKE_SOURCE_DIR}/src/resources")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${ARTWORK_DIR} -I${HELP_DIR} -I${CMAKE_SOURCE_DIR}/src/resources")
 target_link_options(flockhand PRIVATE -municode -static)
-target_link_libraries(flockhand PRIVATE comctl32 gdiplus ole32)
+target_link_libraries(flockhand PRIVATE comctl32 gdiplus ole32 shell32 shlwapi)
+# The shipped program carries no debug information: flockhand.debug keeps it, with the
+# symbols, for a debugger, which finds it through the program's debug link.
+add_custom_command(TARGET flockhand POST_BUILD
+  COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:flockhand>
+    $<TARGET_FILE_DIR:flockhand>/flockhand.debug
+  COMMAND ${CMAKE_OBJCOPY} --strip-all
+    --add-gnu-debuglink=$<TARGET_FILE_DIR:flockhand>/flockhand.debug $<TARGET_FILE:flockhand>
+  COMMENT "Moving flockhand.exe's debug information into flockhand.debug")

@@ -6,6 +6,7 @@
 #include "app/compact_mode.h"
 #include "app/main_window.h"
 #include "panel.h"
+#include "resources/about_dialog.h"
 #include "resources/resource_ids.h"
 #include "terminals/filter_and_selection.h"
 #include "terminals/order_and_refresh.h"
@@ -14,6 +15,7 @@
 
 bool DispatchCommand(int id, int notification) {
   switch (id) {
+    case IDM_ABOUT: AboutDialog(); return true;
     case IDM_EXIT: DestroyWindow(MainWindow); return true;
     case IDC_FILTER_BOX:
       if (notification == EN_UPDATE) ApplyFilter();

@@ -4,7 +4,14 @@
 
 #include <windows.h>
 
+// Records the control's tip; its tooltip window is made by CreateControlTips.
 void AddControlTip(HWND control, const wchar_t* text, int maxWidth);
+
+// Makes the tooltip windows of the recorded tips, in the order recorded. Each is a top-level
+// window (under Wine with an X window behind it): together they cost about as much as the
+// rest of the panel, and nobody can point at a control before the message loop runs, so they
+// are made right after the first paint.
+void CreateControlTips();
 
 // After each layout: the tool rectangle of every tip follows its control's client area.
 void RefreshControlTipRects();

@@ -7,7 +7,10 @@
 
 #include "app/main_window.h"
 #include "panel.h"
+#include "resources/help_file.h"
 #include "resources/resource_ids.h"
+
+bool TranslatingAccelerator = false;
 
 namespace {
 
@@ -30,7 +33,10 @@ ATOM RegisterMainWindowClass(HINSTANCE instance, const wchar_t* className) {
 int RunMessageLoop(HACCEL accelerators) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0)) {
-    if (TranslateAcceleratorW(MainWindow, accelerators, &message)) continue;
+    TranslatingAccelerator = true;
+    const bool translated = TranslateAcceleratorW(MainWindow, accelerators, &message);
+    TranslatingAccelerator = false;
+    if (translated) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
@@ -63,8 +69,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   MainWindow = window;
   ShowWindow(MainWindow, showCommand);
   UpdateWindow(MainWindow);
+  // Handled before any input, as soon as the message loop runs.
+  PostMessageW(MainWindow, kFinishStartupMessage, 0, 0);
 
   HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_FLOCKHAND));
+  StartHtmlHelp();
   const int exitCode = RunMessageLoop(accelerators);
   Gdiplus::GdiplusShutdown(gdiplusToken);
   return exitCode;

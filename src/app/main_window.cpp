@@ -5,9 +5,12 @@
 #include "app/command_dispatch.h"
 #include "app/compact_mode.h"
 #include "app/control_panel.h"
+#include "app/control_tips.h"
 #include "app/layout_controls.h"
 #include "operations/displays.h"
 #include "panel.h"
+#include "resources/about_dialog.h"
+#include "resources/help_file.h"
 #include "resources/image_buttons.h"
 #include "resources/resource_ids.h"
 #include "settings/transparency.h"
@@ -44,12 +47,14 @@ LRESULT OnCreate(HWND window) {
   if (!RegisterHotKey(window, ID_SUMMON_HOTKEY, MOD_CONTROL | MOD_SHIFT, 'T')) {
     OutputDebugStringW(L"NG!");
   }
+  FormChmPath();
   // A layered window is shown only once its attributes are set: start fully opaque.
   SetLayeredWindowAttributes(window, RGB(255, 255, 255), 255, LWA_ALPHA);
   return 0;
 }
 
 LRESULT OnDestroy(HWND window) {
+  EndHtmlHelp();
   UnregisterHotKey(window, ID_SUMMON_HOTKEY);
   ReleaseButtonImages();
   PostQuitMessage(0);
@@ -86,10 +91,13 @@ LRESULT OnGetMinMaxInfo(LPARAM lParam) {
   return 0;
 }
 
-// The options and About dialogs come later; the items already make the window opaque.
+// The options dialog comes later; its item already makes the window opaque. Alt+? and Alt+/
+// arrive here as well, because 104 is also a system-menu item, and they keep the opacity.
 LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
   const WORD command = LOWORD(wParam);
-  if (command == IDM_SYS_OPTIONS || command == IDM_SYS_ABOUT) ForceOpaque();
+  const bool fromKeys = TranslatingAccelerator;
+  if ((command == IDM_SYS_OPTIONS || command == IDM_SYS_ABOUT) && !fromKeys) ForceOpaque();
+  if (command == IDM_SYS_ABOUT) AboutDialog();
   return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
 }
 
@@ -118,6 +126,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return DefWindowProcW(window, message, wParam, lParam);
     case WM_SYSCOMMAND: return OnSysCommand(window, wParam, lParam);
     case WM_HOTKEY: return OnHotKey(wParam);
+    case kFinishStartupMessage: CreateControlTips(); return 0;
     default: return DefWindowProcW(window, message, wParam, lParam);
   }
 }

@@ -6,6 +6,7 @@
 #include <gdiplus.h>
 
 #include "panel.h"
+#include "resources/help_file.h"
 #include "resources/png_image.h"
 #include "resources/resource_ids.h"
 #include "subclass.h"
@@ -48,6 +49,13 @@ LRESULT CALLBACK CompactButtonProc(HWND window, UINT message, WPARAM wParam, LPA
 LRESULT CALLBACK HelpButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_PAINT) {
     PaintImage(window, CachedImage(HelpImage, IDP_HELP));
+    return 0;
+  }
+  if (message == WM_LBUTTONUP) {
+    // The button never sees this release, so it would keep the mouse capture that it took on
+    // the press: no accelerator works while a window holds it.
+    ReleaseCapture();
+    OpenHelp();
     return 0;
   }
   return CallWindowProcW(HelpButtonDefaultProc, window, message, wParam, lParam);

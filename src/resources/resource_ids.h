@@ -8,6 +8,10 @@
 #define IDS_APP_TITLE 103
 #define IDS_WINDOW_CLASS 109
 
+/* Dialogs; IDC_STATIC marks their controls without an identifier */
+#define IDD_ABOUT 103
+#define IDC_STATIC (-1)
+
 /* Icon, accelerator table */
 #define IDI_FLOCKHAND 107
 #define IDA_FLOCKHAND 109

@@ -1,10 +1,12 @@
 // The start-up floor: minimal_window.exe plus Flockhand's 21 controls, with their classes,
-// styles, texts and Common Controls 6 (the same manifest), placed where Flockhand's layout
-// puts them, in one window shown and painted once. No tooltips, font, images, menu items,
+// styles, texts, font and Common Controls 6 (the same manifest), placed where Flockhand's
+// layout puts them, in one window shown and painted once. No tooltips, images, menu items,
 // hot key or terminal discovery: the least any program showing this panel has to do.
 #include "bare_window.h"
 
 #include <commctrl.h>
+
+#include <initializer_list>
 
 #include "app/panel_layout.h"
 #include "minimal_window.h"
@@ -29,30 +31,47 @@ HWND Add(HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* 
 
 void AddPanel(HWND main) {
   const PanelLayout at = ComputePanelLayout(kClientWidth, kClientHeight);
-  Add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.commandBox);
+  // Every control but the two picture buttons gets the panel font.
+  HWND lettered[19];
+  int count = 0;
+  auto add = [&](HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* text,
+                 DWORD style, LayoutRect place) {
+    HWND control = Add(parent, exStyle, windowClass, text, style, place);
+    lettered[count++] = control;
+    return control;
+  };
+  add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.commandBox);
   Add(main, 0, L"BUTTON", L"", kButton, at.compactButton);
-  Add(main, 0, L"STATIC", L"TeraTerm ウィンドウ一覧", kChild | SS_LEFT | SS_NOTIFY, at.listCaption);
-  Add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.filterBox);
-  Add(main, WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
+  add(main, 0, L"STATIC", L"TeraTerm ウィンドウ一覧", kChild | SS_LEFT | SS_NOTIFY, at.listCaption);
+  add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.filterBox);
+  add(main, WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
       kChild | WS_BORDER | WS_VSCROLL | LBS_EXTENDEDSEL | LBS_NOTIFY, at.terminalList);
-  Add(main, 0, L"BUTTON", L"並び順を反転", kButton, at.reverseOrderButton);
-  Add(main, 0, L"BUTTON", L"選択を反転", kButton, at.invertSelectionButton);
-  Add(main, 0, L"BUTTON", L"点滅", kButton, at.flashButton);
-  HWND group = Add(main, 0, L"BUTTON", L"ウィンドウ操作", kChild | BS_GROUPBOX, at.windowOpsGroup);
-  Add(group, 0, L"COMBOBOX", nullptr, kDropDown, at.displayCombo);
-  Add(group, 0, L"BUTTON", L"MenuBar Off", kButton, at.menuBarButton);
-  HWND area = Add(group, 0, L"COMBOBOX", nullptr, kDropDown, at.areaCombo);
-  SendMessageW(area, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"画面いっぱい"));
+  add(main, 0, L"BUTTON", L"並び順を反転", kButton, at.reverseOrderButton);
+  add(main, 0, L"BUTTON", L"選択を反転", kButton, at.invertSelectionButton);
+  add(main, 0, L"BUTTON", L"点滅", kButton, at.flashButton);
+  HWND group = add(main, 0, L"BUTTON", L"ウィンドウ操作", kChild | BS_GROUPBOX, at.windowOpsGroup);
+  add(group, 0, L"COMBOBOX", nullptr, kDropDown, at.displayCombo);
+  add(group, 0, L"BUTTON", L"MenuBar Off", kButton, at.menuBarButton);
+  HWND area = add(group, 0, L"COMBOBOX", nullptr, kDropDown, at.areaCombo);
+  for (const wchar_t* item : {L"画面いっぱい", L"左半分", L"上半分", L"右半分", L"下半分"}) {
+    SendMessageW(area, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+  }
   SendMessageW(area, CB_SETCURSEL, 0, 0);
-  Add(group, 0, L"STATIC", L"列", kChild | SS_LEFT, at.columnsLabel);
-  Add(group, WS_EX_CLIENTEDGE, L"EDIT", L"1", kNumber, at.columnsEdit);
-  Add(group, 0, L"STATIC", L"行", kChild | SS_LEFT, at.rowsLabel);
-  Add(group, WS_EX_CLIENTEDGE, L"EDIT", L"1", kNumber, at.rowsEdit);
-  Add(group, 0, L"BUTTON", L"並べる", kButton, at.arrangeButton);
-  Add(group, 0, L"BUTTON", L"他を隠す", kButton, at.hideOthersButton);
-  Add(main, 0, L"BUTTON", L"TeraTermウィンドウ更新", kButton, at.refreshButton);
+  add(group, 0, L"STATIC", L"列", kChild | SS_LEFT, at.columnsLabel);
+  add(group, WS_EX_CLIENTEDGE, L"EDIT", L"1", kNumber, at.columnsEdit);
+  add(group, 0, L"STATIC", L"行", kChild | SS_LEFT, at.rowsLabel);
+  add(group, WS_EX_CLIENTEDGE, L"EDIT", L"1", kNumber, at.rowsEdit);
+  add(group, 0, L"BUTTON", L"並べる", kButton, at.arrangeButton);
+  add(group, 0, L"BUTTON", L"他を隠す", kButton, at.hideOthersButton);
+  add(main, 0, L"BUTTON", L"TeraTermウィンドウ更新", kButton, at.refreshButton);
   Add(main, 0, L"BUTTON", L"", kButton, at.helpButton);
-  Add(main, 0, L"STATIC", L"選択ウィンドウ数：  0  ", kChild | SS_RIGHT, at.selectionCountLabel);
+  add(main, 0, L"STATIC", L"選択ウィンドウ数：  0  ", kChild | SS_RIGHT, at.selectionCountLabel);
+  LOGFONTW logFont{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont);
+  HFONT font = CreateFontIndirectW(&logFont);
+  for (HWND control : lettered) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
 }
 
 }  // namespace

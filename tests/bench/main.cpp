@@ -25,7 +25,7 @@ int wmain(int argc, wchar_t** argv) {
   const bool startupOnly = argc > 1 && std::wcscmp(argv[1], L"startup") == 0;
   try {
     std::vector<Comparison> results;
-    Progress("start-up, flockhand.exe and minimal_window.exe alternately");
+    Progress("start-up, flockhand.exe and bare_panel.exe alternately");
     results.push_back(StartupBench(kRuns));
     Progress("start-up, bare_panel.exe and minimal_window.exe alternately");
     const std::vector<Comparison> references = {StartupFloorBench(kRuns)};

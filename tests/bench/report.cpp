@@ -11,7 +11,7 @@ void PrintTable(const std::vector<Comparison>& results, const std::vector<Compar
   int met = 0;
   for (const Comparison& result : results) {
     if (result.Met()) ++met;
-    std::printf("%-32s %9.3f ms %9.3f ms  %-22s %6.2f %4s%.1f  %s\n", result.name.c_str(),
+    std::printf("%-32s %9.3f ms %9.3f ms  %-22s %6.2f %4s%.2f %s\n", result.name.c_str(),
                 result.flockhand.Median() / 1000, result.bare.Median() / 1000,
                 result.baseline.c_str(), result.Ratio(), "<= ", result.target,
                 result.Met() ? "PASS" : "MISS");

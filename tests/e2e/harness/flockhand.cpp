@@ -29,7 +29,8 @@ std::wstring ItemText(HWND control, UINT lengthMessage, UINT textMessage, int in
 
 }  // namespace
 
-Flockhand::Flockhand() : process_(std::make_unique<Debuggee>()) {
+Flockhand::Flockhand(const std::wstring& program)
+    : process_(std::make_unique<Debuggee>(std::vector<std::wstring>{}, program)) {
   if (!process_->Started()) return;
   HWND main = FindTopLevelWindow(process_->Pid(), L"FLOCKHAND", 20s);
   if (!main) return;
@@ -43,6 +44,11 @@ Flockhand::Flockhand() : process_(std::make_unique<Debuggee>()) {
       },
       10s);
   if (mainChildren.size() != 12 || groupChildren.size() != 9) return;
+  // The tooltips are made right after the first paint, before any input is handled.
+  if (!WaitUntil([&] { return TopLevelWindows(process_->Pid(), L"tooltips_class32").size() == 12; },
+                 10s)) {
+    return;
+  }
   HWND* mainSlots[] = {&panel_.commandBox,      &panel_.compactButton, &panel_.listCaption,
                        &panel_.filterBox,       &panel_.terminalList,  &panel_.reverseOrder,
                        &panel_.invertSelection, &panel_.flash,         &panel_.group,

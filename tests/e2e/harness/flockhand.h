@@ -21,8 +21,9 @@ struct Panel {
 
 class Flockhand {
  public:
-  // Starts flockhand.exe and waits until its window is shown with all its controls.
-  Flockhand();
+  // Starts program (a copy of flockhand.exe) and waits until its window is shown with all its
+  // controls and their twelve tooltips.
+  explicit Flockhand(const std::wstring& program = NextToTests(L"flockhand.exe"));
   bool Ready() const { return main_ != nullptr; }
   HWND Main() const { return main_; }
   const Panel& Controls() const { return panel_; }

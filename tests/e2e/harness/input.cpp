@@ -51,15 +51,15 @@ INPUT Mouse(DWORD flags, POINT screen) {
 
 void Buttons(POINT screen, DWORD down, DWORD up, int clicks, unsigned modifiers = kNoModifiers) {
   const std::vector<WORD> held = ModifierKeys(modifiers);
-  std::vector<INPUT> inputs{Mouse(MOUSEEVENTF_MOVE, screen)};
+  std::vector<INPUT> inputs;
   for (WORD key : held) inputs.push_back(VirtualKey(key, false));
+  inputs.push_back(Mouse(MOUSEEVENTF_MOVE, screen));
   for (int i = 0; i < clicks; ++i) {
     inputs.push_back(Mouse(down, screen));
     inputs.push_back(Mouse(up, screen));
   }
-  for (auto key = held.rbegin(); key != held.rend(); ++key) {
+  for (auto key = held.rbegin(); key != held.rend(); ++key)
     inputs.push_back(VirtualKey(*key, true));
-  }
   Send(inputs);
 }
 

@@ -27,7 +27,9 @@ void TypeText(std::wstring_view text);
 
 // Screen coordinates (the virtual desktop: the second monitor has x >= the first's width).
 void MoveMouse(POINT screen);
-// Holds the modifiers (kShift, kCtrl) during the click, as a user extends a selection.
+// Modifiers are held in the same SendInput batch as the click: under Wine, X resends its own
+// keyboard state (no modifiers held) when the pointer enters a window, for instance after a
+// tooltip has hidden, which drops modifiers that were pressed in an earlier batch.
 void Click(POINT screen, unsigned modifiers = kNoModifiers);
 void DoubleClick(POINT screen);
 void RightClick(POINT screen);

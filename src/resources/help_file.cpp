@@ -1,0 +1,69 @@
+// The HTML Help library is located at run time and only in the system folder: a copy of
+// hhctrl.ocx planted in the current or the program's folder is never loaded. Every call
+// through it is skipped when it could not be loaded.
+#include "resources/help_file.h"
+
+#include <windows.h>
+#include <htmlhelp.h>
+#include <shlwapi.h>
+
+#include <string>
+
+#include "panel.h"
+#include "settings/documents_path.h"
+
+namespace {
+
+using HtmlHelpFunction = HWND(WINAPI*)(HWND caller, const wchar_t* file, UINT command,
+                                       DWORD_PTR data);
+
+std::wstring ChmPath;
+HtmlHelpFunction HtmlHelpProc = nullptr;
+DWORD_PTR HtmlHelpCookie = 0;
+
+void CallHtmlHelp(HWND caller, const wchar_t* file, UINT command, DWORD_PTR data) {
+  if (HtmlHelpProc) HtmlHelpProc(caller, file, command, data);
+}
+
+// Writes the embedded help over whatever the file held, cutting it to the help's length. Any
+// failure deletes the file again, so no partial help is left or shown.
+bool WriteHelpFile() {
+  HANDLE file = CreateFileW(ChmPath.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  HRSRC resource = FindResourceW(ModuleHandle, L"HELP_CHM", L"CHM");
+  const DWORD size = resource ? SizeofResource(ModuleHandle, resource) : 0;
+  const void* bytes = size ? LockResource(LoadResource(ModuleHandle, resource)) : nullptr;
+  DWORD written = 0;
+  const bool complete = bytes && WriteFile(file, bytes, size, &written, nullptr) &&
+                        written == size && SetEndOfFile(file);
+  CloseHandle(file);
+  if (!complete) DeleteFileW(ChmPath.c_str());
+  return complete;
+}
+
+}  // namespace
+
+void FormChmPath() { ChmPath = DocumentsFilePath(L"fkh.chm"); }
+
+void StartHtmlHelp() {
+  HMODULE library = LoadLibraryExW(L"hhctrl.ocx", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (!library) return;
+  HtmlHelpProc = reinterpret_cast<HtmlHelpFunction>(
+      reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpW")));
+  CallHtmlHelp(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<DWORD_PTR>(&HtmlHelpCookie));
+}
+
+void OpenHelp() {
+  // A help window still showing the file from an earlier click holds it open.
+  CallHtmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
+  if (ChmPath.empty() || !WriteHelpFile()) return;
+  CallHtmlHelp(MainWindow, ChmPath.c_str(), HH_DISPLAY_TOPIC, 0);
+}
+
+// The library stays loaded until the process ends: its windows may still be going away.
+void EndHtmlHelp() {
+  CallHtmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
+  if (!ChmPath.empty() && PathFileExistsW(ChmPath.c_str())) DeleteFileW(ChmPath.c_str());
+  CallHtmlHelp(nullptr, nullptr, HH_UNINITIALIZE, HtmlHelpCookie);
+}

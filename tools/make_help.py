@@ -1,0 +1,109 @@
+#!/usr/bin/env python3
+"""Builds Flockhand's help file from its page and its accelerator table.
+
+Usage: python3 tools/make_help.py PAGE RCFILE OUTDIR
+PAGE is the UTF-8 source of the help page. Every {keys:IDM_NAME} in it becomes the keys that
+the ACCELERATORS table of RCFILE binds to IDM_NAME, so the page cannot name a key the program
+does not have. The shortcut table (the first table after <h2 id="keys">) must name every
+command of the accelerator table exactly once. Writes OUTDIR/flockhand.html (Shift_JIS, as the
+page declares), OUTDIR/flockhand.hhp, and compiles OUTDIR/flockhand.chm with chmcmd.
+"""
+import re
+import subprocess
+import sys
+from pathlib import Path
+
+ARROWS = {"VK_LEFT": "←", "VK_UP": "↑", "VK_RIGHT": "→", "VK_DOWN": "↓"}
+NAMED = {"VK_RETURN": "Enter"}
+MODIFIERS = [("CONTROL", "Ctrl+"), ("SHIFT", "Shift+"), ("ALT", "Alt+")]
+
+PROJECT = """[OPTIONS]
+Compatibility=1.1 or later
+Compiled file=flockhand.chm
+Default topic=flockhand.html
+Display compile progress=No
+Language=0x411 Japanese
+Title=Flockhand
+
+[FILES]
+flockhand.html
+"""
+
+
+def fail(message):
+    sys.exit(f"make_help: {message}")
+
+
+def key_name(key, flags):
+    """The key of one accelerator entry as a user reads it, e.g. Alt+テンキー4."""
+    if key.startswith('"'):
+        name = key.strip('"')
+    elif key in ARROWS:
+        name = ARROWS[key]
+    elif key in NAMED:
+        name = NAMED[key]
+    elif re.fullmatch(r"VK_F\d{1,2}", key):
+        name = key[3:]
+    elif re.fullmatch(r"VK_NUMPAD\d", key):
+        name = "テンキー" + key[-1]
+    else:
+        fail(f"no name for the key {key}; add one to tools/make_help.py")
+    return "".join(text for flag, text in MODIFIERS if flag in flags) + name
+
+
+def accelerators(rc_text):
+    """Command name -> key names, in the order of the table."""
+    table = re.search(r"\bACCELERATORS\s*\n\s*BEGIN\n(.*?)\n\s*END", rc_text, re.S)
+    if not table:
+        fail("no ACCELERATORS table in the resource script")
+    keys = {}
+    for line in table.group(1).splitlines():
+        line = line.split("//")[0].strip()
+        if not line:
+            continue
+        fields = [field.strip() for field in re.split(r",(?=(?:[^\"]*\"[^\"]*\")*[^\"]*$)", line)]
+        keys.setdefault(fields[1], []).append(key_name(fields[0], fields[2:]))
+    return keys
+
+
+def fill(page, keys):
+    section = re.search(r'<h2 id="keys">.*?(<table>.*?</table>)', page, re.S)
+    if not section:
+        fail('the page has no shortcut table (<h2 id="keys"> ... <table>)')
+    in_table = re.findall(r"\{keys:(\w+)\}", section.group(1))
+    for command in in_table:
+        if in_table.count(command) > 1:
+            fail(f"{command} appears more than once in the shortcut table")
+    if set(in_table) != set(keys):
+        fail("the shortcut table and the accelerator table differ: "
+             f"missing {sorted(set(keys) - set(in_table))}, "
+             f"unknown {sorted(set(in_table) - set(keys))}")
+
+    def replace(match):
+        if match.group(1) not in keys:
+            fail(f"the page names {match.group(1)}, which no key starts")
+        return "、".join(f"<kbd>{name}</kbd>" for name in keys[match.group(1)])
+
+    return re.sub(r"\{keys:(\w+)\}", replace, page)
+
+
+def main():
+    if len(sys.argv) != 4:
+        fail("usage: make_help.py PAGE RCFILE OUTDIR")
+    page_path, rc_path, out = Path(sys.argv[1]), Path(sys.argv[2]), Path(sys.argv[3])
+    page = fill(page_path.read_text(encoding="utf-8"),
+                accelerators(rc_path.read_text(encoding="utf-8")))
+    out.mkdir(parents=True, exist_ok=True)
+    # Windows reads Shift_JIS as code page 932.
+    (out / "flockhand.html").write_bytes(page.replace("\n", "\r\n").encode("cp932"))
+    (out / "flockhand.hhp").write_bytes(PROJECT.replace("\n", "\r\n").encode("ascii"))
+    (out / "flockhand.chm").unlink(missing_ok=True)
+    # chmcmd greets on every run; its output is shown only when it fails.
+    run = subprocess.run(["chmcmd", "--no-html-scan", "flockhand.hhp"], cwd=out,
+                         capture_output=True, text=True)
+    if run.returncode != 0 or not (out / "flockhand.chm").is_file():
+        fail(f"chmcmd failed:\n{run.stdout}{run.stderr}")
+
+
+if __name__ == "__main__":
+    main()
