@@ -16,6 +16,7 @@ packages=(
   fonts-ipafont-gothic                           # Japanese UI text under Wine
   imagemagick                                    # screenshots (import)
   fp-utils libchm-bin                            # the compiled help file
+  clang libclang-rt-14-dev                       # the libFuzzer targets (tools/fuzz.sh)
 )
 
 # One dpkg-query for all: "name ii " for each installed package.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, then builds and runs every test:
 #   build/native   the native unit tests (host g++, AddressSanitizer and UBSan)
+#   build/fuzz     a short pass of every libFuzzer target (tools/fuzz.sh)
 #   build/windows  flockhand.exe, the stand-in terminal and the end-to-end tests, run under
 #                  Wine on a private two-monitor X display (tools/wine-session.sh)
 # Exits non-zero if anything fails to build or any test fails.
@@ -20,6 +21,9 @@ section "native unit tests (build/native)"
 cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=Debug &&
   cmake --build "$root/build/native" -j "$jobs" &&
   (cd "$root/build/native" && ctest --output-on-failure -j "$jobs") || status=1
+
+section "fuzz targets, a few seconds each (build/fuzz)"
+"$root/tools/fuzz.sh" 5 || status=1
 
 # The end-to-end tests share one X display, keyboard focus and mouse: ctest runs them one at a
 # time (they are RUN_SERIAL as well).
