@@ -29,12 +29,17 @@ add_executable(flockhand WIN32
   src/app/operation_buttons.cpp
   src/app/selection_state.cpp
   src/broadcast/keystroke.cpp
+  src/broadcast/paste.cpp
+  src/broadcast/paste_confirm_dialog.cpp
   src/operations/displays.cpp
   src/operations/grid_boxes.cpp
   src/operations/menu_bar.cpp
   src/operations/window_ops_group.cpp
   src/resources/image_buttons.cpp
   src/resources/png_image.cpp
+  src/settings/documents_folder.cpp
+  src/settings/options_dialog.cpp
+  src/settings/settings_file.cpp
   src/settings/transparency.cpp
   src/terminals/discovery.cpp
   src/terminals/filter_and_selection.cpp
@@ -51,4 +56,4 @@ target_compile_definitions(flockhand PRIVATE UNICODE _UNICODE STRICT
 target_compile_options(flockhand PRIVATE ${FLOCKHAND_WARNINGS})
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${ARTWORK_DIR} -I${CMAKE_SOURCE_DIR}/src/resources")
 target_link_options(flockhand PRIVATE -municode -static)
-target_link_libraries(flockhand PRIVATE comctl32 gdiplus ole32)
+target_link_libraries(flockhand PRIVATE comctl32 gdiplus ole32 shell32)

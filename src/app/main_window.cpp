@@ -10,6 +10,8 @@
 #include "panel.h"
 #include "resources/image_buttons.h"
 #include "resources/resource_ids.h"
+#include "settings/options_dialog.h"
+#include "settings/settings_file.h"
 #include "settings/transparency.h"
 #include "terminals/discovery.h"
 
@@ -46,6 +48,7 @@ LRESULT OnCreate(HWND window) {
   }
   // A layered window is shown only once its attributes are set: start fully opaque.
   SetLayeredWindowAttributes(window, RGB(255, 255, 255), 255, LWA_ALPHA);
+  LoadSettings();
   return 0;
 }
 
@@ -86,10 +89,11 @@ LRESULT OnGetMinMaxInfo(LPARAM lParam) {
   return 0;
 }
 
-// The options and About dialogs come later; the items already make the window opaque.
+// The About dialog comes later; both items already make the window opaque.
 LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
   const WORD command = LOWORD(wParam);
   if (command == IDM_SYS_OPTIONS || command == IDM_SYS_ABOUT) ForceOpaque();
+  if (command == IDM_SYS_OPTIONS) OptionsDialog();
   return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
 }
 

@@ -1,8 +1,12 @@
 // The command box never holds text: key-downs are broadcast, key-ups and characters are
 // swallowed, so the edit control never sees a character. Alt keys (WM_SYSKEYDOWN) pass to
-// the edit control untouched and are not broadcast.
+// the edit control untouched and are not broadcast. The edit's context menu, whose Paste would
+// put text into it, never opens: the right-button release pastes to the terminals instead, and
+// the keyboard's ways to the menu (Shift+F10, the menu key) open nothing.
 #include "broadcast/keystroke.h"
 
+#include "broadcast/paste.h"
+#include "settings/transparency.h"
 #include "subclass.h"
 #include "terminals/terminal_lists.h"
 
@@ -15,6 +19,9 @@ LRESULT CALLBACK CommandBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_KEYDOWN: BroadcastKeystroke(wParam, lParam); return 0;
     case WM_KEYUP:
     case WM_CHAR: return 0;
+    case WM_LBUTTONDBLCLK: ToggleTransparency(); return 0;
+    case WM_RBUTTONUP: BroadcastPaste(); return 0;
+    case WM_CONTEXTMENU: return 0;
     default: return CallWindowProcW(CommandBoxDefaultProc, window, message, wParam, lParam);
   }
 }
