@@ -98,19 +98,25 @@ std::optional<std::string> ReadSettingsText(bool& utf16) {
   return Utf16ToUtf8(std::string_view(bytes).substr(2));
 }
 
+// Windows refuses to replace a read-only file and Wine does not: either way it stays as it is.
+bool IsReadOnly(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 }  // namespace
 
 void LoadSettings() {
   IniPath = DocumentsFilePath(L"fkh.ini");
-  bool utf16 = false;
   if (IniPath.empty()) return;
+  bool utf16 = false;
   if (const std::optional<std::string> text = ReadSettingsText(utf16)) {
     CurrentSettings = ReadSettings(*text);
   }
 }
 
 bool SaveSettings() {
-  if (IniPath.empty()) return false;
+  if (IniPath.empty() || IsReadOnly(IniPath)) return false;
   bool utf16 = false;
   // What cannot be read cannot be kept: better the old settings in the file than lost sections.
   const std::optional<std::string> text = ReadSettingsText(utf16);

@@ -32,10 +32,10 @@ struct Fade {
 void ReportFade(const wchar_t* direction, const Fade& fade) {
   wchar_t line[80];
   if (fade.steps == 0) {
-    swprintf(line, 80, L"fade %ls: 0 steps\n", direction);
+    swprintf(line, 80, L"fade %ls: steps 0\n", direction);
   } else {
-    swprintf(line, 80, L"fade %ls: %u steps, %u to %u\n", direction, fade.steps, fade.first,
-             fade.last);
+    swprintf(line, 80, L"fade %ls: %u to %u, steps %u\n", direction, fade.first, fade.last,
+             fade.steps);
   }
   OutputDebugStringW(line);
 }
