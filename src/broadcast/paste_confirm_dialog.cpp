@@ -1,10 +1,12 @@
 // The paste confirmation dialog (resource 106). Cancel is its default button, so Enter cancels;
-// the text is shown as it came from the clipboard, without a selection or a caret.
+// the text is shown as it came from the clipboard (up to a length the edit can wrap at once),
+// without a selection or a caret.
 #include "broadcast/paste_confirm_dialog.h"
 
 #include <windows.h>
 
 #include "broadcast/paste.h"
+#include "broadcast/paste_text.h"
 #include "panel.h"
 #include "resources/resource_ids.h"
 
@@ -16,7 +18,8 @@ std::wstring& PasteText(HWND dialog) {
 
 INT_PTR OnInitDialog(HWND dialog, LPARAM pasteText) {
   SetWindowLongPtrW(dialog, DWLP_USER, pasteText);
-  SetDlgItemTextW(dialog, IDC_PASTE_TEXT, PasteText(dialog).c_str());
+  const std::wstring shown(ShownPasteText(PasteText(dialog)));
+  SetDlgItemTextW(dialog, IDC_PASTE_TEXT, shown.c_str());
   return TRUE;
 }
 

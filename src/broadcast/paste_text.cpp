@@ -8,6 +8,13 @@ std::size_t ClipboardTextLength(const Utf16Unit* block, std::size_t byteSize) {
   return length;
 }
 
+Utf16View ShownPasteText(Utf16View text) {
+  if (text.size() <= kShownPasteTextLimit) return text;
+  const Utf16Unit last = text[kShownPasteTextLimit - 1];
+  const bool splitsPair = last >= 0xD800 && last <= 0xDBFF;
+  return text.substr(0, kShownPasteTextLimit - (splitsPair ? 1 : 0));
+}
+
 PastePath ChoosePastePath(Utf16View text, bool pasteConfirm, bool forcePaste) {
   if (text.empty()) return PastePath::Nothing;
   if (text.find(UTF16('\n')) == Utf16View::npos) return PastePath::OneByOne;

@@ -10,6 +10,15 @@
 // or up to the last whole unit when the block holds no zero (an odd last byte is no unit).
 std::size_t ClipboardTextLength(const Utf16Unit* block, std::size_t byteSize);
 
+// The confirmation dialog shows at most this many units: a multi-line edit wraps a long
+// unbroken line at a cost that grows with the square of its length (under Wine 20 000 units
+// take a second, 200 000 two minutes), and the text is pasted from the clipboard anyway.
+constexpr std::size_t kShownPasteTextLimit = 10000;
+
+// The text as the dialog shows it: whole, or its first kShownPasteTextLimit units without
+// splitting a surrogate pair.
+Utf16View ShownPasteText(Utf16View text);
+
 enum class PastePath {
   Nothing,     // no text, or an empty one
   OneByOne,    // a single line: a pause before each terminal's paste command, no clicks

@@ -14,6 +14,14 @@ TEST(PasteText, TextEndsAtItsZeroOrAtTheBlocksLastWholeUnit) {
   EXPECT_EQ(ClipboardTextLength(block + 2, 10), 0u);
 }
 
+TEST(PasteText, DialogShowsAtMost10000UnitsWithoutSplittingAPair) {
+  const Utf16String whole(10000, u'x');
+  EXPECT_EQ(ShownPasteText(whole).size(), 10000u);
+  EXPECT_EQ(ShownPasteText(whole + u"yz"), whole);
+  const Utf16String pair = Utf16String(9999, u'x') + u"\U0001F600";  // a pair at 9999-10000
+  EXPECT_EQ(ShownPasteText(pair).size(), 9999u);
+}
+
 TEST(PasteText, PathsByLineFeedAndSettings) {
   const struct {
     Utf16View text;
