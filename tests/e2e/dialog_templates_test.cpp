@@ -1,94 +1,115 @@
-// The paste confirmation (106) and options (113) dialogs as built into flockhand.exe: frame,
-// font, caption and every control with its class, text, place, size and style.
+// The paste confirmation (106) and options (113) dialogs as flockhand.exe carries them, made from
+// its resources in this process (never shown): frame, font, size, caption, and every control's
+// class, id, text, place and size in dialog units, and style.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 
-#include <string>
-#include <vector>
+#include <initializer_list>
 
-#include "harness/dialog_template.h"
 #include "harness/process.h"
 #include "harness/text.h"
+#include "harness/window_find.h"
 
 namespace e2e {
 namespace {
 
-constexpr DWORD kFrame = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-constexpr DWORD kLabel = kChild | SS_LEFT | WS_GROUP;
-constexpr DWORD kButton = kChild | WS_GROUP | WS_TABSTOP;
-
-struct Expected {
+struct Control {
   int id;
   const wchar_t* className;
   const wchar_t* text;
-  short x, y, cx, cy;
-  DWORD style, exStyle;
+  RECT units;  // left, top, width, height
+  DWORD style;
 };
 
-void ExpectDialog(int resource, short cx, short cy, const wchar_t* caption,
-                  const std::vector<Expected>& controls) {
-  SCOPED_TRACE(resource);
-  HMODULE module = LoadLibraryExW(NextToTests(L"flockhand.exe").c_str(), nullptr,
-                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  ASSERT_NE(module, nullptr);
-  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(resource), RT_DIALOG);
-  ASSERT_NE(found, nullptr);
-  const auto dialog = ParseDialogTemplate(
-      std::string_view(static_cast<const char*>(LockResource(LoadResource(module, found))),
-                       SizeofResource(module, found)));
-  FreeLibrary(module);
-  ASSERT_TRUE(dialog.has_value());
-  EXPECT_EQ(dialog->style, kFrame);
-  EXPECT_EQ(dialog->cx, cx);
-  EXPECT_EQ(dialog->cy, cy);
-  EXPECT_EQ(Utf8(dialog->caption), Utf8(caption));
-  EXPECT_EQ(dialog->pointSize, 9);
-  EXPECT_EQ(Utf8(dialog->font), "MS UI Gothic");
-  ASSERT_EQ(dialog->items.size(), controls.size());
-  for (size_t i = 0; i < controls.size(); ++i) {
-    const DialogItemTemplate& item = dialog->items[i];
-    const Expected& e = controls[i];
-    SCOPED_TRACE(Utf8(e.text));
-    EXPECT_EQ(static_cast<WORD>(item.id), static_cast<WORD>(e.id));
-    EXPECT_EQ(_wcsicmp(item.className.c_str(), e.className), 0) << Utf8(item.className);
-    EXPECT_EQ(Utf8(item.text), Utf8(e.text));
-    EXPECT_EQ(item.x, e.x);
-    EXPECT_EQ(item.y, e.y);
-    EXPECT_EQ(item.cx, e.cx);
-    EXPECT_EQ(item.cy, e.cy);
-    EXPECT_EQ(item.style, e.style) << std::hex << item.style;
-    EXPECT_EQ(item.exStyle, e.exStyle);
+constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_LEFT | WS_GROUP;
+constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP;
+constexpr DWORD kCheck = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX | WS_TABSTOP;
+
+void ExpectDialog(int resource, SIZE units, const wchar_t* caption,
+                  std::initializer_list<Control> controls) {
+  InitCommonControls();
+  HMODULE module =
+      LoadLibraryExW(NextToTests(L"flockhand.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  const HWND dialog = CreateDialogParamW(
+      module, MAKEINTRESOURCEW(resource), nullptr,
+      [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+  ASSERT_NE(dialog, nullptr) << resource;
+  EXPECT_EQ(GetWindowLongW(dialog, GWL_STYLE) & ~(WS_CLIPSIBLINGS | DS_3DLOOK),
+            static_cast<LONG>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT));
+  EXPECT_EQ(Utf8(WindowText(dialog)), Utf8(caption));
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof font, &font);
+  EXPECT_STREQ(font.lfFaceName, L"MS UI Gothic");
+  HDC screen = GetDC(nullptr);
+  EXPECT_EQ(font.lfHeight, -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72)) << "9 points";
+  ReleaseDC(nullptr, screen);
+  RECT size{0, 0, units.cx, units.cy};
+  MapDialogRect(dialog, &size);
+  EXPECT_TRUE(EqualRect(&size, &static_cast<const RECT&>(ClientRect(dialog))));
+  HWND child = GetWindow(dialog, GW_CHILD);
+  for (const Control& c : controls) {
+    SCOPED_TRACE(Utf8(c.text));
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(_wcsicmp(ClassName(child).c_str(), c.className), 0) << Utf8(ClassName(child));
+    EXPECT_EQ(static_cast<WORD>(GetDlgCtrlID(child)), static_cast<WORD>(c.id));
+    EXPECT_EQ(Utf8(WindowText(child)), Utf8(c.text));
+    // Place and size are mapped apart, as the dialog itself maps them.
+    RECT place{c.units.left, c.units.top, c.units.right, c.units.bottom};
+    MapDialogRect(dialog, &place);
+    const RECT actual = WindowRect(child);
+    POINT topLeft{actual.left, actual.top};
+    ScreenToClient(dialog, &topLeft);
+    EXPECT_EQ(topLeft.x, place.left);
+    EXPECT_EQ(topLeft.y, place.top);
+    EXPECT_EQ(actual.right - actual.left, place.right);
+    EXPECT_EQ(actual.bottom - actual.top, place.bottom);
+    // A bordered edit shows its border as a sunken client edge instead (Windows and Wine).
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(child, GWL_STYLE));
+    EXPECT_EQ(style & ~WS_BORDER, c.style & ~WS_BORDER) << std::hex << style;
+    EXPECT_EQ((GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0,
+              (c.style & WS_BORDER) != 0);
+    child = GetWindow(child, GW_HWNDNEXT);
   }
+  EXPECT_EQ(child, nullptr) << "no more controls";
+  DestroyWindow(dialog);
+  FreeLibrary(module);
 }
 
 TEST(DialogTemplates, PasteConfirmDialogWithCancelAsDefault) {
-  ExpectDialog(106, 240, 180, L"貼り付ける内容を確認してください。",
-               {{111, L"Edit", L"", 5, 5, 230, 140,
-                 kChild | ES_MULTILINE | ES_READONLY | WS_BORDER | WS_VSCROLL | WS_TABSTOP,
-                 WS_EX_CLIENTEDGE},
-                {IDCANCEL, L"Button", L"Cancel", 150, 155, 40, 14, kButton | BS_DEFPUSHBUTTON, 0},
-                {IDOK, L"Button", L"OK", 195, 155, 40, 14, kButton | BS_PUSHBUTTON, 0}});
+  ExpectDialog(
+      106, {240, 180}, L"貼り付ける内容を確認してください。",
+      {{111,
+        L"Edit",
+        L"",
+        {5, 5, 230, 140},
+        WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | WS_BORDER | WS_VSCROLL | WS_TABSTOP},
+       {IDCANCEL, L"Button", L"Cancel", {150, 155, 40, 14}, kButton | BS_DEFPUSHBUTTON},
+       {IDOK, L"Button", L"OK", {195, 155, 40, 14}, kButton | BS_PUSHBUTTON}});
 }
 
 TEST(DialogTemplates, OptionsDialog) {
-  const DWORD check = kChild | BS_AUTOCHECKBOX | WS_TABSTOP;
   ExpectDialog(
-      113, 240, 165, L"Flockhand Setup",
-      {{-1, L"Static", L"透明にした時のアルファ値：", 10, 5, 90, 8, kLabel, 0},
-       {116, L"Static", L"", 90, 5, 30, 8, kLabel, 0},
-       {-1, L"Static", L"0", 16, 20, 30, 8, kLabel, 0},
-       {-1, L"Static", L"255", 177, 20, 30, 8, kLabel, 0},
-       {115, L"msctls_trackbar32", L"", 10, 30, 200, 25,
-        kChild | TBS_HORZ | TBS_AUTOTICKS | TBS_TOP | WS_TABSTOP, 0},
-       {-1, L"Button", L"貼り付け設定", 10, 60, 220, 65, kChild | BS_GROUPBOX, 0},
-       {114, L"Button", L"貼り付け確認ダイアログの表示（改行を含む場合のみ）", 20, 70, 180, 18,
-        check, 0},
-       {117, L"Button", L"teraterm側の貼り付け確認ダイアログを無視する", 20, 85, 180, 18, check, 0},
-       {-1, L"Static", L"※FlockhandがOKボタンを押してしまいます。", 30, 105, 170, 8, kLabel, 0},
-       {IDCANCEL, L"Button", L"Cancel", 145, 140, 40, 14, kButton | BS_PUSHBUTTON, 0},
-       {IDOK, L"Button", L"OK", 190, 140, 40, 14, kButton | BS_DEFPUSHBUTTON, 0}});
+      113, {240, 165}, L"Flockhand Setup",
+      {{-1, L"Static", L"透明にした時のアルファ値：", {10, 5, 90, 8}, kLabel},
+       {116, L"Static", L"", {90, 5, 30, 8}, kLabel},
+       {-1, L"Static", L"0", {16, 20, 30, 8}, kLabel},
+       {-1, L"Static", L"255", {177, 20, 30, 8}, kLabel},
+       {115,
+        L"msctls_trackbar32",
+        L"",
+        {10, 30, 200, 25},
+        WS_CHILD | WS_VISIBLE | TBS_HORZ | TBS_AUTOTICKS | TBS_TOP | WS_TABSTOP},
+       {-1, L"Button", L"貼り付け設定", {10, 60, 220, 65}, WS_CHILD | WS_VISIBLE | BS_GROUPBOX},
+       {114,
+        L"Button",
+        L"貼り付け確認ダイアログの表示（改行を含む場合のみ）",
+        {20, 70, 180, 18},
+        kCheck},
+       {117, L"Button", L"teraterm側の貼り付け確認ダイアログを無視する", {20, 85, 180, 18}, kCheck},
+       {-1, L"Static", L"※FlockhandがOKボタンを押してしまいます。", {30, 105, 170, 8}, kLabel},
+       {IDCANCEL, L"Button", L"Cancel", {145, 140, 40, 14}, kButton | BS_PUSHBUTTON},
+       {IDOK, L"Button", L"OK", {190, 140, 40, 14}, kButton | BS_DEFPUSHBUTTON}});
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ TEST(TransparencyTest, HotKeyAndTheOptionsDialogsEndMakeItOpaqueAltOKeepsTheFade
   PressKey('T', kAlt);
   ASSERT_TRUE(WaitForLines(app, fadeOut, 2)) << "the hot key ended the fade: Alt+T fades out";
   PressKey('O', kAlt);
-  HWND dialog = FindDialog(app.Process().Pid(), L"Flockhand Setup", 5s);
+  HWND dialog = FindTopLevelWindow(app.Process().Pid(), L"#32770", 5s);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(WindowAlpha(app.Main()), 60) << "Alt+O keeps the fade";
   PressKey(VK_NEXT);  // the preview: 65
@@ -89,7 +89,7 @@ TEST(TransparencyTest, HotKeyAndTheOptionsDialogsEndMakeItOpaqueAltOKeepsTheFade
   ASSERT_TRUE(
       WaitUntil([&] { return !TopLevelWindows(app.Process().Pid(), L"#32768").empty(); }, 5s));
   PressKey('O');
-  dialog = FindDialog(app.Process().Pid(), L"Flockhand Setup", 5s);
+  dialog = FindTopLevelWindow(app.Process().Pid(), L"#32770", 5s);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(WindowAlpha(app.Main()), 255) << "opaque before the dialog shows";
   PressKey(VK_ESCAPE);

@@ -1,5 +1,4 @@
-// The clipboard needs an owner window for SetClipboardData: a message-only window of the test
-// thread, made once.
+// SetClipboardData needs an owner window: a message-only window of the test thread.
 #include "harness/clipboard.h"
 
 #include <cstring>
@@ -10,9 +9,9 @@
 namespace e2e {
 
 bool SetClipboardBytes(UINT format, std::string_view bytes) {
-  static HWND owner = CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                      GetModuleHandleW(nullptr), nullptr);
-  // Another program (a terminal reading it) may hold the clipboard for a moment.
+  static const HWND owner = CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                            nullptr, nullptr, nullptr);
+  // A terminal reading the clipboard holds it for a moment.
   if (!WaitUntil([] { return OpenClipboard(owner) != FALSE; }, 5s)) return false;
   EmptyClipboard();
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
@@ -29,9 +28,8 @@ bool SetClipboardBytes(UINT format, std::string_view bytes) {
 
 bool SetClipboardText(std::wstring_view text) {
   const std::wstring terminated(text);
-  return SetClipboardBytes(CF_UNICODETEXT,
-                           std::string_view(reinterpret_cast<const char*>(terminated.c_str()),
-                                            (terminated.size() + 1) * sizeof(wchar_t)));
+  return SetClipboardBytes(CF_UNICODETEXT, {reinterpret_cast<const char*>(terminated.c_str()),
+                                            (terminated.size() + 1) * sizeof(wchar_t)});
 }
 
 }  // namespace e2e

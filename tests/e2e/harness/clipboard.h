@@ -1,4 +1,4 @@
-// Setting the real clipboard from a test, as another program would copy something.
+// Setting the real clipboard from a test, as another program copies something.
 #pragma once
 
 #include <windows.h>
@@ -7,8 +7,8 @@
 
 namespace e2e {
 
-// Empties the clipboard and puts bytes on it in one format, in a memory block of exactly that
-// size (no terminator added); false if the clipboard stayed busy for 5 s or the call failed.
+// Empties the clipboard and puts bytes on it in one format, in a block of exactly that size;
+// false if the clipboard stayed busy for 5 s or the call failed.
 bool SetClipboardBytes(UINT format, std::string_view bytes);
 // Unicode text with its terminating zero.
 bool SetClipboardText(std::wstring_view text);

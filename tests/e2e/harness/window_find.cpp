@@ -92,19 +92,6 @@ HWND FindChildById(HWND parent, int id) {
   return nullptr;
 }
 
-HWND FindDialog(DWORD pid, std::wstring_view caption, Millis timeout) {
-  HWND found = nullptr;
-  WaitUntil(
-      [&] {
-        for (HWND window : TopLevelWindows(pid, L"#32770")) {
-          if (IsWindowVisible(window) && WindowText(window) == caption) found = window;
-        }
-        return found != nullptr;
-      },
-      timeout);
-  return found;
-}
-
 BYTE WindowAlpha(HWND window) {
   BYTE alpha = 0;
   DWORD flags = 0;

@@ -38,10 +38,6 @@ HWND FindChild(HWND parent, std::wstring_view className, std::wstring_view text)
 // The first direct child with that control id; nullptr if none.
 HWND FindChildById(HWND parent, int id);
 
-// The first visible dialog (class #32770) of process pid with that caption, waiting for it up
-// to timeout; nullptr if none came.
-HWND FindDialog(DWORD pid, std::wstring_view caption, Millis timeout);
-
 // A layered window's alpha (0 when its attributes were never set).
 BYTE WindowAlpha(HWND window);
 
