@@ -1,6 +1,6 @@
-// The paste confirmation (106) and options (113) dialogs as flockhand.exe carries them, made from
-// its resources in this process (never shown): frame, font, size, caption, and every control's
-// class, id, text, place and size in dialog units, and style.
+// The paste confirmation (106) and options (113) dialogs made from flockhand.exe's resources in
+// this process, never shown: frame, font, caption, and every control's class, id, text, place and
+// size in dialog units, and style.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -18,7 +18,7 @@ struct Control {
   int id;
   const wchar_t* className;
   const wchar_t* text;
-  RECT units;  // left, top, width, height
+  RECT units;  // x, y, width, height
   DWORD style;
 };
 
@@ -26,44 +26,45 @@ constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_LEFT | WS_GROUP;
 constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP;
 constexpr DWORD kCheck = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX | WS_TABSTOP;
 
-void ExpectDialog(int resource, SIZE units, const wchar_t* caption,
+// Place and size are mapped apart, as the dialog maps them.
+RECT InPixels(HWND dialog, RECT units) {
+  MapDialogRect(dialog, &units);
+  return units;
+}
+
+void ExpectDialog(int resource, RECT units, const wchar_t* caption,
                   std::initializer_list<Control> controls) {
   InitCommonControls();
   HMODULE module =
       LoadLibraryExW(NextToTests(L"flockhand.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   const HWND dialog = CreateDialogParamW(
       module, MAKEINTRESOURCEW(resource), nullptr,
-      [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+      [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return 0; }, 0);
   ASSERT_NE(dialog, nullptr) << resource;
   EXPECT_EQ(GetWindowLongW(dialog, GWL_STYLE) & ~(WS_CLIPSIBLINGS | DS_3DLOOK),
             static_cast<LONG>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT));
-  EXPECT_EQ(Utf8(WindowText(dialog)), Utf8(caption));
+  EXPECT_EQ(WindowText(dialog), caption);
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof font, &font);
   EXPECT_STREQ(font.lfFaceName, L"MS UI Gothic");
-  HDC screen = GetDC(nullptr);
-  EXPECT_EQ(font.lfHeight, -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72)) << "9 points";
-  ReleaseDC(nullptr, screen);
-  RECT size{0, 0, units.cx, units.cy};
-  MapDialogRect(dialog, &size);
-  EXPECT_TRUE(EqualRect(&size, &static_cast<const RECT&>(ClientRect(dialog))));
+  EXPECT_EQ(font.lfHeight, -12) << "9 points at 96 dpi";
+  EXPECT_EQ(InPixels(dialog, units).right, ClientRect(dialog).right);
+  EXPECT_EQ(InPixels(dialog, units).bottom, ClientRect(dialog).bottom);
   HWND child = GetWindow(dialog, GW_CHILD);
   for (const Control& c : controls) {
     SCOPED_TRACE(Utf8(c.text));
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(_wcsicmp(ClassName(child).c_str(), c.className), 0) << Utf8(ClassName(child));
     EXPECT_EQ(static_cast<WORD>(GetDlgCtrlID(child)), static_cast<WORD>(c.id));
-    EXPECT_EQ(Utf8(WindowText(child)), Utf8(c.text));
-    // Place and size are mapped apart, as the dialog itself maps them.
-    RECT place{c.units.left, c.units.top, c.units.right, c.units.bottom};
-    MapDialogRect(dialog, &place);
-    const RECT actual = WindowRect(child);
-    POINT topLeft{actual.left, actual.top};
-    ScreenToClient(dialog, &topLeft);
-    EXPECT_EQ(topLeft.x, place.left);
-    EXPECT_EQ(topLeft.y, place.top);
-    EXPECT_EQ(actual.right - actual.left, place.right);
-    EXPECT_EQ(actual.bottom - actual.top, place.bottom);
+    EXPECT_EQ(WindowText(child), c.text);
+    RECT actual = WindowRect(child);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
+    const RECT place = InPixels(dialog, {c.units.left, c.units.top, 0, 0});
+    const RECT size = InPixels(dialog, {0, 0, c.units.right, c.units.bottom});
+    EXPECT_EQ(actual.left, place.left);
+    EXPECT_EQ(actual.top, place.top);
+    EXPECT_EQ(actual.right - actual.left, size.right);
+    EXPECT_EQ(actual.bottom - actual.top, size.bottom);
     // A bordered edit shows its border as a sunken client edge instead (Windows and Wine).
     const DWORD style = static_cast<DWORD>(GetWindowLongW(child, GWL_STYLE));
     EXPECT_EQ(style & ~WS_BORDER, c.style & ~WS_BORDER) << std::hex << style;
@@ -78,7 +79,7 @@ void ExpectDialog(int resource, SIZE units, const wchar_t* caption,
 
 TEST(DialogTemplates, PasteConfirmDialogWithCancelAsDefault) {
   ExpectDialog(
-      106, {240, 180}, L"貼り付ける内容を確認してください。",
+      106, {0, 0, 240, 180}, L"貼り付ける内容を確認してください。",
       {{111,
         L"Edit",
         L"",
@@ -90,7 +91,7 @@ TEST(DialogTemplates, PasteConfirmDialogWithCancelAsDefault) {
 
 TEST(DialogTemplates, OptionsDialog) {
   ExpectDialog(
-      113, {240, 165}, L"Flockhand Setup",
+      113, {0, 0, 240, 165}, L"Flockhand Setup",
       {{-1, L"Static", L"透明にした時のアルファ値：", {10, 5, 90, 8}, kLabel},
        {116, L"Static", L"", {90, 5, 30, 8}, kLabel},
        {-1, L"Static", L"0", {16, 20, 30, 8}, kLabel},

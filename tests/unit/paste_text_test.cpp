@@ -1,4 +1,4 @@
-// The clipboard block's text and the choice of the paste path.
+// How much of a clipboard block is text, and how much of it the confirmation dialog shows.
 #include <gtest/gtest.h>
 
 #include "broadcast/paste_text.h"
@@ -20,26 +20,6 @@ TEST(PasteText, DialogShowsAtMost10000UnitsWithoutSplittingAPair) {
   EXPECT_EQ(ShownPasteText(whole + u"yz"), whole);
   const Utf16String pair = Utf16String(9999, u'x') + u"\U0001F600";  // a pair at 9999-10000
   EXPECT_EQ(ShownPasteText(pair).size(), 9999u);
-}
-
-TEST(PasteText, PathsByLineFeedAndSettings) {
-  const struct {
-    Utf16View text;
-    bool pasteConfirm, forcePaste;
-    PastePath path;
-  } cases[] = {
-      {UTF16(""), true, true, PastePath::Nothing},
-      {UTF16("abc"), true, true, PastePath::OneByOne},
-      {UTF16("a\rb"), false, false, PastePath::OneByOne},
-      {UTF16("\n"), true, false, PastePath::Confirm},
-      {UTF16("a\r\nb"), true, true, PastePath::Confirm},
-      {UTF16("a\nb"), false, false, PastePath::AllAtOnce},
-      {UTF16("a\nb"), false, true, PastePath::WithClicks},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ChoosePastePath(c.text, c.pasteConfirm, c.forcePaste), c.path)
-        << c.pasteConfirm << c.forcePaste << " " << c.text.size();
-  }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// fkh.ini's text: reading with the profile rules, the section as written, and a rewrite that
-// keeps every other section byte for byte.
+// fkh.ini's text: reading with the profile rules, and a rewrite of the section that keeps every
+// other section byte for byte; the path of a file in the Documents folder.
 #include <gtest/gtest.h>
 
 #include "settings/documents_path.h"
@@ -40,13 +40,6 @@ TEST(SettingsText, StringValuesAreCutAt63Units) {
   EXPECT_FALSE(ReadFlag("TRUE" + std::string(70, ' ') + "x")) << "a long value is never TRUE";
   EXPECT_FALSE(ProfileValue("[BASE]\nk = 1\n", "BASE", "other").has_value());
   EXPECT_FALSE(ProfileValue("[BASE]\nk = 1\n", "BAS", "k").has_value());
-}
-
-TEST(SettingsText, SectionAsWritten) {
-  EXPECT_EQ(FormatSettingsSection({60, true, true}),
-            "pasteConfirm = TRUE\r\nforcePaste = TRUE\r\nalpha = 60");
-  EXPECT_EQ(FormatSettingsSection({128, false, false}),
-            "pasteConfirm = FALSE\r\nforcePaste = FALSE\r\nalpha = 128");
 }
 
 TEST(SettingsText, RewriteReplacesOnlyTheSection) {
