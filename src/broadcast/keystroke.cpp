@@ -1,8 +1,6 @@
 // The command box never holds text: key-downs are broadcast, key-ups and characters are
 // swallowed, so the edit control never sees a character. Alt keys (WM_SYSKEYDOWN) pass to
-// the edit control untouched and are not broadcast. The edit's context menu, whose Paste would
-// put text into it, never opens: the right-button release pastes to the terminals instead, and
-// the keyboard's ways to the menu (Shift+F10, the menu key) open nothing.
+// the edit control untouched and are not broadcast.
 #include "broadcast/keystroke.h"
 
 #include "broadcast/paste.h"
@@ -21,6 +19,8 @@ LRESULT CALLBACK CommandBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CHAR: return 0;
     case WM_LBUTTONDBLCLK: ToggleTransparency(); return 0;
     case WM_RBUTTONUP: BroadcastPaste(); return 0;
+    // The edit's context menu, whose Paste would put text into the box, never opens: not on a
+    // right-click (that pastes to the terminals), nor on Shift+F10 or the menu key.
     case WM_CONTEXTMENU: return 0;
     default: return CallWindowProcW(CommandBoxDefaultProc, window, message, wParam, lParam);
   }

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "harness/documents.h"
 #include "harness/files.h"
@@ -86,27 +87,40 @@ TEST(SettingsTest, TrackbarRangeTicksPageAndTooltip) {
   EXPECT_TRUE(Closes(dialog, VK_ESCAPE));
 }
 
-TEST(SettingsTest, OkRewritesTheSectionAndKeepsTheOthers) {
-  ScopedDocumentsFolder documents;
-  const std::wstring ini = documents.File(L"fkh.ini");
-  ASSERT_TRUE(WriteFileBytes(ini, "[Other]\r\nkeep = me\r\n\r\n[BASE]\r\nextra = 1\r\n"));
-  Flockhand app;
-  const HWND dialog = OpenOptions(app);
-  ASSERT_NE(dialog, nullptr);
-  // The trackbar has the focus: from 60, thirteen pages of 5 and three steps of 1 make 128.
-  for (int i = 0; i < 16; ++i) PressKey(i < 13 ? VK_NEXT : VK_RIGHT);
-  EXPECT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(dialog, kAlphaLabel)) == L"128"; }, 5s));
-  EXPECT_EQ(WindowAlpha(app.Main()), 128) << "previewed on the main window";
-  ClickWindow(GetDlgItem(dialog, kConfirmCheck));
-  ClickWindow(GetDlgItem(dialog, kForceCheck));
-  ASSERT_TRUE(WaitUntil(
-      [&] { return !Checked(dialog, kConfirmCheck) && !Checked(dialog, kForceCheck); }, 5s));
-  ASSERT_TRUE(Closes(dialog, VK_RETURN));  // OK is the default button
-  EXPECT_EQ(ReadFileBytes(ini),
-            "[Other]\r\nkeep = me\r\n\r\n"
-            "[BASE]\r\npasteConfirm = FALSE\r\nforcePaste = FALSE\r\nalpha = 128\r\n");
-  EXPECT_FALSE(ReadFileBytes(ini + L".new")) << "no file left beside it";
-  EXPECT_EQ(WindowAlpha(app.Main()), 255);
+// ASCII text as it is, or as UTF-16 with its byte-order mark.
+std::string Encoded(std::string_view text, bool utf16) {
+  if (!utf16) return std::string(text);
+  std::string units = "\xFF\xFE";
+  for (const char c : text) units += {c, '\0'};
+  return units;
+}
+
+TEST(SettingsTest, OkRewritesTheSectionAndKeepsTheOthersInTheFilesEncoding) {
+  for (const bool utf16 : {false, true}) {
+    SCOPED_TRACE(utf16 ? "UTF-16" : "ANSI");
+    ScopedDocumentsFolder documents;
+    const std::wstring ini = documents.File(L"fkh.ini");
+    ASSERT_TRUE(
+        WriteFileBytes(ini, Encoded("[Other]\r\nkeep = me\r\n\r\n[BASE]\r\nextra = 1\r\n", utf16)));
+    Flockhand app;
+    const HWND dialog = OpenOptions(app);
+    ASSERT_NE(dialog, nullptr);
+    // The trackbar has the focus: from 60, thirteen pages of 5 and three steps of 1 make 128.
+    for (int i = 0; i < 16; ++i) PressKey(i < 13 ? VK_NEXT : VK_RIGHT);
+    EXPECT_TRUE(
+        WaitUntil([&] { return WindowText(GetDlgItem(dialog, kAlphaLabel)) == L"128"; }, 5s));
+    EXPECT_EQ(WindowAlpha(app.Main()), 128) << "previewed on the main window";
+    ClickWindow(GetDlgItem(dialog, kConfirmCheck));
+    ClickWindow(GetDlgItem(dialog, kForceCheck));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return !Checked(dialog, kConfirmCheck) && !Checked(dialog, kForceCheck); }, 5s));
+    ASSERT_TRUE(Closes(dialog, VK_RETURN));  // OK is the default button
+    EXPECT_EQ(ReadFileBytes(ini), Encoded("[Other]\r\nkeep = me\r\n\r\n[BASE]\r\npasteConfirm = "
+                                          "FALSE\r\nforcePaste = FALSE\r\nalpha = 128\r\n",
+                                          utf16));
+    EXPECT_FALSE(ReadFileBytes(ini + L".new")) << "no file left beside it";
+    EXPECT_EQ(WindowAlpha(app.Main()), 255);
+  }
 }
 
 TEST(SettingsTest, AFailedWriteKeepsTheFileAndTheSettingsForTheRun) {
