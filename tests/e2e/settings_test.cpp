@@ -28,6 +28,13 @@ HWND OpenOptions(Flockhand& app) {
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
+// Clicks a check box and waits until it has changed, before any other click.
+bool Toggle(HWND dialog, int id) {
+  const bool was = Checked(dialog, id);
+  ClickWindow(GetDlgItem(dialog, id));
+  return WaitUntil([&] { return Checked(dialog, id) != was; }, 5s);
+}
+
 LRESULT Trackbar(HWND dialog, UINT message) {
   return SendDlgItemMessageW(dialog, kTrackbar, message, 0, 0);
 }
@@ -110,10 +117,7 @@ TEST(SettingsTest, OkRewritesTheSectionAndKeepsTheOthersInTheFilesEncoding) {
     EXPECT_TRUE(
         WaitUntil([&] { return WindowText(GetDlgItem(dialog, kAlphaLabel)) == L"128"; }, 5s));
     EXPECT_EQ(WindowAlpha(app.Main()), 128) << "previewed on the main window";
-    ClickWindow(GetDlgItem(dialog, kConfirmCheck));
-    ClickWindow(GetDlgItem(dialog, kForceCheck));
-    ASSERT_TRUE(WaitUntil(
-        [&] { return !Checked(dialog, kConfirmCheck) && !Checked(dialog, kForceCheck); }, 5s));
+    ASSERT_TRUE(Toggle(dialog, kConfirmCheck) && Toggle(dialog, kForceCheck));
     ASSERT_TRUE(Closes(dialog, VK_RETURN));  // OK is the default button
     EXPECT_EQ(ReadFileBytes(ini), Encoded("[Other]\r\nkeep = me\r\n\r\n[BASE]\r\npasteConfirm = "
                                           "FALSE\r\nforcePaste = FALSE\r\nalpha = 128\r\n",
@@ -138,8 +142,7 @@ TEST(SettingsTest, AFailedWriteKeepsTheFileAndTheSettingsForTheRun) {
       const HWND dialog = OpenOptions(app);
       ASSERT_NE(dialog, nullptr);
       ASSERT_EQ(Checked(dialog, kConfirmCheck), wasChecked) << "the new setting holds for the run";
-      ClickWindow(GetDlgItem(dialog, kConfirmCheck));
-      ASSERT_TRUE(WaitUntil([&] { return Checked(dialog, kConfirmCheck) != wasChecked; }, 5s));
+      ASSERT_TRUE(Toggle(dialog, kConfirmCheck));
       ASSERT_TRUE(Closes(dialog, wasChecked ? VK_RETURN : VK_ESCAPE));
     }
     EXPECT_EQ(ReadFileBytes(ini), folderExists ? std::optional(before) : std::nullopt);
