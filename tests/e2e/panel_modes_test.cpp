@@ -179,6 +179,7 @@ TEST(SystemMenu, OptionsAndAboutItemsMakeTheWindowOpaque) {
     EXPECT_EQ(WindowAlpha(app.Main()), 255);
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 5s));
+    ASSERT_TRUE(app.Settle());
   }
 }
 

@@ -39,9 +39,9 @@ LRESULT Trackbar(HWND dialog, UINT message) {
   return SendDlgItemMessageW(dialog, kTrackbar, message, 0, 0);
 }
 
-bool Closes(HWND dialog, WORD key) {
+bool Closes(const Flockhand& app, HWND dialog, WORD key) {
   PressKey(key);
-  return WaitUntil([&] { return !IsWindow(dialog); }, 10s);
+  return WaitUntil([&] { return !IsWindow(dialog); }, 10s) && app.Settle();
 }
 
 TEST(SettingsTest, DialogShowsWhatTheFileSaysAndCancelWritesNothing) {
@@ -72,7 +72,7 @@ TEST(SettingsTest, DialogShowsWhatTheFileSaysAndCancelWritesNothing) {
     EXPECT_EQ(Checked(dialog, kForceCheck), c.forcePaste);
     EXPECT_EQ(Trackbar(dialog, TBM_GETPOS), c.position);
     EXPECT_EQ(WindowText(GetDlgItem(dialog, kAlphaLabel)), c.label);
-    ASSERT_TRUE(Closes(dialog, VK_ESCAPE));
+    ASSERT_TRUE(Closes(app, dialog, VK_ESCAPE));
     EXPECT_EQ(ReadFileBytes(ini), c.file);
   }
 }
@@ -91,7 +91,7 @@ TEST(SettingsTest, TrackbarRangeTicksPageAndTooltip) {
   const HWND tip = FindTopLevelWindow(app.Process().Pid(), L"tooltips_class32", 5s);
   EXPECT_EQ(WindowText(tip), L"実際の透明度は本体で確認できます。");
   EXPECT_EQ(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0), 200);
-  EXPECT_TRUE(Closes(dialog, VK_ESCAPE));
+  EXPECT_TRUE(Closes(app, dialog, VK_ESCAPE));
 }
 
 // ASCII text as it is, or as UTF-16 with its byte-order mark.
@@ -118,7 +118,7 @@ TEST(SettingsTest, OkRewritesTheSectionAndKeepsTheOthersInTheFilesEncoding) {
         WaitUntil([&] { return WindowText(GetDlgItem(dialog, kAlphaLabel)) == L"128"; }, 5s));
     EXPECT_EQ(WindowAlpha(app.Main()), 128) << "previewed on the main window";
     ASSERT_TRUE(Toggle(dialog, kConfirmCheck) && Toggle(dialog, kForceCheck));
-    ASSERT_TRUE(Closes(dialog, VK_RETURN));  // OK is the default button
+    ASSERT_TRUE(Closes(app, dialog, VK_RETURN));  // OK is the default button
     EXPECT_EQ(ReadFileBytes(ini), Encoded("[Other]\r\nkeep = me\r\n\r\n[BASE]\r\npasteConfirm = "
                                           "FALSE\r\nforcePaste = FALSE\r\nalpha = 128\r\n",
                                           utf16));
@@ -143,7 +143,7 @@ TEST(SettingsTest, AFailedWriteKeepsTheFileAndTheSettingsForTheRun) {
       ASSERT_NE(dialog, nullptr);
       ASSERT_EQ(Checked(dialog, kConfirmCheck), wasChecked) << "the new setting holds for the run";
       ASSERT_TRUE(Toggle(dialog, kConfirmCheck));
-      ASSERT_TRUE(Closes(dialog, wasChecked ? VK_RETURN : VK_ESCAPE));
+      ASSERT_TRUE(Closes(app, dialog, wasChecked ? VK_RETURN : VK_ESCAPE));
     }
     EXPECT_EQ(ReadFileBytes(ini), folderExists ? std::optional(before) : std::nullopt);
     EXPECT_FALSE(ReadFileBytes(ini + L".new"));
