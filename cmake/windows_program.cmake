@@ -44,6 +44,8 @@ add_executable(flockhand WIN32
   src/app/operation_buttons.cpp
   src/app/selection_state.cpp
   src/broadcast/keystroke.cpp
+  src/broadcast/paste.cpp
+  src/broadcast/paste_confirm_dialog.cpp
   src/operations/displays.cpp
   src/operations/grid_boxes.cpp
   src/operations/menu_bar.cpp
@@ -52,7 +54,9 @@ add_executable(flockhand WIN32
   src/resources/help_file.cpp
   src/resources/image_buttons.cpp
   src/resources/png_image.cpp
-  src/settings/documents_path.cpp
+  src/settings/documents_folder.cpp
+  src/settings/options_dialog.cpp
+  src/settings/settings_file.cpp
   src/settings/transparency.cpp
   src/terminals/discovery.cpp
   src/terminals/filter_and_selection.cpp

@@ -5,9 +5,12 @@
 #include "app/caption_hints.h"
 #include "app/compact_mode.h"
 #include "app/main_window.h"
+#include "broadcast/paste.h"
 #include "panel.h"
 #include "resources/about_dialog.h"
 #include "resources/resource_ids.h"
+#include "settings/options_dialog.h"
+#include "settings/transparency.h"
 #include "terminals/filter_and_selection.h"
 #include "terminals/order_and_refresh.h"
 
@@ -32,7 +35,10 @@ bool DispatchCommand(int id, int notification) {
     case IDM_FOCUS_COMMAND: SetFocus(CommandBox); return true;
     case IDM_INVERT: InvertSelection(); return true;
     case IDM_FOCUS_AREA: SetFocus(AreaCombo); return true;
+    case IDM_TRANSPARENCY: ToggleTransparency(); return true;
+    case IDM_PASTE: BroadcastPaste(); return true;
     case IDM_REVERSE: ReverseOrder(); return true;
+    case IDM_OPTIONS: OptionsDialog(); return true;
     default: return false;
   }
 }

@@ -13,6 +13,8 @@
 #include "resources/help_file.h"
 #include "resources/image_buttons.h"
 #include "resources/resource_ids.h"
+#include "settings/options_dialog.h"
+#include "settings/settings_file.h"
 #include "settings/transparency.h"
 #include "terminals/discovery.h"
 
@@ -50,6 +52,7 @@ LRESULT OnCreate(HWND window) {
   FormChmPath();
   // A layered window is shown only once its attributes are set: start fully opaque.
   SetLayeredWindowAttributes(window, RGB(255, 255, 255), 255, LWA_ALPHA);
+  LoadSettings();
   return 0;
 }
 
@@ -91,13 +94,14 @@ LRESULT OnGetMinMaxInfo(LPARAM lParam) {
   return 0;
 }
 
-// The options dialog comes later; its item already makes the window opaque. Alt+? and Alt+/
-// arrive here as well, because 104 is also a system-menu item, and they keep the opacity.
+// The two items make the window opaque before their dialogs open. Alt+? and Alt+/ arrive here
+// as well, because 104 is also a system-menu item, and they keep the opacity.
 LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
   const WORD command = LOWORD(wParam);
   const bool fromKeys = TranslatingAccelerator;
   if ((command == IDM_SYS_OPTIONS || command == IDM_SYS_ABOUT) && !fromKeys) ForceOpaque();
   if (command == IDM_SYS_ABOUT) AboutDialog();
+  if (command == IDM_SYS_OPTIONS) OptionsDialog();
   return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
 }
 

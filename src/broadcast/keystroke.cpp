@@ -3,6 +3,8 @@
 // the edit control untouched and are not broadcast.
 #include "broadcast/keystroke.h"
 
+#include "broadcast/paste.h"
+#include "settings/transparency.h"
 #include "subclass.h"
 #include "terminals/terminal_lists.h"
 
@@ -17,6 +19,11 @@ LRESULT CALLBACK CommandBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_KEYDOWN: BroadcastKeystroke(wParam, lParam); return 0;
     case WM_KEYUP:
     case WM_CHAR: return 0;
+    case WM_LBUTTONDBLCLK: ToggleTransparency(); return 0;
+    case WM_RBUTTONUP: BroadcastPaste(); return 0;
+    // The edit's context menu, whose Paste would put text into the box, never opens: not on a
+    // right-click (that pastes to the terminals), nor on Shift+F10 or the menu key.
+    case WM_CONTEXTMENU: return 0;
     default: return CallWindowProcW(CommandBoxDefaultProc, window, message, wParam, lParam);
   }
 }

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "panel.h"
-#include "settings/documents_path.h"
+#include "settings/documents_folder.h"
 
 namespace {
 

@@ -61,6 +61,22 @@
 #define IDC_TERMINAL_LIST 2001
 #define IDC_WINDOW_OPS_COMBO 2002 /* both DisplayCombo and AreaCombo */
 
+/* Paste confirmation dialog and its text */
+#define IDD_PASTE_CONFIRM 106
+#define IDC_PASTE_TEXT 111
+
+/* Options dialog and its controls */
+#define IDD_OPTIONS 113
+#define IDC_PASTE_CONFIRM_CHECK 114
+#define IDC_ALPHA_TRACKBAR 115
+#define IDC_ALPHA_VALUE 116
+#define IDC_FORCE_PASTE_CHECK 117
+
+/* Dialog controls that are never addressed */
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
 /* Global hot key Ctrl+Shift+T */
 #define ID_SUMMON_HOTKEY 5000
 

@@ -1,9 +1,13 @@
-// Files that Flockhand keeps in the user's Documents folder: the settings and the extracted
-// help.
+// Forming the path of a file in the user's Documents folder, kept free of <windows.h> so that
+// its bound is tested natively.
 #pragma once
 
-#include <string>
+#include "utf16.h"
 
-// The Documents folder, "\" and fileName; empty when the folder cannot be found or the whole
-// path would not fit in MAX_PATH (259 units and the terminating zero).
-std::wstring DocumentsFilePath(const wchar_t* fileName);
+// Paths live in buffers of 260 units (MAX_PATH), the terminating zero included.
+constexpr std::size_t kPathCapacity = 260;
+
+// folder, a backslash unless folder ends in one, and fileName. Empty when folder is empty (it
+// could not be found) or the path would not fit kPathCapacity: a cut path would name another
+// file.
+Utf16String JoinFolderPath(Utf16View folder, Utf16View fileName);

@@ -1,13 +1,65 @@
-// Window transparency through the layered-window alpha of the main window.
+// Window transparency through the layered-window alpha of the main window. An alpha setting
+// above 255 (a hand-edited fkh.ini) makes no step at all, yet the fade still counts as done.
 #include "settings/transparency.h"
 
 #include <windows.h>
 
+#include <cwchar>
+
 #include "panel.h"
+#include "settings/settings_file.h"
 
 bool IsTransparent = false;
 
+namespace {
+
+constexpr unsigned kOpaque = 255;
+
+// What a fade did: the number of alpha changes and the first and last value set.
+struct Fade {
+  unsigned steps = 0;
+  unsigned first = 0;
+  unsigned last = 0;
+
+  void Step(unsigned alpha) {
+    SetMainWindowAlpha(alpha);
+    if (steps++ == 0) first = alpha;
+    last = alpha;
+  }
+};
+
+// One debug line per fade, so that its course can be followed from outside.
+void ReportFade(const wchar_t* direction, const Fade& fade) {
+  wchar_t line[80];
+  if (fade.steps == 0) {
+    swprintf(line, 80, L"fade %ls: steps 0\n", direction);
+  } else {
+    swprintf(line, 80, L"fade %ls: %u to %u, steps %u\n", direction, fade.first, fade.last,
+             fade.steps);
+  }
+  OutputDebugStringW(line);
+}
+
+}  // namespace
+
+void SetMainWindowAlpha(unsigned alpha) {
+  SetLayeredWindowAttributes(MainWindow, RGB(255, 255, 255), static_cast<BYTE>(alpha), LWA_ALPHA);
+}
+
+void ToggleTransparency() {
+  const unsigned alpha = CurrentSettings.alpha;
+  Fade fade;
+  if (IsTransparent) {
+    for (unsigned a = alpha; a <= kOpaque; ++a) fade.Step(a);
+    ReportFade(L"in", fade);
+  } else {
+    for (unsigned a = kOpaque; a >= alpha && a <= kOpaque; --a) fade.Step(a);
+    ReportFade(L"out", fade);
+  }
+  IsTransparent = !IsTransparent;
+}
+
 void ForceOpaque() {
-  SetLayeredWindowAttributes(MainWindow, RGB(255, 255, 255), 255, LWA_ALPHA);
+  SetMainWindowAlpha(kOpaque);
   IsTransparent = false;
 }

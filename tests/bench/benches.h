@@ -1,5 +1,5 @@
-// The comparisons flockhand_bench makes: four against targets and one for reference. The three over
-// terminal windows share one Stage: 500 stand-in terminals and one running Flockhand.
+// The comparisons flockhand_bench makes: six against targets and one for reference. The five
+// after start-up share one Stage: 500 stand-in terminals and one running Flockhand.
 #pragma once
 
 #include "measure.h"
@@ -25,5 +25,13 @@ Comparison FilterBench(Stage& stage, int runs);
 // A key-down in the command box with 100 terminals selected against reading their placements
 // and posting the key-down from this process.
 Comparison BroadcastBench(Stage& stage, int runs);
+
+// A fade of Flockhand's window to alpha 60 or back against the same 196 layered-alpha calls on
+// an equal window of this process.
+Comparison FadeBench(Stage& stage, int runs);
+
+// A multi-line paste (no confirmation, no clicks) to 100 terminals against reading their
+// placements and the clipboard's text and posting the paste command from this process.
+Comparison PasteBench(Stage& stage, int runs);
 
 }  // namespace bench

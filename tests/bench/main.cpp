@@ -41,6 +41,10 @@ int wmain(int argc, wchar_t** argv) {
     results.push_back(FilterBench(stage, kRuns));
     Progress("key-down broadcast");
     results.push_back(BroadcastBench(stage, kRuns));
+    Progress("fade");
+    results.push_back(FadeBench(stage, kRuns));
+    Progress("multi-line paste");
+    results.push_back(PasteBench(stage, kRuns));
     PrintTable(results, references);
     return 0;
   } catch (const BenchError& error) {

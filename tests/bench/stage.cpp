@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "harness/files.h"
 #include "harness/record.h"
 #include "harness/text.h"
 #include "harness/wait.h"
@@ -34,6 +35,12 @@ void AddAnnounced(const e2e::StandIn& terminals, std::vector<Terminal>& into) {
 
 }  // namespace
 
+bool IsNormal(HWND window) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  return GetWindowPlacement(window, &placement) && placement.showCmd == SW_SHOWNORMAL;
+}
+
 Stage::Stage() : alpha_(StartTerminals(L"alpha", 100)), beta_(StartTerminals(L"beta", 400)) {
   AddAnnounced(alpha_, terminals_);
   AddAnnounced(beta_, terminals_);
@@ -41,6 +48,10 @@ Stage::Stage() : alpha_(StartTerminals(L"alpha", 100)), beta_(StartTerminals(L"b
   Require(terminals_.size() == 500,
           "the stand-ins announced " + std::to_string(terminals_.size()) + " terminals, not 500");
 
+  Require(e2e::WriteFileBytes(documents_.File(L"fkh.ini"),
+                              "[BASE]\r\npasteConfirm = FALSE\r\nforcePaste = FALSE\r\n"
+                              "alpha = 60\r\n"),
+          "could not write Flockhand's fkh.ini");
   const std::wstring program = e2e::NextToTests(L"flockhand.exe");
   flockhand_ = e2e::StartProcess(program);
   const DWORD startError = GetLastError();
@@ -112,6 +123,21 @@ void Stage::RequireListed(const std::vector<Terminal>& rows, const std::string& 
           "Flockhand's rows " + when + " run from \"" + e2e::Utf8(first) + "\" to \"" +
               e2e::Utf8(last) + "\", not from \"" + e2e::Utf8(rows.front().title) + "\" to \"" +
               e2e::Utf8(rows.back().title) + "\"");
+}
+
+void Stage::SelectAlpha() const {
+  Send(filterBox_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"alpha"), "the filter text \"alpha\"");
+  Send(main_, WM_COMMAND, IDM_SELECT_ALL, 0, "the select-all command");
+  std::vector<Terminal> alpha;
+  for (const Terminal& terminal : terminals_) {
+    if (terminal.title.rfind(L"alpha ", 0) == 0) alpha.push_back(terminal);
+  }
+  RequireListed(alpha, "filtered by \"alpha\"");
+  int marked = 0;
+  for (int row = 0; row < 100; ++row) {
+    if (Send(list_, LB_GETSEL, row, 0, "LB_GETSEL") > 0) ++marked;
+  }
+  Require(marked == 100, "select-all marked " + std::to_string(marked) + " of 100 rows");
 }
 
 void Stage::Settle() const {

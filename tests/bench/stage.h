@@ -1,5 +1,7 @@
 // The scene of the terminal benchmarks: 100 "alpha" and 400 "beta" stand-in terminals, one
 // running Flockhand with its controls found, and this process's bare list box beside it.
+// Flockhand reads its settings from a Documents folder of the scene's own: alpha 60, and a
+// multi-line paste goes to the terminals without confirmation and without clicks.
 #pragma once
 
 #include <windows.h>
@@ -9,10 +11,14 @@
 #include <vector>
 
 #include "bare_list.h"
+#include "harness/documents.h"
 #include "harness/process.h"
 #include "harness/stand_in.h"
 
 namespace bench {
+
+// True when the window's placement reads as shown normal (Flockhand's check before a broadcast).
+bool IsNormal(HWND window);
 
 class Stage {
  public:
@@ -45,12 +51,15 @@ class Stage {
   std::wstring RowText(int row) const;
   // Throws unless Flockhand's list shows exactly `rows` (count, first and last text).
   void RequireListed(const std::vector<Terminal>& rows, const std::string& when) const;
+  // Selects exactly the 100 alpha terminals in Flockhand: filter "alpha", then select all.
+  void SelectAlpha() const;
 
   // Waits until Flockhand's window and this process's window have painted everything that
   // the last run invalidated, so that no run pays for the painting of the one before.
   void Settle() const;
 
  private:
+  e2e::ScopedDocumentsFolder documents_;
   e2e::StandIn alpha_;
   e2e::StandIn beta_;
   std::vector<Terminal> terminals_;

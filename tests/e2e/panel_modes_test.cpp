@@ -142,18 +142,11 @@ TEST(CaptionHints, F1ShowsTheKeysAndF1AgainRestoresEveryCaption) {
   }
 }
 
-BYTE Alpha(HWND window) {
-  BYTE alpha = 0;
-  DWORD flags = 0;
-  if (!GetLayeredWindowAttributes(window, nullptr, &alpha, &flags)) return 0;
-  return alpha;
-}
-
 TEST(Summon, CtrlShiftTRestoresAMinimisedFadedWindowWithFocusInTheCommandBox) {
   Flockhand app;
   ASSERT_TRUE(app.Ready());
   ASSERT_TRUE(SetLayeredWindowAttributes(app.Main(), 0, 128, LWA_ALPHA));
-  ASSERT_EQ(Alpha(app.Main()), 128);
+  ASSERT_EQ(WindowAlpha(app.Main()), 128);
   ShowWindow(app.Main(), SW_MINIMIZE);
   ASSERT_TRUE(WaitUntil([&] { return IsIconic(app.Main()) != FALSE; }, 5s));
   PressKey('T', kCtrl | kShift);
@@ -161,7 +154,7 @@ TEST(Summon, CtrlShiftTRestoresAMinimisedFadedWindowWithFocusInTheCommandBox) {
   EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == app.Main(); }, 5s));
   EXPECT_TRUE(WaitUntil([&] { return app.Focus() == app.Controls().commandBox; }, 5s))
       << "focus should be in the command box";
-  EXPECT_EQ(Alpha(app.Main()), 255) << "the summoned window is fully opaque";
+  EXPECT_EQ(WindowAlpha(app.Main()), 255) << "the summoned window is fully opaque";
 }
 
 // The two items appended to the system menu make a faded window opaque before their dialogs.
@@ -172,13 +165,21 @@ TEST(SystemMenu, OptionsAndAboutItemsMakeTheWindowOpaque) {
     SCOPED_TRACE(static_cast<char>(mnemonic));
     ASSERT_TRUE(app.Activate());
     ASSERT_TRUE(SetLayeredWindowAttributes(app.Main(), 0, 100, LWA_ALPHA));
-    ASSERT_EQ(Alpha(app.Main()), 100);
+    ASSERT_EQ(WindowAlpha(app.Main()), 100);
     PressKey(VK_SPACE, kAlt);
     ASSERT_TRUE(
         WaitUntil([&] { return !TopLevelWindows(app.Process().Pid(), L"#32768").empty(); }, 5s))
         << "Alt+Space opens the system menu";
     PressKey(mnemonic);
-    EXPECT_TRUE(WaitUntil([&] { return Alpha(app.Main()) == 255; }, 5s));
+    EXPECT_TRUE(WaitUntil([&] { return WindowAlpha(app.Main()) == 255; }, 5s));
+    if (mnemonic != 'O') continue;
+    // The options dialog opens on the opaque window; closed, the next item can be chosen.
+    HWND dialog = FindTopLevelWindow(app.Process().Pid(), L"#32770", 5s);
+    ASSERT_NE(dialog, nullptr) << "the item opens the options dialog";
+    EXPECT_EQ(WindowAlpha(app.Main()), 255);
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 5s));
+    ASSERT_TRUE(app.Settle());
   }
 }
 

@@ -129,7 +129,13 @@ void Paint(Terminal& terminal) {
 
 void OnCommand(Terminal& terminal, WORD id) {
   switch (id) {
-    case kPasteCommand: PasteFromClipboard(terminal); break;
+    case kPasteCommand:
+      // When the command was posted (ms tick count), so that tests can tell the pauses
+      // between terminals apart from the stand-in's own delays.
+      RecordEvent(terminal.hwnd,
+                  "PASTECOMMAND " + std::to_string(static_cast<DWORD>(GetMessageTime())));
+      PasteFromClipboard(terminal);
+      break;
     case kSetupWindowCommand:
       RecordEvent(terminal.hwnd, "SETUP");
       if (terminal.options->noSetupDialog) break;

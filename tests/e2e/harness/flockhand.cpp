@@ -70,6 +70,12 @@ HWND Flockhand::Focus() const {
 
 bool Flockhand::Activate() const { return BringToForeground(main_); }
 
+bool Flockhand::Settle() const {
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored) &&
+         WaitUntil([&] { return GetForegroundWindow() == main_; }, 10s);
+}
+
 std::wstring ListRowText(HWND listBox, int row) {
   return ItemText(listBox, LB_GETTEXTLEN, LB_GETTEXT, row, L"<no row>");
 }

@@ -92,6 +92,13 @@ HWND FindChildById(HWND parent, int id) {
   return nullptr;
 }
 
+BYTE WindowAlpha(HWND window) {
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  if (!GetLayeredWindowAttributes(window, nullptr, &alpha, &flags)) return 0;
+  return alpha;
+}
+
 RECT WindowRect(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);

@@ -38,6 +38,9 @@ HWND FindChild(HWND parent, std::wstring_view className, std::wstring_view text)
 // The first direct child with that control id; nullptr if none.
 HWND FindChildById(HWND parent, int id);
 
+// A layered window's alpha (0 when its attributes were never set).
+BYTE WindowAlpha(HWND window);
+
 RECT WindowRect(HWND window);          // screen coordinates
 RECT ClientRect(HWND window);          // client coordinates (left = top = 0)
 RECT ClientRectOnScreen(HWND window);  // the client area in screen coordinates

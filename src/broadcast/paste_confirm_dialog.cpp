@@ -1,0 +1,56 @@
+// The paste confirmation dialog (resource 106). Cancel is its default button, so Enter cancels;
+// the text is shown as it came from the clipboard (up to a length the edit can wrap at once),
+// without a selection or a caret.
+#include "broadcast/paste_confirm_dialog.h"
+
+#include <windows.h>
+
+#include "broadcast/paste.h"
+#include "broadcast/paste_text.h"
+#include "panel.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+std::wstring& PasteText(HWND dialog) {
+  return *reinterpret_cast<std::wstring*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
+INT_PTR OnInitDialog(HWND dialog, LPARAM pasteText) {
+  SetWindowLongPtrW(dialog, DWLP_USER, pasteText);
+  const std::wstring shown(ShownPasteText(PasteText(dialog)));
+  SetDlgItemTextW(dialog, IDC_PASTE_TEXT, shown.c_str());
+  return TRUE;
+}
+
+// Reported as not handled: the default handling paints.
+INT_PTR OnPaint(HWND dialog) {
+  HWND edit = GetDlgItem(dialog, IDC_PASTE_TEXT);
+  SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+  HideCaret(edit);
+  return FALSE;
+}
+
+INT_PTR OnCommand(HWND dialog, WORD id) {
+  if (id != IDOK && id != IDCANCEL) return FALSE;
+  if (id == IDOK) PostPasteCommands();
+  std::wstring().swap(PasteText(dialog));
+  EndDialog(dialog, id);
+  return TRUE;
+}
+
+INT_PTR CALLBACK PasteConfirmDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG: return OnInitDialog(dialog, lParam);
+    case WM_PAINT: return OnPaint(dialog);
+    case WM_COMMAND: return OnCommand(dialog, LOWORD(wParam));
+    default: return FALSE;
+  }
+}
+
+}  // namespace
+
+void PasteConfirmDialog(std::wstring pasteText) {
+  DialogBoxParamW(ModuleHandle, MAKEINTRESOURCEW(IDD_PASTE_CONFIRM), MainWindow,
+                  PasteConfirmDialogProc, reinterpret_cast<LPARAM>(&pasteText));
+}

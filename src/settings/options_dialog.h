@@ -1,0 +1,6 @@
+// The options dialog: the fade's alpha with a live preview on the main window, and the two
+// paste settings. OK stores them and rewrites fkh.ini; every end leaves the window opaque.
+#pragma once
+
+// Runs the dialog modally, owned by the main window.
+void OptionsDialog();

@@ -1,0 +1,39 @@
+// The text of fkh.ini: reading section "BASE" with the rules of the Windows profile functions,
+// and rewriting that section whole while every other line of the file stays as it was. The file
+// is handled as bytes (ANSI or UTF-8): the names and values the program uses are ASCII.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct Settings {
+  unsigned alpha = 60;  // the alpha a fade ends at; 0-255 is meaningful
+  bool pasteConfirm = true;
+  bool forcePaste = true;
+};
+
+// String values are read into 64 units with the terminator, so 63 of them survive.
+constexpr std::size_t kProfileValueLimit = 63;
+
+// The value of key in the first section named `section` (both matched without regard to ASCII
+// case), blanks around it and one pair of enclosing quotes removed, cut to kProfileValueLimit.
+// nullopt when the section or the key is missing.
+std::optional<std::string> ProfileValue(std::string_view fileText, std::string_view section,
+                                        std::string_view key);
+
+// True exactly for "TRUE" in any mix of case; a missing value reads as "TRUE".
+bool ReadFlag(const std::optional<std::string>& value);
+// A missing or empty value gives 60; otherwise the leading decimal number, with a negative one
+// giving 0 and anything that is not a number giving 0. Never clamped to 255.
+unsigned ReadAlpha(const std::optional<std::string>& value);
+
+Settings ReadSettings(std::string_view fileText);
+
+// The section's contents: "pasteConfirm = TRUE\r\nforcePaste = TRUE\r\nalpha = 60".
+std::string FormatSettingsSection(const Settings& settings);
+
+// fileText with its first section "BASE" replaced by "[BASE]" and the three lines (or, without
+// one, the section appended at the end); later "BASE" sections are dropped, every other line is
+// kept byte for byte.
+std::string RewriteSettingsFile(std::string_view fileText, const Settings& settings);

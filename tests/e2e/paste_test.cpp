@@ -1,0 +1,246 @@
+// Clipboard pastes from the command box to stand-in terminals: every path by the clipboard's text
+// and the paste settings, with what each terminal pasted and when each command was posted; the
+// confirmation dialog; a hung terminal; a command box that never takes the text itself.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "harness/clipboard.h"
+#include "harness/documents.h"
+#include "harness/files.h"
+#include "harness/flockhand.h"
+#include "harness/input.h"
+#include "harness/stand_in.h"
+#include "harness/window_find.h"
+
+namespace e2e {
+namespace {
+
+DWORD PostTime(const RecordLine& command) { return std::stoul(command.args); }
+
+// Terminals "node 1" to "node 3" (after those of `first`, if given) all selected in a Flockhand
+// with the given paste settings, the focus in its command box.
+class PasteTest : public ::testing::Test {
+ protected:
+  void Start(bool pasteConfirm, bool forcePaste, bool nodesConfirm,
+             std::vector<std::wstring> first = {}) {
+    app_.reset(), first_.reset(), nodes_.reset();
+    const auto flag = [](bool on) { return on ? "TRUE" : "FALSE"; };
+    ASSERT_TRUE(WriteFileBytes(docs_.File(L"fkh.ini"), std::string("[BASE]\npasteConfirm = ") +
+                                                           flag(pasteConfirm) +
+                                                           "\nforcePaste = " + flag(forcePaste)));
+    if (!first.empty()) first_ = std::make_unique<StandIn>(first);
+    nodes_ = std::make_unique<StandIn>(
+        nodesConfirm ? std::vector<std::wstring>{L"--title=node", L"--count=3", L"--confirm-paste"}
+                     : std::vector<std::wstring>{L"--title=node", L"--count=3"});
+    ASSERT_TRUE(nodes_->Started() && (!first_ || first_->Started())) << nodes_->Error();
+    app_ = std::make_unique<Flockhand>();
+    ASSERT_TRUE(app_->Ready());
+    const HWND list = app_->Controls().terminalList;
+    const size_t rows = first_ ? 4 : 3;
+    ASSERT_TRUE(WaitUntil([&] { return ListRowCount(list) == static_cast<int>(rows); }, 10s));
+    ASSERT_TRUE(app_->Activate());
+    PressKey('A', kAlt);
+    ASSERT_TRUE(WaitUntil([&] { return MarkedRows(list).size() == rows; }, 5s));
+    ClickWindow(Box());
+    ASSERT_TRUE(FocusIn(Box()));
+  }
+  HWND Box() const { return app_->Controls().commandBox; }
+  bool FocusIn(HWND control) const {
+    return WaitUntil([&] { return app_->Focus() == control; }, 10s);
+  }
+  // A right-button click in the command box, or Alt+V.
+  void Paste(bool altV) const {
+    altV ? PressKey('V', kAlt) : RightClick(Center(WindowRect(Box())));
+  }
+  HWND ConfirmDialog(Millis timeout) const {
+    return FindTopLevelWindow(app_->Process().Pid(), L"#32770", timeout);
+  }
+  std::vector<RecordLine> WaitForPastes(size_t count) const {
+    nodes_->WaitForRecord(
+        [&](const std::vector<RecordLine>& r) {
+          return Events(r, nullptr, L"PASTE").size() >= count;
+        },
+        30s);
+    nodes_->Sync();
+    return nodes_->Record();
+  }
+
+  ScopedDocumentsFolder docs_;
+  std::unique_ptr<StandIn> first_, nodes_;
+  std::unique_ptr<Flockhand> app_;
+};
+
+enum class Course { Nothing, Dialog, Paused, AtOnce, Clicked, Polled };
+
+TEST_F(PasteTest, EveryPathByTextAndSettings) {
+  const BITMAPINFOHEADER dib{sizeof(dib), 1, 1, 1, 32, BI_RGB, 4, 0, 0, 0, 0};
+  const std::wstring lines = L"uname -a\r\nuptime\r\n";
+  const struct {
+    const char* name;
+    UINT format;
+    std::string clipboard;  // bytes of the block (texts end in a zero unless said)
+    bool pasteConfirm, forcePaste, nodesConfirm, altV;
+    Course course;
+    std::wstring pasted;
+  } cases[] = {
+      {"an image only", CF_DIB, std::string(reinterpret_cast<const char*>(&dib), 40) + "RGBA", true,
+       true, false, false, Course::Nothing, L""},
+      {"an empty text",
+       CF_UNICODETEXT,
+       {"\0\0", 2},
+       false,
+       false,
+       false,
+       true,
+       Course::Nothing,
+       L""},
+      {"a line", CF_UNICODETEXT, {"l\0s\0\0\0", 6}, true, true, true, false, Course::Paused, L"ls"},
+      {"no zero, odd size",
+       CF_UNICODETEXT,
+       {"a\0b\0c\0d", 7},
+       false,
+       false,
+       false,
+       true,
+       Course::Paused,
+       L"abc"},
+      {"a line feed",
+       CF_UNICODETEXT,
+       {"\n\0\0\0", 4},
+       true,
+       false,
+       false,
+       true,
+       Course::Dialog,
+       L""},
+      {"lines", CF_UNICODETEXT, {}, false, false, false, false, Course::AtOnce, lines},
+      {"lines, OK pressed", CF_UNICODETEXT, {}, false, true, true, true, Course::Clicked, lines},
+      {"lines, no dialog", CF_UNICODETEXT, {}, false, true, false, false, Course::Polled, lines},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Start(c.pasteConfirm, c.forcePaste, c.nodesConfirm);
+    ASSERT_TRUE(c.clipboard.empty() ? SetClipboardText(lines)
+                                    : SetClipboardBytes(c.format, c.clipboard));
+    const DWORD start = GetTickCount();
+    Paste(c.altV);
+    if (c.course == Course::Dialog) {
+      ASSERT_NE(ConfirmDialog(5s), nullptr);
+      PressKey(VK_ESCAPE);
+    }
+    const auto record = WaitForPastes(c.course > Course::Dialog ? 3 : 0);
+    const auto commands = Events(record, nullptr, L"PASTECOMMAND");
+    const auto pastes = Events(record, nullptr, L"PASTE");
+    EXPECT_TRUE(WindowText(Box()).empty());
+    if (c.course <= Course::Dialog) {
+      EXPECT_TRUE(commands.empty()) << nodes_->RecordText();
+      EXPECT_EQ(ConfirmDialog(0ms), nullptr);
+      continue;
+    }
+    ASSERT_EQ(pastes.size(), 3u) << nodes_->RecordText();
+    std::vector<DWORD> times;
+    for (size_t i = 0; i < 3; ++i) {
+      EXPECT_EQ(commands[i].window, nodes_->Window(i)) << "in selection order";
+      EXPECT_EQ(pastes[i].args, c.pasted);
+      times.push_back(PostTime(commands[i]));
+    }
+    std::vector<std::wstring> course;  // the paste lines, in the order they came
+    for (const RecordLine& line : record) {
+      if (line.event.rfind(L"PASTE", 0) == 0) course.push_back(line.event);
+    }
+    switch (c.course) {
+      case Course::AtOnce: EXPECT_LT(times[2] - times[0], 100u) << "no pauses"; break;
+      case Course::Clicked:
+        EXPECT_EQ(course, std::vector<std::wstring>({L"PASTECOMMAND", L"PASTECONFIRM", L"PASTE",
+                                                     L"PASTECOMMAND", L"PASTECONFIRM", L"PASTE",
+                                                     L"PASTECOMMAND", L"PASTECONFIRM", L"PASTE"}))
+            << "one terminal after the other: command, its dialog, OK, pasted";
+        break;
+      default: {  // 100 ms before each single-line paste; ten looks 100 ms apart, no dialog
+        const DWORD least = c.course == Course::Polled ? 990 : 95;
+        if (c.course == Course::Paused) {
+          EXPECT_GE(times[0] - start, least) << "a pause before the first terminal too";
+        }
+        EXPECT_GE(times[1] - times[0], least);
+        EXPECT_GE(times[2] - times[1], least);
+      }
+    }
+  }
+}
+
+TEST_F(PasteTest, ConfirmationDialogPastesOnlyOnOk) {
+  Start(true, false, false);
+  // Longer than the 10 000 units the dialog shows: the terminals still paste all of it.
+  const std::wstring text = L"line 1\r\nline 2\n" + std::wstring(12000, L'x');
+  ASSERT_TRUE(SetClipboardText(text));
+  const struct {
+    WORD key;  // or 0: the button is clicked
+    int button;
+    size_t pastes;
+  } answers[] = {{0, IDCANCEL, 0}, {VK_RETURN, 0, 0}, {VK_ESCAPE, 0, 0}, {0, IDOK, 3}};
+  for (const auto& a : answers) {
+    SCOPED_TRACE(a.key + a.button);
+    ASSERT_TRUE(FocusIn(Box()));
+    Paste(a.key != 0);
+    const HWND dialog = ConfirmDialog(5s);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(WindowText(dialog), L"貼り付ける内容を確認してください。");
+    const HWND edit = GetDlgItem(dialog, 111);
+    EXPECT_EQ(WindowText(edit), text.substr(0, 10000)) << "as it came, line breaks and all";
+    EXPECT_TRUE(FocusIn(edit));
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+          const auto selection = static_cast<DWORD>(SendMessageW(edit, EM_GETSEL, 0, 0));
+          return LOWORD(selection) == HIWORD(selection);
+        },
+        5s))
+        << "nothing selected";
+    a.key ? PressKey(a.key) : ClickWindow(GetDlgItem(dialog, a.button));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 10s));
+    const auto pastes = Events(WaitForPastes(0), nullptr, L"PASTE");
+    ASSERT_EQ(pastes.size(), a.pastes);
+    for (const auto& paste : pastes) EXPECT_EQ(paste.args, text);
+  }
+}
+
+TEST_F(PasteTest, AHungTerminalCostsOnlyItsTenLooks) {
+  // "a hung" sorts before the nodes, so it comes first in the selection.
+  Start(false, true, true, {L"--hung", L"--title=a hung"});
+  ASSERT_TRUE(SetClipboardText(L"date\n"));
+  const DWORD start = GetTickCount();
+  Paste(true);
+  const auto commands = Events(WaitForPastes(3), nullptr, L"PASTECOMMAND");
+  ASSERT_EQ(commands.size(), 3u) << nodes_->RecordText();
+  EXPECT_GE(PostTime(commands[0]) - start, 990u) << "the hung terminal's ten looks come first";
+  EXPECT_LT(PostTime(commands[0]) - start, 5000u) << "and then Flockhand goes on";
+}
+
+TEST_F(PasteTest, OnlyTheCommandBoxPastesAndItNeverTakesTheText) {
+  Start(false, false, false);
+  ASSERT_TRUE(SetClipboardText(L"echo 1\n"));
+  // Shift+F10 and the menu key open no context menu whose Paste ("P") would fill the box. The
+  // Escapes leave the menu mode that the release of F10 starts under Wine.
+  for (const WORD key : {VK_F10, VK_APPS}) {
+    PressKey(key, key == VK_F10 ? kShift : kNoModifiers);
+    for (const WORD then : {WORD{'P'}, WORD{VK_ESCAPE}, WORD{VK_ESCAPE}}) PressKey(then);
+  }
+  Paste(false);
+  PressKey('F', kAlt);
+  ASSERT_TRUE(FocusIn(app_->Controls().filterBox));
+  PressKey('V', kAlt);  // the focus in the filter box: nothing
+  PressKey('I', kAlt);
+  ASSERT_TRUE(FocusIn(Box()));
+  PressKey('V', kAlt);
+  EXPECT_EQ(Events(WaitForPastes(6), nullptr, L"PASTE").size(), 6u) << "two pastes, not three";
+  for (HWND menu : TopLevelWindows(app_->Process().Pid(), L"#32768")) {
+    EXPECT_FALSE(IsWindowVisible(menu)) << "no context menu";
+  }
+  EXPECT_TRUE(WindowText(Box()).empty());
+}
+
+}  // namespace
+}  // namespace e2e

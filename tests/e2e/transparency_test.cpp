@@ -1,0 +1,101 @@
+// The main window's fade with real input, read from its one debug line per fade and from the
+// window's layered alpha: every kind of alpha setting, and full opacity from the hot key, the
+// end of the options dialog and its system-menu item, but not from Alt+O.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "harness/documents.h"
+#include "harness/files.h"
+#include "harness/flockhand.h"
+#include "harness/input.h"
+#include "harness/window_find.h"
+
+namespace e2e {
+namespace {
+
+// Waits until Flockhand has written `count` debug lines holding text.
+bool WaitForLines(Flockhand& app, const std::wstring& text, size_t count) {
+  return WaitUntil(
+      [&] {
+        size_t seen = 0;
+        for (const std::wstring& line : app.Process().DebugLines()) {
+          seen += line.find(text) != std::wstring::npos;
+        }
+        return seen == count;
+      },
+      10s);
+}
+
+bool WaitForAlpha(HWND window, BYTE alpha) {
+  return WaitUntil([&] { return WindowAlpha(window) == alpha; }, 5s);
+}
+
+TEST(TransparencyTest, DoubleClickAndAltTFadeOverEveryStep) {
+  const struct {
+    const char* setting;
+    const wchar_t* out;
+    const wchar_t* in;
+    BYTE faded;
+  } cases[] = {
+      {"60", L"fade out: 255 to 60, steps 196\n", L"fade in: 60 to 255, steps 196\n", 60},
+      {"0", L"fade out: 255 to 0, steps 256\n", L"fade in: 0 to 255, steps 256\n", 0},
+      {"255", L"fade out: 255 to 255, steps 1\n", L"fade in: 255 to 255, steps 1\n", 255},
+      {"300", L"fade out: steps 0\n", L"fade in: steps 0\n", 255},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.setting);
+    ScopedDocumentsFolder documents;
+    ASSERT_TRUE(WriteFileBytes(documents.File(L"fkh.ini"),
+                               std::string("[BASE]\r\nalpha = ") + c.setting + "\r\n"));
+    Flockhand app;
+    ASSERT_TRUE(app.Ready());
+    ASSERT_TRUE(app.Activate());
+    DoubleClick(Center(WindowRect(app.Controls().commandBox)));
+    EXPECT_TRUE(WaitForLines(app, c.out, 1));
+    EXPECT_TRUE(WaitForAlpha(app.Main(), c.faded));
+    PressKey('T', kAlt);
+    EXPECT_TRUE(WaitForLines(app, c.in, 1));
+    EXPECT_TRUE(WaitForAlpha(app.Main(), 255));
+  }
+}
+
+TEST(TransparencyTest, HotKeyAndTheOptionsDialogsEndMakeItOpaqueAltOKeepsTheFade) {
+  ScopedDocumentsFolder documents;
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(app.Activate());
+  const std::wstring fadeOut = L"fade out: 255 to 60";
+  PressKey('T', kAlt);
+  ASSERT_TRUE(WaitForLines(app, fadeOut, 1));
+  PressKey('T', kCtrl | kShift);
+  EXPECT_TRUE(WaitForAlpha(app.Main(), 255)) << "the hot key";
+  PressKey('T', kAlt);
+  ASSERT_TRUE(WaitForLines(app, fadeOut, 2)) << "the hot key ended the fade: Alt+T fades out";
+  PressKey('O', kAlt);
+  HWND dialog = FindTopLevelWindow(app.Process().Pid(), L"#32770", 5s);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(WindowAlpha(app.Main()), 60) << "Alt+O keeps the fade";
+  PressKey(VK_NEXT);  // the preview: 65
+  EXPECT_TRUE(WaitForAlpha(app.Main(), 65));
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(WaitForAlpha(app.Main(), 255)) << "Cancel";
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 5s) && app.Settle());
+  PressKey('T', kAlt);
+  ASSERT_TRUE(WaitForLines(app, fadeOut, 3)) << "the setting stayed 60 and the fade ended";
+  PressKey(VK_SPACE, kAlt);  // the system menu, then its item "オプション(&O)"
+  ASSERT_TRUE(
+      WaitUntil([&] { return !TopLevelWindows(app.Process().Pid(), L"#32768").empty(); }, 5s));
+  PressKey('O');
+  dialog = FindTopLevelWindow(app.Process().Pid(), L"#32770", 5s);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(WindowAlpha(app.Main()), 255) << "opaque before the dialog shows";
+  PressKey(VK_ESCAPE);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 5s) && app.Settle());
+  PressKey('T', kAlt);
+  EXPECT_TRUE(WaitForLines(app, fadeOut, 4)) << "the menu item ended the fade";
+}
+
+}  // namespace
+}  // namespace e2e
