@@ -169,8 +169,9 @@ TEST(ListView, TopRowIsKeptAcrossRefreshReverseInvertAndSelectAll) {
     const wchar_t* firstRow;
     size_t marked;
   } steps[] = {
-      {"F4", VK_F4, kNoModifiers, L"host 9", 43},  {"F5", VK_F5, kNoModifiers, L"host 1", 43},
-      {"Alt+R", 'R', kAlt, L"host 1", 0},          {"Alt+A", 'A', kAlt, L"host 1", 43},
+      {"F4", VK_F4, kNoModifiers, L"host 9", 43}, {"F5", VK_F5, kNoModifiers, L"host 1", 43},
+      {"Alt+R", 'R', kAlt, L"host 1", 0},         {"Alt+R", 'R', kAlt, L"host 1", 43},
+      {"Alt+R", 'R', kAlt, L"host 1", 0},         {"Alt+A", 'A', kAlt, L"host 1", 43},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(step.name);
