@@ -51,11 +51,13 @@ void SyncSelectionFromList() {
 }
 
 void SelectAllTerminals() {
-  KeepTopRow keep;
   SendMessageW(TerminalListBox, LB_SETSEL, TRUE, -1);
   const TerminalList& visible = VisibleTerminals();
-  const auto rows = static_cast<std::size_t>(SendMessageW(TerminalListBox, LB_GETCOUNT, 0, 0));
-  SelectedTerminals.assign(visible.begin(), visible.begin() + std::min(rows, visible.size()));
+  const int rows = static_cast<int>(SendMessageW(TerminalListBox, LB_GETCOUNT, 0, 0));
+  SelectedTerminals.clear();
+  for (int row = 0; row < rows && row < static_cast<int>(visible.size()); ++row) {
+    SelectedTerminals.push_back(visible[row]);
+  }
   RefreshSelectionState();
 }
 

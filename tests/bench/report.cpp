@@ -2,6 +2,7 @@
 #include "report.h"
 
 #include <cstdio>
+#include <string>
 
 namespace bench {
 
@@ -35,6 +36,23 @@ void PrintTable(const std::vector<Comparison>& results, const std::vector<Compar
                 result.flockhand.Max() / 1000, result.bare.Min() / 1000, result.bare.Max() / 1000);
   }
   std::printf("\ntargets met: %d of %zu\n", met, results.size());
+  std::fflush(stdout);
+}
+
+void PrintGrowth(const std::vector<Comparison>& small, const std::vector<Comparison>& large,
+                 double target) {
+  // The baseline's growth is shown beside Flockhand's: where the system calls themselves grow
+  // faster than the number of terminals, Flockhand cannot grow slower.
+  std::printf("\n%-32s %12s %12s  %6s %7s  %-6s %s\n", "growth (Flockhand medians)", "smaller",
+              "larger", "ratio", "target", "result", "baseline's ratio");
+  for (size_t i = 0; i < small.size() && i < large.size(); ++i) {
+    const double ratio = large[i].flockhand.Median() / small[i].flockhand.Median();
+    const std::string name = large[i].name.substr(0, large[i].name.find(','));
+    std::printf("%-32s %9.3f ms %9.3f ms  %6.2f %4s%.1f  %-6s %.2f\n", name.c_str(),
+                small[i].flockhand.Median() / 1000, large[i].flockhand.Median() / 1000, ratio,
+                "<= ", target, ratio <= target ? "PASS" : "MISS",
+                large[i].bare.Median() / small[i].bare.Median());
+  }
   std::fflush(stdout);
 }
 

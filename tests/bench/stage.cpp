@@ -34,12 +34,15 @@ void AddAnnounced(const e2e::StandIn& terminals, std::vector<Terminal>& into) {
 
 }  // namespace
 
-Stage::Stage() : alpha_(StartTerminals(L"alpha", 100)), beta_(StartTerminals(L"beta", 400)) {
+Stage::Stage(int alpha, int beta)
+    : alpha_(StartTerminals(L"alpha", alpha)), beta_(StartTerminals(L"beta", beta)) {
   AddAnnounced(alpha_, terminals_);
   AddAnnounced(beta_, terminals_);
   std::sort(terminals_.begin(), terminals_.end(), TitleOrder);
-  Require(terminals_.size() == 500,
-          "the stand-ins announced " + std::to_string(terminals_.size()) + " terminals, not 500");
+  const size_t count = static_cast<size_t>(alpha + beta);
+  Require(terminals_.size() == count, "the stand-ins announced " +
+                                          std::to_string(terminals_.size()) + " terminals, not " +
+                                          std::to_string(count));
 
   const std::wstring program = e2e::NextToTests(L"flockhand.exe");
   flockhand_ = e2e::StartProcess(program);
@@ -54,8 +57,9 @@ Stage::Stage() : alpha_(StartTerminals(L"alpha", 100)), beta_(StartTerminals(L"b
   Require(commandBox_ && _wcsicmp(e2e::ClassName(commandBox_).c_str(), L"Edit") == 0,
           "Flockhand's first control is not the command box (an Edit)");
   Require(filterBox_ && list_, "Flockhand has no filter box (2000) or terminal list (2001)");
-  Require(e2e::WaitUntil([&] { return RowCount() == 500; }, 30s),
-          "Flockhand lists " + std::to_string(RowCount()) + " terminals after start-up, not 500");
+  Require(e2e::WaitUntil([&] { return RowCount() == static_cast<int>(count); }, 30s),
+          "Flockhand lists " + std::to_string(RowCount()) + " terminals after start-up, not " +
+              std::to_string(count));
 
   // This process's list box: beside Flockhand's window, placed and sized like its list.
   RECT frame = e2e::WindowRect(main_);
