@@ -30,12 +30,9 @@ std::string Scene(const Stage& stage, const char* what, bool everySelected) {
   return std::string(what) + ", " + count + (everySelected ? " selected" : " terminals");
 }
 
-size_t MarkedRows(const Stage& stage) {
-  return static_cast<size_t>(stage.Send(stage.List(), LB_GETSELCOUNT, 0, 0, "LB_GETSELCOUNT"));
-}
-
 void RequireMarked(const Stage& stage, size_t count, const std::string& when) {
-  const size_t marked = MarkedRows(stage);
+  const auto marked =
+      static_cast<size_t>(stage.Send(stage.List(), LB_GETSELCOUNT, 0, 0, "LB_GETSELCOUNT"));
   Require(marked == count, "Flockhand marks " + std::to_string(marked) + " rows " + when +
                                ", not " + std::to_string(count));
 }

@@ -19,8 +19,9 @@ using namespace std::chrono_literals;
 
 constexpr UINT kFlockhandTimeoutMs = 30000;
 
-e2e::StandIn StartTerminals(const wchar_t* title, int count) {
-  e2e::StandIn terminals({std::wstring(L"--title=") + title, L"--count=" + std::to_wstring(count)},
+e2e::StandIn StartTerminals(const wchar_t* title, int count, bool hidden) {
+  e2e::StandIn terminals({std::wstring(L"--title=") + title, L"--count=" + std::to_wstring(count),
+                          hidden ? L"--show=hidden" : L"--show=normal"},
                          180s);
   Require(terminals.Started(), "stand-in terminals did not start: " + terminals.Error());
   return terminals;
@@ -34,8 +35,9 @@ void AddAnnounced(const e2e::StandIn& terminals, std::vector<Terminal>& into) {
 
 }  // namespace
 
-Stage::Stage(int alpha, int beta)
-    : alpha_(StartTerminals(L"alpha", alpha)), beta_(StartTerminals(L"beta", beta)) {
+Stage::Stage(int alpha, int beta, bool hidden)
+    : alpha_(StartTerminals(L"alpha", alpha, hidden)),
+      beta_(StartTerminals(L"beta", beta, hidden)) {
   AddAnnounced(alpha_, terminals_);
   AddAnnounced(beta_, terminals_);
   std::sort(terminals_.begin(), terminals_.end(), TitleOrder);

@@ -17,9 +17,9 @@ namespace bench {
 
 class Stage {
  public:
-  // Starts the terminals, then Flockhand, and waits until Flockhand lists all of them; throws
-  // BenchError if any of that fails.
-  Stage(int alpha, int beta);
+  // Starts the terminals (hidden ones paint nothing), then Flockhand, and waits until
+  // Flockhand lists all of them; throws BenchError if any of that fails.
+  Stage(int alpha, int beta, bool hidden = false);
   Stage(const Stage&) = delete;
   Stage& operator=(const Stage&) = delete;
   // Closes Flockhand (WM_CLOSE, by force after 10 s) and the terminals.
