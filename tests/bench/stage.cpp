@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "harness/input.h"
 #include "harness/record.h"
 #include "harness/text.h"
 #include "harness/wait.h"
@@ -73,6 +74,9 @@ Stage::Stage(int alpha, int beta, bool hidden)
   bare_ = std::make_unique<BareList>(POINT{std::max(0L, x), frame.top}, listOffset,
                                      SIZE{list.right - list.left, list.bottom - list.top});
   bare_->Fill(terminals_);
+  // Flockhand is the active window, as while a user works in it; an inactive Flockhand would
+  // pay for activating itself in every operation that puts the focus into its command box.
+  Require(e2e::BringToForeground(main_), "Flockhand's window could not be brought to the front");
 }
 
 Stage::~Stage() {
