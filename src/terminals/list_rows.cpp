@@ -41,19 +41,14 @@ void FillListRows(const TerminalList& list) {
 
 // All rows are unmarked at once, then each run of selected rows is marked with one message:
 // every message to the list box passes through its tooltip's subclass, which is slow under Wine.
-// A range of one row is marked with LB_SETSEL, as LB_SELITEMRANGEEX is documented for first <
-// last only.
+// LB_SELITEMRANGE, unlike LB_SETSEL on one row, leaves the caret alone and so does not scroll;
+// its 16-bit row numbers suffice, as a session holds at most 65 536 windows.
 void MarkRows(const TerminalList& shown) {
   RowUpdate update;
-  KeepTopRow keep;
   SendMessageW(TerminalListBox, LB_SETSEL, FALSE, -1);
   const auto rows = static_cast<std::size_t>(SendMessageW(TerminalListBox, LB_GETCOUNT, 0, 0));
   for (const auto& [first, last] : SelectedRuns(shown, SelectedTerminals)) {
     if (last >= rows) break;
-    if (first == last) {
-      SendMessageW(TerminalListBox, LB_SETSEL, TRUE, first);
-    } else {
-      SendMessageW(TerminalListBox, LB_SELITEMRANGEEX, first, last);
-    }
+    SendMessageW(TerminalListBox, LB_SELITEMRANGE, TRUE, MAKELPARAM(first, last));
   }
 }

@@ -17,9 +17,9 @@ class RowUpdate {
   RowUpdate& operator=(const RowUpdate&) = delete;
 };
 
-// Keeps the row shown at the top of the list while it lives: the list box scrolls every row
-// marked on its own into view and a refill starts again at the first row, but a user who
-// scrolled expects the view to stay where it was. The list box clamps the row to its rows.
+// Keeps the row shown at the top of the list while it lives: a refill starts again at the
+// first row, but a user who scrolled expects the view to stay where it was when the rows are
+// the same. The list box clamps the row to its rows.
 class KeepTopRow {
  public:
   KeepTopRow();
@@ -35,5 +35,5 @@ class KeepTopRow {
 void FillListRows(const TerminalList& list);
 
 // Marks row i exactly when element i of `shown` is in SelectedTerminals; every other row is
-// left unmarked. The top row stays.
+// left unmarked. The list does not scroll.
 void MarkRows(const TerminalList& shown);

@@ -141,7 +141,7 @@ void BareList::Mark(size_t count) const {
 
 void BareList::MarkFirst(size_t count) const {
   SendMessageW(list_, LB_SETSEL, FALSE, -1);
-  if (count > 0) SendMessageW(list_, LB_SELITEMRANGEEX, 0, count - 1);
+  if (count > 0) SendMessageW(list_, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, count - 1));
 }
 
 void BareList::ShowSelection(size_t count) const {
