@@ -44,8 +44,9 @@ void SyncSelectionFromList() {
   rows.resize(static_cast<std::size_t>(std::max(read, 0)));
   SelectedTerminals.clear();
   for (int row : rows) {
-    if (row >= 0 && row < static_cast<int>(visible.size()))
+    if (row >= 0 && row < static_cast<int>(visible.size())) {
       SelectedTerminals.push_back(visible[row]);
+    }
   }
   RefreshSelectionState();
 }
