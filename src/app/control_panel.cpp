@@ -16,6 +16,7 @@
 #include "resources/resource_ids.h"
 #include "terminals/filter_and_selection.h"
 #include "terminals/order_and_refresh.h"
+#include "terminals/title_filter.h"
 
 #include <initializer_list>
 #include <commctrl.h>
@@ -36,6 +37,10 @@ constexpr DWORD kEditBox = kChild | WS_BORDER;
 constexpr DWORD kNumberBox = kChild | WS_BORDER | ES_NUMBER | ES_RIGHT;
 constexpr DWORD kDropDownList = kChild | CBS_DROPDOWNLIST;
 
+// Grid counts beyond four digits outnumber any desktop's terminals (and the product of two
+// such counts stays far within 32 bits). Four digits also fill the 40-pixel box.
+constexpr int kGridCountDigits = 4;
+
 // Created without size: LayoutControls places them.
 constexpr LayoutRect kUnplaced = {0, 0, 0, 0};
 
@@ -45,6 +50,11 @@ HWND CreateControl(HWND parent, DWORD exStyle, const wchar_t* windowClass, const
                          place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          ModuleHandle, nullptr);
 }
+
+// Without horizontal auto-scroll an edit trims a pasted text until it fits its width, at a
+// cost that grows steeply with the text's length (100 000 characters: minutes under Wine).
+// A limit cuts a paste first; typing still stops where the box is full.
+void LimitText(HWND edit, int units) { SendMessageW(edit, EM_SETLIMITTEXT, units, 0); }
 
 void SetCueBanner(HWND edit, const wchar_t* banner, BOOL showWhileFocused) {
   SendMessageW(edit, EM_SETCUEBANNER, showWhileFocused, reinterpret_cast<LPARAM>(banner));
@@ -71,6 +81,7 @@ void CreateListColumn(HWND main) {
   FilterBox =
       CreateControl(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEditBox, IDC_FILTER_BOX, kUnplaced);
   SetCueBanner(FilterBox, L"フィルタリング", TRUE);
+  LimitText(FilterBox, kFilterTextLimit);
   AddControlTip(FilterBox,
                 L"TeraTermウィンドウをフィルタリングできます。\nAlt+F でフォーカスが移動します。",
                 300);
@@ -122,9 +133,11 @@ void CreateWindowOpsGroup(HWND main) {
   ColumnsEdit =
       CreateControl(group, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kNumberBox, 0, kColumnsEditRect);
   SetWindowTextW(ColumnsEdit, L"1");
+  LimitText(ColumnsEdit, kGridCountDigits);
   RowsLabel = CreateControl(group, 0, L"STATIC", L"行", kChild | SS_LEFT, 0, kRowsLabelRect);
   RowsEdit = CreateControl(group, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kNumberBox, 0, kRowsEditRect);
   SetWindowTextW(RowsEdit, L"1");
+  LimitText(RowsEdit, kGridCountDigits);
 
   ArrangeButton = CreateControl(group, 0, L"BUTTON", L"並べる", kPushButton, 0, kUnplaced);
   AddControlTip(ArrangeButton, L"TeraTermウィンドウを並べます。\nAlt+L", 300);

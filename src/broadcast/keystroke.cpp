@@ -4,6 +4,7 @@
 #include "broadcast/keystroke.h"
 
 #include "broadcast/paste.h"
+#include "panel.h"
 #include "settings/transparency.h"
 #include "subclass.h"
 #include "terminals/terminal_lists.h"
@@ -12,7 +13,21 @@ namespace {
 
 WNDPROC CommandBoxDefaultProc;
 
-void BroadcastKeystroke(WPARAM wParam, LPARAM lParam);
+// The warning has no owner, so the main window stays usable behind it and its modal loop
+// delivers further key-downs to the command box: each would open another box inside the last
+// one's loop until the stack runs out. While it is shown, key-downs are swallowed.
+bool WarningShown = false;
+
+void BroadcastKeystroke(WPARAM wParam, LPARAM lParam) {
+  if (SelectedTerminals.empty() || WarningShown) return;
+  if (!AllSelectedNormal()) {
+    MinimizedWarning();
+    return;
+  }
+  for (const TerminalEntry& entry : SelectedTerminals) {
+    PostMessageW(entry.window, WM_KEYDOWN, wParam, lParam);
+  }
+}
 
 LRESULT CALLBACK CommandBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -52,23 +67,15 @@ bool AllSelectedNormal() {
 }
 
 void MinimizedWarning() {
+  if (WarningShown) return;
+  WarningShown = true;
   MessageBoxW(nullptr,
               L"選択対象のTeraTermウィンドウの中に最小化されているものがあります。\n"
               L"もう一度並べてください。",
               L"警告", MB_ICONWARNING | MB_OK);
+  WarningShown = false;
+  // Closing an ownerless box activates the next window in z-order, which may be a terminal:
+  // the user's next keys would then go to that one terminal alone.
+  SetForegroundWindow(MainWindow);
+  SetFocus(CommandBox);
 }
-
-namespace {
-
-void BroadcastKeystroke(WPARAM wParam, LPARAM lParam) {
-  if (SelectedTerminals.empty()) return;
-  if (!AllSelectedNormal()) {
-    MinimizedWarning();
-    return;
-  }
-  for (const TerminalEntry& entry : SelectedTerminals) {
-    PostMessageW(entry.window, WM_KEYDOWN, wParam, lParam);
-  }
-}
-
-}  // namespace

@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "panel.h"
 #include "terminals/list_rows.h"
 #include "terminals/title_filter.h"
@@ -31,12 +34,17 @@ void ApplyFilter() {
   RefreshSelectionState();
 }
 
+// The marked rows are read with one message rather than one per row.
 void SyncSelectionFromList() {
   const TerminalList& visible = VisibleTerminals();
+  const int marked = static_cast<int>(SendMessageW(TerminalListBox, LB_GETSELCOUNT, 0, 0));
+  std::vector<int> rows(static_cast<std::size_t>(std::max(marked, 0)));
+  const int read = static_cast<int>(SendMessageW(TerminalListBox, LB_GETSELITEMS, rows.size(),
+                                                 reinterpret_cast<LPARAM>(rows.data())));
+  rows.resize(static_cast<std::size_t>(std::max(read, 0)));
   SelectedTerminals.clear();
-  const int rows = static_cast<int>(SendMessageW(TerminalListBox, LB_GETCOUNT, 0, 0));
-  for (int row = 0; row < rows && row < static_cast<int>(visible.size()); ++row) {
-    if (SendMessageW(TerminalListBox, LB_GETSEL, row, 0) > 0) {
+  for (int row : rows) {
+    if (row >= 0 && row < static_cast<int>(visible.size())) {
       SelectedTerminals.push_back(visible[row]);
     }
   }
@@ -56,16 +64,8 @@ void SelectAllTerminals() {
 
 void InvertSelection() {
   const TerminalList& visible = VisibleTerminals();
-  TerminalList inverted;
-  {
-    RowUpdate update;
-    for (std::size_t row = 0; row < visible.size(); ++row) {
-      const bool wasSelected = ContainsWindow(SelectedTerminals, visible[row].window);
-      if (!wasSelected) inverted.push_back(visible[row]);
-      SendMessageW(TerminalListBox, LB_SETSEL, !wasSelected, static_cast<LPARAM>(row));
-    }
-  }
-  SelectedTerminals = std::move(inverted);
+  SelectedTerminals = Unselected(visible, SelectedTerminals);
+  MarkRows(visible);
   RefreshSelectionState();
   SetFocus(CommandBox);
 }

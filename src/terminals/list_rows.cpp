@@ -26,23 +26,29 @@ RowUpdate::~RowUpdate() {
   InvalidateRect(TerminalListBox, nullptr, TRUE);
 }
 
+KeepTopRow::KeepTopRow()
+    : topRow_(static_cast<int>(SendMessageW(TerminalListBox, LB_GETTOPINDEX, 0, 0))) {}
+
+KeepTopRow::~KeepTopRow() { SendMessageW(TerminalListBox, LB_SETTOPINDEX, topRow_, 0); }
+
 void FillListRows(const TerminalList& list) {
   RowUpdate update;
   SendMessageW(TerminalListBox, LB_RESETCONTENT, 0, 0);
   for (const TerminalEntry& entry : list) {
-    SendMessageW(TerminalListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.title));
+    SendMessageW(TerminalListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.title.c_str()));
   }
 }
 
-// All rows are unmarked at once and only the selected ones are marked again: every message to
-// the list box passes through its tooltip's subclass, which is slow under Wine.
+// All rows are unmarked at once, then each run of selected rows is marked with one message:
+// every message to the list box passes through its tooltip's subclass, which is slow under Wine.
+// LB_SELITEMRANGE, unlike LB_SETSEL on one row, leaves the caret alone and so does not scroll;
+// its 16-bit row numbers suffice, as a session holds at most 65 536 windows.
 void MarkRows(const TerminalList& shown) {
   RowUpdate update;
   SendMessageW(TerminalListBox, LB_SETSEL, FALSE, -1);
-  const int rows = static_cast<int>(SendMessageW(TerminalListBox, LB_GETCOUNT, 0, 0));
-  for (int row = 0; row < rows && row < static_cast<int>(shown.size()); ++row) {
-    if (ContainsWindow(SelectedTerminals, shown[row].window)) {
-      SendMessageW(TerminalListBox, LB_SETSEL, TRUE, row);
-    }
+  const auto rows = static_cast<std::size_t>(SendMessageW(TerminalListBox, LB_GETCOUNT, 0, 0));
+  for (const auto& [first, last] : SelectedRuns(shown, SelectedTerminals)) {
+    if (last >= rows) break;
+    SendMessageW(TerminalListBox, LB_SELITEMRANGE, TRUE, MAKELPARAM(first, last));
   }
 }

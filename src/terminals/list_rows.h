@@ -17,9 +17,23 @@ class RowUpdate {
   RowUpdate& operator=(const RowUpdate&) = delete;
 };
 
+// Keeps the row shown at the top of the list while it lives: a refill starts again at the
+// first row, but a user who scrolled expects the view to stay where it was when the rows are
+// the same. The list box clamps the row to its rows.
+class KeepTopRow {
+ public:
+  KeepTopRow();
+  ~KeepTopRow();
+  KeepTopRow(const KeepTopRow&) = delete;
+  KeepTopRow& operator=(const KeepTopRow&) = delete;
+
+ private:
+  int topRow_;
+};
+
 // Replaces every row with one per element of `list`, in order, none marked.
 void FillListRows(const TerminalList& list);
 
 // Marks row i exactly when element i of `shown` is in SelectedTerminals; every other row is
-// left unmarked.
+// left unmarked. The list does not scroll.
 void MarkRows(const TerminalList& shown);

@@ -18,25 +18,26 @@ bool SortDescendingNext = true;
 
 }  // namespace
 
+// The lists are sorted before the filter is cleared: clearing it runs ApplyFilter at once,
+// which then fills and marks the rows in the new order, so the rows are filled only once.
 void ReverseOrder() {
-  // Clearing the text runs ApplyFilter at once, which shows all terminals.
-  SetWindowTextW(FilterBox, L"");
+  RowUpdate update;
+  KeepTopRow keep;
   const auto order = SortDescendingNext ? TitleDescending : TitleAscending;
   std::sort(AllTerminals.begin(), AllTerminals.end(), order);
   std::sort(SelectedTerminals.begin(), SelectedTerminals.end(), order);
   SortDescendingNext = !SortDescendingNext;
-  RowUpdate update;
-  FillListRows(AllTerminals);
-  MarkRows(AllTerminals);
+  SetWindowTextW(FilterBox, L"");
 }
 
 void RefreshTerminals() {
   // The old list is dropped before the filter is cleared, so that clearing it does not refill
   // the rows with terminals that are about to be discovered again.
-  AllTerminals.clear();
-  SetWindowTextW(FilterBox, L"");
   {
     RowUpdate update;
+    KeepTopRow keep;
+    AllTerminals.clear();
+    SetWindowTextW(FilterBox, L"");
     DiscoverTerminals();
     std::sort(SelectedTerminals.begin(), SelectedTerminals.end(), TitleAscending);
     KeepOnlyWindowsIn(SelectedTerminals, AllTerminals);

@@ -4,9 +4,6 @@
 #include <algorithm>
 
 TerminalEntry MakeTerminalEntry(Utf16View title, WindowHandle window) {
-  TerminalEntry entry{};
-  const std::size_t length = std::min(title.size(), kTitleCapacity - 1);
-  std::copy_n(title.data(), length, entry.title);
-  entry.window = window;
-  return entry;
+  const Utf16View kept = title.substr(0, std::min(title.find(Utf16Unit{0}), kTitleCapacity - 1));
+  return {Utf16String(kept), window};
 }

@@ -7,15 +7,40 @@ TerminalList AllTerminals;
 TerminalList FilteredTerminals;
 TerminalList SelectedTerminals;
 
-bool ContainsWindow(const TerminalList& list, WindowHandle window) {
-  return std::any_of(list.begin(), list.end(),
-                     [window](const TerminalEntry& entry) { return entry.window == window; });
+WindowSet WindowsOf(const TerminalList& list) {
+  WindowSet windows(list.size());
+  for (const TerminalEntry& entry : list) windows.insert(entry.window);
+  return windows;
 }
 
 void KeepOnlyWindowsIn(TerminalList& selection, const TerminalList& keep) {
-  selection.erase(std::remove_if(selection.begin(), selection.end(),
-                                 [&keep](const TerminalEntry& entry) {
-                                   return !ContainsWindow(keep, entry.window);
-                                 }),
-                  selection.end());
+  const WindowSet kept = WindowsOf(keep);
+  selection.erase(
+      std::remove_if(selection.begin(), selection.end(),
+                     [&kept](const TerminalEntry& entry) { return kept.count(entry.window) == 0; }),
+      selection.end());
+}
+
+TerminalList Unselected(const TerminalList& shown, const TerminalList& selection) {
+  const WindowSet selected = WindowsOf(selection);
+  TerminalList unselected;
+  for (const TerminalEntry& entry : shown) {
+    if (selected.count(entry.window) == 0) unselected.push_back(entry);
+  }
+  return unselected;
+}
+
+std::vector<std::pair<std::size_t, std::size_t>> SelectedRuns(const TerminalList& shown,
+                                                              const TerminalList& selection) {
+  const WindowSet selected = WindowsOf(selection);
+  std::vector<std::pair<std::size_t, std::size_t>> runs;
+  for (std::size_t row = 0; row < shown.size(); ++row) {
+    if (selected.count(shown[row].window) == 0) continue;
+    if (!runs.empty() && runs.back().second + 1 == row) {
+      runs.back().second = row;
+    } else {
+      runs.emplace_back(row, row);
+    }
+  }
+  return runs;
 }

@@ -2,6 +2,8 @@
 // never compared for membership). Free of <windows.h>.
 #pragma once
 
+#include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "terminals/terminal_entry.h"
@@ -12,7 +14,18 @@ extern TerminalList AllTerminals;       // every terminal found by the last disc
 extern TerminalList FilteredTerminals;  // those matching the filter text, in AllTerminals order
 extern TerminalList SelectedTerminals;  // the selection, the target of every operation
 
-bool ContainsWindow(const TerminalList& list, WindowHandle window);
+// The window handles of a list: built once per operation, so that asking whether each of
+// thousands of rows is in the selection costs constant time per row, not a scan of the list.
+using WindowSet = std::unordered_set<WindowHandle>;
+WindowSet WindowsOf(const TerminalList& list);
 
 // Removes from `selection` every entry whose window is not in `keep`; the rest keep their order.
 void KeepOnlyWindowsIn(TerminalList& selection, const TerminalList& keep);
+
+// The elements of `shown` whose window is not in `selection`, in order.
+TerminalList Unselected(const TerminalList& shown, const TerminalList& selection);
+
+// The runs of consecutive rows of `shown` whose window is in `selection`, as first and last
+// row, in row order: marking a run takes one message to the list box instead of one per row.
+std::vector<std::pair<std::size_t, std::size_t>> SelectedRuns(const TerminalList& shown,
+                                                              const TerminalList& selection);

@@ -27,7 +27,9 @@ bool TitleOrder(const Terminal& a, const Terminal& b);
 std::vector<Terminal> DiscoverTerminals();
 
 // A visible 420x370 window at topLeft holding one list box with the styles, extended style
-// and font of Flockhand's terminal list, of listSize at listOffset in its client area.
+// and font of Flockhand's terminal list, of listSize at listOffset in its client area, and the
+// controls that Flockhand updates after every change of the selection: the seven
+// window-operation controls in a group box, and the counter.
 class BareList {
  public:
   BareList(POINT topLeft, POINT listOffset, SIZE listSize);
@@ -36,14 +38,25 @@ class BareList {
   ~BareList();
 
   HWND Frame() const { return frame_; }
-  // LB_RESETCONTENT, then LB_ADDSTRING of each title in order, with redrawing paused.
-  void Fill(const std::vector<Terminal>& rows) const;
+  // LB_RESETCONTENT, then LB_ADDSTRING of each title in order, then Mark(marked), with
+  // redrawing paused.
+  void Fill(const std::vector<Terminal>& rows, size_t marked = 0) const;
+  // Unmarks every row, then marks the first `count` rows with one message, as Flockhand marks
+  // one run of selected rows; with redrawing paused.
+  void Mark(size_t count) const;
   int RowCount() const;
+  // Flockhand's calls after a change of the selection to `count` terminals: the seven controls
+  // enabled or disabled, the area read, the grid counts rewritten (below 55 terminals) and the
+  // counter rewritten.
+  void ShowSelection(size_t count) const;
 
  private:
+  void MarkFirst(size_t count) const;
+
   HWND frame_ = nullptr;
   HWND list_ = nullptr;
-  HWND tooltip_ = nullptr;  // owned by list_, destroyed with it
+  std::vector<HWND> operations_;  // the seven window-operation controls, in Flockhand's order
+  HWND counter_ = nullptr;
 };
 
 }  // namespace bench

@@ -1,5 +1,6 @@
-// The comparisons flockhand_bench makes: six against targets and one for reference. The five
-// after start-up share one Stage: 500 stand-in terminals and one running Flockhand.
+// The comparisons flockhand_bench makes: against targets, and one for reference. Those over
+// terminal windows share one Stage: 500 (or 2000) stand-in terminals and one running Flockhand.
+// With `everySelected`, every terminal is selected before each run.
 #pragma once
 
 #include "measure.h"
@@ -16,15 +17,22 @@ Comparison StartupBench(int runs);
 Comparison StartupFloorBench(int runs);
 
 // F5 (discovery and list fill) against EnumWindows, sort and list fill in this process.
-Comparison RefreshBench(Stage& stage, int runs);
+Comparison RefreshBench(Stage& stage, int runs, bool everySelected);
 
 // One filter keystroke that narrows the list against refilling this process's list box with
-// the rows that match.
-Comparison FilterBench(Stage& stage, int runs);
+// the rows that match: "1" with nothing selected, "l" (the alpha fifth) with all selected.
+Comparison FilterBench(Stage& stage, int runs, bool everySelected);
 
-// A key-down in the command box with 100 terminals selected against reading their placements
-// and posting the key-down from this process.
-Comparison BroadcastBench(Stage& stage, int runs);
+// F4 and Alt+R with every terminal selected, against the same sort, fill and marks here.
+Comparison ReverseBench(Stage& stage, int runs);
+Comparison InvertBench(Stage& stage, int runs);
+
+// A key-down in the command box with the 100 alpha terminals (or every terminal) selected
+// against reading their placements and posting the key-down from this process.
+Comparison BroadcastBench(Stage& stage, int runs, bool everyTerminal);
+
+// Clears Flockhand's filter and selects every terminal (Alt+A's command).
+void SelectEveryTerminal(const Stage& stage);
 
 // A fade of Flockhand's window to alpha 60 or back against the same 196 layered-alpha calls on
 // an equal window of this process.

@@ -38,6 +38,14 @@ double Samples::Max() const {
   return micros.empty() ? 0 : *std::max_element(micros.begin(), micros.end());
 }
 
+double Comparison::Ratio() const {
+  Samples ratios;
+  for (size_t i = 0; i < flockhand.micros.size() && i < bare.micros.size(); ++i) {
+    ratios.micros.push_back(flockhand.micros[i] / bare.micros[i]);
+  }
+  return ratios.Median();
+}
+
 void Alternate(int warmups, int runs, const TimedRun& flockhand, const TimedRun& bare,
                Comparison& into) {
   for (int i = 0; i < warmups; ++i) {

@@ -38,7 +38,10 @@ struct Comparison {
   Samples flockhand;
   Samples bare;
 
-  double Ratio() const { return flockhand.Median() / bare.Median(); }
+  // The median of the runs' ratios, each Flockhand run over the baseline run of its pair: the
+  // two runs of a pair follow each other, so a burst of load from other programs on the
+  // machine weighs on both, where it would shift one side's median alone.
+  double Ratio() const;
   bool Met() const { return Ratio() <= target; }
 };
 

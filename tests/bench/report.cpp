@@ -2,6 +2,7 @@
 #include "report.h"
 
 #include <cstdio>
+#include <string>
 
 namespace bench {
 
@@ -35,6 +36,25 @@ void PrintTable(const std::vector<Comparison>& results, const std::vector<Compar
                 result.flockhand.Max() / 1000, result.bare.Min() / 1000, result.bare.Max() / 1000);
   }
   std::printf("\ntargets met: %d of %zu\n", met, results.size());
+  std::fflush(stdout);
+}
+
+void PrintGrowth(const std::vector<Comparison>& small, const std::vector<Comparison>& large,
+                 double target) {
+  // The two scenes run minutes apart, so load from other programs does not cancel between them
+  // as it does within a pair of runs: the target applies to the fastest runs, the least
+  // disturbed ones. The medians' ratio and the baseline's are shown beside it.
+  std::printf("\n%-32s %12s %12s  %6s %7s  %-6s %8s %8s\n", "growth (fastest runs)", "smaller",
+              "larger", "ratio", "target", "result", "medians", "baseline");
+  for (size_t i = 0; i < small.size() && i < large.size(); ++i) {
+    const Samples &a = small[i].flockhand, &b = large[i].flockhand;
+    const double ratio = b.Min() / a.Min();
+    const std::string name = large[i].name.substr(0, large[i].name.find(','));
+    std::printf("%-32s %9.3f ms %9.3f ms  %6.2f %4s%.1f  %-6s %8.2f %8.2f\n", name.c_str(),
+                a.Min() / 1000, b.Min() / 1000, ratio, "<= ", target,
+                ratio <= target ? "PASS" : "MISS", b.Median() / a.Median(),
+                large[i].bare.Min() / small[i].bare.Min());
+  }
   std::fflush(stdout);
 }
 

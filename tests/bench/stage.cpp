@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "harness/files.h"
+#include "harness/input.h"
 #include "harness/record.h"
 #include "harness/text.h"
 #include "harness/wait.h"
@@ -20,8 +21,9 @@ using namespace std::chrono_literals;
 
 constexpr UINT kFlockhandTimeoutMs = 30000;
 
-e2e::StandIn StartTerminals(const wchar_t* title, int count) {
-  e2e::StandIn terminals({std::wstring(L"--title=") + title, L"--count=" + std::to_wstring(count)},
+e2e::StandIn StartTerminals(const wchar_t* title, int count, bool hidden) {
+  e2e::StandIn terminals({std::wstring(L"--title=") + title, L"--count=" + std::to_wstring(count),
+                          hidden ? L"--show=hidden" : L"--show=normal"},
                          180s);
   Require(terminals.Started(), "stand-in terminals did not start: " + terminals.Error());
   return terminals;
@@ -41,12 +43,16 @@ bool IsNormal(HWND window) {
   return GetWindowPlacement(window, &placement) && placement.showCmd == SW_SHOWNORMAL;
 }
 
-Stage::Stage() : alpha_(StartTerminals(L"alpha", 100)), beta_(StartTerminals(L"beta", 400)) {
+Stage::Stage(int alpha, int beta, bool hidden)
+    : alpha_(StartTerminals(L"alpha", alpha, hidden)),
+      beta_(StartTerminals(L"beta", beta, hidden)) {
   AddAnnounced(alpha_, terminals_);
   AddAnnounced(beta_, terminals_);
   std::sort(terminals_.begin(), terminals_.end(), TitleOrder);
-  Require(terminals_.size() == 500,
-          "the stand-ins announced " + std::to_string(terminals_.size()) + " terminals, not 500");
+  const size_t count = static_cast<size_t>(alpha + beta);
+  Require(terminals_.size() == count, "the stand-ins announced " +
+                                          std::to_string(terminals_.size()) + " terminals, not " +
+                                          std::to_string(count));
 
   Require(e2e::WriteFileBytes(documents_.File(L"fkh.ini"),
                               "[BASE]\r\npasteConfirm = FALSE\r\nforcePaste = FALSE\r\n"
@@ -65,8 +71,9 @@ Stage::Stage() : alpha_(StartTerminals(L"alpha", 100)), beta_(StartTerminals(L"b
   Require(commandBox_ && _wcsicmp(e2e::ClassName(commandBox_).c_str(), L"Edit") == 0,
           "Flockhand's first control is not the command box (an Edit)");
   Require(filterBox_ && list_, "Flockhand has no filter box (2000) or terminal list (2001)");
-  Require(e2e::WaitUntil([&] { return RowCount() == 500; }, 30s),
-          "Flockhand lists " + std::to_string(RowCount()) + " terminals after start-up, not 500");
+  Require(e2e::WaitUntil([&] { return RowCount() == static_cast<int>(count); }, 30s),
+          "Flockhand lists " + std::to_string(RowCount()) + " terminals after start-up, not " +
+              std::to_string(count));
 
   // This process's list box: beside Flockhand's window, placed and sized like its list.
   RECT frame = e2e::WindowRect(main_);
@@ -78,6 +85,9 @@ Stage::Stage() : alpha_(StartTerminals(L"alpha", 100)), beta_(StartTerminals(L"b
   bare_ = std::make_unique<BareList>(POINT{std::max(0L, x), frame.top}, listOffset,
                                      SIZE{list.right - list.left, list.bottom - list.top});
   bare_->Fill(terminals_);
+  // Flockhand is the active window, as while a user works in it; an inactive Flockhand would
+  // pay for activating itself in every operation that puts the focus into its command box.
+  Require(e2e::BringToForeground(main_), "Flockhand's window could not be brought to the front");
 }
 
 Stage::~Stage() {

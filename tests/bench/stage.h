@@ -1,5 +1,6 @@
-// The scene of the terminal benchmarks: 100 "alpha" and 400 "beta" stand-in terminals, one
-// running Flockhand with its controls found, and this process's bare list box beside it.
+// The scene of the terminal benchmarks: "alpha" and "beta" stand-in terminals (100 and 400, or
+// 400 and 1600), one running Flockhand with its controls found, and this process's bare list
+// box beside it.
 // Flockhand reads its settings from a Documents folder of the scene's own: alpha 60, and a
 // multi-line paste goes to the terminals without confirmation and without clicks.
 #pragma once
@@ -22,19 +23,20 @@ bool IsNormal(HWND window);
 
 class Stage {
  public:
-  // Starts the terminals, then Flockhand, and waits until Flockhand lists all 500; throws
-  // BenchError if any of that fails.
-  Stage();
+  // Starts the terminals (hidden ones paint nothing), then Flockhand, and waits until
+  // Flockhand lists all of them; throws BenchError if any of that fails.
+  Stage(int alpha, int beta, bool hidden = false);
   Stage(const Stage&) = delete;
   Stage& operator=(const Stage&) = delete;
   // Closes Flockhand (WM_CLOSE, by force after 10 s) and the terminals.
   ~Stage();
 
-  // All 500 terminals in Flockhand's title order, as they announced themselves.
+  // All terminals in Flockhand's title order, as they announced themselves.
   const std::vector<Terminal>& Terminals() const { return terminals_; }
   const e2e::StandIn& Alpha() const { return alpha_; }
   const e2e::StandIn& Beta() const { return beta_; }
 
+  HANDLE Process() const { return flockhand_.Handle(); }
   HWND Main() const { return main_; }
   HWND CommandBox() const { return commandBox_; }
   HWND FilterBox() const { return filterBox_; }

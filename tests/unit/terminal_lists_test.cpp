@@ -10,9 +10,8 @@ WindowHandle Handle(std::uintptr_t value) { return reinterpret_cast<WindowHandle
 TEST(TerminalLists, MembershipIsByHandleNotTitle) {
   const TerminalList list = {MakeTerminalEntry(u"a", Handle(1)),
                              MakeTerminalEntry(u"b", Handle(2))};
-  EXPECT_TRUE(ContainsWindow(list, Handle(2)));
-  EXPECT_FALSE(ContainsWindow(list, Handle(3)));
-  EXPECT_FALSE(ContainsWindow({}, Handle(1)));
+  EXPECT_EQ(WindowsOf(list), (WindowSet{Handle(1), Handle(2)}));
+  EXPECT_TRUE(WindowsOf({}).empty());
 }
 
 TEST(TerminalLists, KeepOnlyWindowsInKeepsOrderAndStoredTitles) {
@@ -29,6 +28,32 @@ TEST(TerminalLists, KeepOnlyWindowsInKeepsOrderAndStoredTitles) {
   EXPECT_EQ(selection[2].window, Handle(2));
   KeepOnlyWindowsIn(selection, {});
   EXPECT_TRUE(selection.empty());
+}
+
+TEST(TerminalLists, SelectedRunsAndUnselectedFollowTheRowsByHandle) {
+  TerminalList shown;
+  for (std::uintptr_t h = 1; h <= 7; ++h) shown.push_back(MakeTerminalEntry(u"row", Handle(h)));
+  using Runs = std::vector<std::pair<std::size_t, std::size_t>>;
+  const struct {
+    std::vector<std::uintptr_t> selected;
+    Runs runs;
+    std::vector<std::uintptr_t> unselected;
+  } cases[] = {
+      {{}, {}, {1, 2, 3, 4, 5, 6, 7}},
+      {{7, 6, 5, 4, 3, 2, 1}, {{0, 6}}, {}},
+      {{1, 3, 4, 7, 99}, {{0, 0}, {2, 3}, {6, 6}}, {2, 5, 6}},
+      {{2, 6}, {{1, 1}, {5, 5}}, {1, 3, 4, 5, 7}},
+  };
+  for (const auto& c : cases) {
+    TerminalList selection;
+    for (std::uintptr_t h : c.selected) selection.push_back(MakeTerminalEntry(u"x", Handle(h)));
+    EXPECT_EQ(SelectedRuns(shown, selection), c.runs);
+    std::vector<std::uintptr_t> unselected;
+    for (const auto& entry : Unselected(shown, selection)) {
+      unselected.push_back(HandleValue(entry.window));
+    }
+    EXPECT_EQ(unselected, c.unselected);
+  }
 }
 
 }  // namespace

@@ -69,6 +69,8 @@ TEST(TerminalEntry, LongTitleKeepsFirst1023Units) {
   const auto entry = MakeTerminalEntry(title, Handle(1));
   EXPECT_EQ(TitleOf(entry).size(), 1023u);
   EXPECT_EQ(TitleOf(entry).back(), u'L');
+  EXPECT_EQ(TitleOf(MakeTerminalEntry(Utf16View(u"ab\0cd", 5), Handle(1))), u"ab")
+      << "the title ends at its first zero unit";
 }
 
 }  // namespace

@@ -1,0 +1,187 @@
+// Flockhand tried as a demanding user and an attacker would: a flood of keys behind the
+// warning box, the keys typed right after it, huge pastes into the edits, and the list's view
+// across the operations that refill or re-mark it.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "harness/flockhand.h"
+#include "harness/input.h"
+#include "harness/record.h"
+#include "harness/stand_in.h"
+#include "harness/text.h"
+#include "harness/window_find.h"
+#include "resources/resource_ids.h"
+
+namespace e2e {
+namespace {
+
+std::vector<HWND> Warnings(DWORD pid) {
+  std::vector<HWND> boxes;
+  for (HWND box : TopLevelWindows(pid, L"#32770")) {
+    if (IsWindowVisible(box) && WindowText(box) == L"警告") boxes.push_back(box);
+  }
+  return boxes;
+}
+
+bool Answers(HWND window) {
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &ignored) != 0;
+}
+
+bool PutOnClipboard(const std::wstring& text) {
+  if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 5s)) return false;
+  EmptyClipboard();
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+  GlobalUnlock(memory);
+  const bool put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  return put;
+}
+
+// A normal and a minimised terminal, both selected: every key-down in the command box warns.
+class Warning : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(up_.Started()) << up_.Error();
+    ASSERT_TRUE(down_.Started()) << down_.Error();
+    ASSERT_TRUE(app_.Ready());
+    ASSERT_TRUE(app_.Activate());
+    PressKey('A', kAlt);
+    ASSERT_TRUE(WaitUntil([&] { return MarkedRows(P().terminalList).size() == 2; }, 5s));
+  }
+  const Panel& P() const { return app_.Controls(); }
+  DWORD Pid() { return app_.Process().Pid(); }
+  // Posts `count` key-downs to the command box, then F1's command as a barrier: once the
+  // captions show the keys (or not, `hints`), every key-down before it has been handled.
+  bool FloodCommandBox(int count, bool hints) {
+    for (int i = 0; i < count; ++i) PostMessageW(P().commandBox, WM_KEYDOWN, 'X', 0x002D0001);
+    PostMessageW(app_.Main(), WM_COMMAND, IDM_CAPTION_HINTS, 0);
+    const std::wstring caption = hints ? L"並び順を反転(F4)" : L"並び順を反転";
+    const auto handled = [&] { return WindowText(P().reverseOrder) == caption; };
+    WaitUntil([&] { return handled() || app_.Process().ExitCode().has_value(); }, 60s);
+    return handled();
+  }
+
+  StandIn up_{{L"--title=up"}};
+  StandIn down_{{L"--title=down", L"--show=min"}};
+  Flockhand app_;
+};
+
+TEST_F(Warning, FloodOfKeysShowsOneBoxAndBroadcastsNothingWhileItIsShown) {
+  ASSERT_TRUE(FloodCommandBox(3000, true)) << "Flockhand did not get through 3000 key-downs";
+  EXPECT_TRUE(Answers(app_.Main()));
+  EXPECT_EQ(Warnings(Pid()).size(), 1u);
+  // With the terminal restored behind the box, keys would now go out: not while it is shown.
+  ShowWindow(down_.Window(), SW_SHOWNOACTIVATE);
+  ASSERT_TRUE(WaitUntil([&] { return !IsIconic(down_.Window()); }, 5s));
+  ASSERT_TRUE(FloodCommandBox(10, false));
+  ASSERT_TRUE(up_.Sync() && down_.Sync());
+  EXPECT_TRUE(Events(up_.Record(), nullptr, L"KEYDOWN").empty()) << up_.RecordText();
+  EXPECT_TRUE(Events(down_.Record(), nullptr, L"KEYDOWN").empty()) << down_.RecordText();
+  ASSERT_EQ(Warnings(Pid()).size(), 1u);
+  ClickWindow(GetDlgItem(Warnings(Pid())[0], IDOK));
+  EXPECT_TRUE(WaitUntil([&] { return Warnings(Pid()).empty(); }, 5s));
+}
+
+TEST_F(Warning, AfterTheWarningTheNextKeyReachesEverySelectedTerminal) {
+  ClickWindow(P().commandBox);
+  TypeText(L"x");
+  ASSERT_TRUE(WaitUntil([&] { return Warnings(Pid()).size() == 1; }, 5s));
+  ShowWindow(down_.Window(), SW_SHOWNOACTIVATE);
+  ASSERT_TRUE(WaitUntil([&] { return !IsIconic(down_.Window()); }, 5s));
+  ClickWindow(GetDlgItem(Warnings(Pid())[0], IDOK));
+  ASSERT_TRUE(WaitUntil([&] { return Warnings(Pid()).empty(); }, 5s));
+  EXPECT_TRUE(WaitUntil(
+      [&] { return GetForegroundWindow() == app_.Main() && app_.Focus() == P().commandBox; }, 5s))
+      << "foreground: " << Utf8(WindowText(GetForegroundWindow())) << ", Flockhand's focus "
+      << app_.Focus();
+  TypeText(L"y");
+  // Each gets the posted key-down; a terminal typed into directly would also get the key-up.
+  for (const StandIn* terminal : {&up_, &down_}) {
+    terminal->WaitForRecord([](const auto& r) { return !Events(r, nullptr, L"KEYDOWN").empty(); },
+                            5s);
+    ASSERT_TRUE(terminal->Sync());
+    const auto keys = Events(terminal->Record(), nullptr, L"KEYDOWN");
+    ASSERT_EQ(keys.size(), 1u) << terminal->RecordText();
+    EXPECT_EQ((*Numbers(keys[0]))[0], static_cast<uint64_t>('Y'));
+    EXPECT_TRUE(Events(terminal->Record(), nullptr, L"KEYUP").empty()) << terminal->RecordText();
+  }
+}
+
+// 100 000 characters pasted with Ctrl+V into the filter box and the two grid counts.
+TEST(HugePaste, EachEditTakesItAndAnswersAtOnce) {
+  StandIn terminal({L"--title=paste"});
+  ASSERT_TRUE(terminal.Started()) << terminal.Error();
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(app.Activate());
+  PressKey('A', kAlt);  // the grid counts are enabled only with a selection
+  const Panel& p = app.Controls();
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(p.columnsEdit) != FALSE; }, 5s));
+  std::wstring text;
+  while (text.size() < 100000) text += L"1234567890";
+  ASSERT_TRUE(PutOnClipboard(text));
+  // The filter last: no title holds the digits, so the filter empties the selection.
+  for (HWND edit : {p.columnsEdit, p.rowsEdit, p.filterBox}) {
+    SCOPED_TRACE(edit == p.filterBox ? "filter" : edit == p.columnsEdit ? "columns" : "rows");
+    ClickWindow(edit);
+    ASSERT_TRUE(WaitUntil([&] { return app.Focus() == edit; }, 5s));
+    PressKey(VK_END);
+    PressKey(VK_BACK);  // the grid counts hold one digit
+    PressKey('V', kCtrl);
+    std::wstring shown;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+          shown = WindowText(edit);
+          return !shown.empty() && text.compare(0, shown.size(), shown) == 0;
+        },
+        5s))
+        << "the edit holds \"" << shown.size() << "\" units";
+    EXPECT_LE(shown.size(), edit == p.filterBox ? 254u : 4u);
+    EXPECT_TRUE(Answers(app.Main()));
+  }
+}
+
+// The view stays where the user scrolled it while F4, F5, Alt+R and Alt+A refill or re-mark it.
+TEST(ListView, TopRowIsKeptAcrossRefreshReverseInvertAndSelectAll) {
+  StandIn hosts({L"--title=host", L"--count=43"});
+  ASSERT_TRUE(hosts.Started()) << hosts.Error();
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(app.Activate());
+  const HWND list = app.Controls().terminalList;
+  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(list) == 43; }, 5s));
+  PressKey('A', kAlt);
+  ASSERT_TRUE(WaitUntil([&] { return MarkedRows(list).size() == 43; }, 5s));
+  const auto top = [&] { return SendMessageW(list, LB_GETTOPINDEX, 0, 0); };
+  struct Step {
+    const char* name;
+    WORD key;
+    unsigned modifiers;
+    const wchar_t* firstRow;
+    size_t marked;
+  } steps[] = {
+      {"F4", VK_F4, kNoModifiers, L"host 9", 43}, {"F5", VK_F5, kNoModifiers, L"host 1", 43},
+      {"Alt+R", 'R', kAlt, L"host 1", 0},         {"Alt+R", 'R', kAlt, L"host 1", 43},
+      {"Alt+R", 'R', kAlt, L"host 1", 0},         {"Alt+A", 'A', kAlt, L"host 1", 43},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    SendMessageW(list, LB_SETTOPINDEX, 7, 0);
+    ASSERT_EQ(top(), 7);
+    PressKey(step.key, step.modifiers);
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+          return ListRowText(list, 0) == step.firstRow && MarkedRows(list).size() == step.marked;
+        },
+        5s));
+    EXPECT_EQ(top(), 7);
+  }
+}
+
+}  // namespace
+}  // namespace e2e
