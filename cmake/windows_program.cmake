@@ -29,7 +29,9 @@ add_executable(flockhand WIN32
   src/app/operation_buttons.cpp
   src/app/selection_state.cpp
   src/broadcast/keystroke.cpp
+  src/operations/arrangement.cpp
   src/operations/displays.cpp
+  src/operations/flash_and_hide.cpp
   src/operations/grid_boxes.cpp
   src/operations/menu_bar.cpp
   src/operations/window_ops_group.cpp
