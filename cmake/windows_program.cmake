@@ -32,6 +32,7 @@ add_executable(flockhand WIN32
   src/operations/arrangement.cpp
   src/operations/displays.cpp
   src/operations/flash_and_hide.cpp
+  src/operations/foreground.cpp
   src/operations/grid_boxes.cpp
   src/operations/menu_bar.cpp
   src/operations/window_ops_group.cpp
@@ -42,6 +43,7 @@ add_executable(flockhand WIN32
   src/terminals/filter_and_selection.cpp
   src/terminals/list_rows.cpp
   src/terminals/order_and_refresh.cpp
+  src/terminals/terminal_answer.cpp
   src/terminals/terminal_dialog.cpp
   src/resources/flockhand.rc)
 add_dependencies(flockhand artwork)

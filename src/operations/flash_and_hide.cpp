@@ -1,19 +1,20 @@
 // Bringing forward, flashing and minimising. SetForegroundWindow and ShowWindowAsync only ask
-// the terminal's thread to act, so a hung terminal cannot hold them. FlashWindowEx has no such
-// form: it redraws the caption through a message sent to the terminal, which waits for its
-// thread, so a terminal is flashed only once it has just answered within a short bound.
+// the terminal's thread to act, so a hung terminal cannot hold them; each terminal is given a
+// short while to carry them out before the next. FlashWindowEx has no such form: it redraws the
+// caption through a message sent to the terminal, which waits for its thread, so a terminal is
+// flashed only when it has just answered within that while.
 #include "operations/flash_and_hide.h"
 
+#include "operations/foreground.h"
 #include "panel.h"
 #include "subclass.h"
+#include "terminals/terminal_answer.h"
 #include "terminals/terminal_lists.h"
 
 namespace {
 
 // Time for the terminals to come forward before Flockhand acts again.
 constexpr DWORD kSettlePauseMs = 150;
-// A terminal that has not handled a message within this is left unflashed.
-constexpr UINT kFlashAnswerTimeoutMs = 200;
 
 WNDPROC TerminalListDefaultProc;
 
@@ -27,11 +28,7 @@ LRESULT CALLBACK TerminalListProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 // The caption only, twice, 250 ms apart.
 void FlashCaption(HWND terminal) {
-  DWORD_PTR ignored = 0;
-  if (!SendMessageTimeoutW(terminal, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG,
-                           kFlashAnswerTimeoutMs, &ignored)) {
-    return;
-  }
+  if (!TerminalAnswers(terminal)) return;
   FLASHWINFO flash{sizeof(flash), terminal, FLASHW_CAPTION, 2, 250};
   FlashWindowEx(&flash);
 }
@@ -48,7 +45,7 @@ void FrontAndFlash() {
     FlashCaption(entry.window);
   }
   Sleep(kSettlePauseMs);
-  SetForegroundWindow(MainWindow);
+  BringFlockhandForward();
 }
 
 void FlashSelected() {
@@ -60,8 +57,9 @@ void FlashSelected() {
 // as they are.
 void HideOthers() {
   for (const TerminalEntry& entry : AllTerminals) {
-    if (!ContainsWindow(SelectedTerminals, entry.window))
-      ShowWindowAsync(entry.window, SW_MINIMIZE);
+    if (ContainsWindow(SelectedTerminals, entry.window)) continue;
+    ShowWindowAsync(entry.window, SW_MINIMIZE);
+    TerminalAnswers(entry.window);
   }
   Sleep(kSettlePauseMs);
   SetFocus(CommandBox);

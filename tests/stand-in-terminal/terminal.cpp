@@ -132,6 +132,10 @@ void OnCommand(Terminal& terminal, WORD id) {
     case kPasteCommand: PasteFromClipboard(terminal); break;
     case kSetupWindowCommand:
       RecordEvent(terminal.hwnd, "SETUP");
+      if (terminal.options->closeOnSetup) {
+        DestroyWindow(terminal.hwnd);  // terminal is gone with it
+        break;
+      }
       if (terminal.options->noSetupDialog) break;
       if (terminal.dialog) {
         RecordEvent(terminal.hwnd, "BUSY " + std::to_string(id));

@@ -64,6 +64,12 @@ HWND Flockhand::Focus() const {
 
 bool Flockhand::Activate() const { return BringToForeground(main_); }
 
+bool Flockhand::Answers(Millis timeout) const {
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL,
+                             static_cast<UINT>(timeout.count()), &ignored) != 0;
+}
+
 std::wstring ListRowText(HWND listBox, int row) {
   return ItemText(listBox, LB_GETTEXTLEN, LB_GETTEXT, row, L"<no row>");
 }

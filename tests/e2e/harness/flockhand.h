@@ -31,6 +31,9 @@ class Flockhand {
   HWND Focus() const;
   // Makes Flockhand the foreground window (real activation, as a click on it would).
   bool Activate() const;
+  // Whether Flockhand's thread handles a message within timeout: false while an operation holds
+  // it longer, or for good.
+  bool Answers(Millis timeout) const;
 
  private:
   std::unique_ptr<Debuggee> process_;
