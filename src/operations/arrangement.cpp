@@ -11,8 +11,10 @@
 #include "debug_print.h"
 #include "operations/cell_layout.h"
 #include "operations/displays.h"
+#include "operations/foreground.h"
 #include "operations/grid_boxes.h"
 #include "panel.h"
+#include "terminals/terminal_answer.h"
 #include "terminals/terminal_lists.h"
 
 namespace {
@@ -33,6 +35,9 @@ void Place(HWND terminal, const CellRect& cell) {
   SetWindowPos(terminal, HWND_NOTOPMOST, cell.left, cell.top, cell.right - cell.left,
                cell.bottom - cell.top, SWP_ASYNCWINDOWPOS);
   SetForegroundWindow(terminal);
+  // One terminal completely before the next, as far as it answers: a terminal that carried out
+  // its requests late could otherwise come forward after Flockhand.
+  TerminalAnswers(terminal);
 }
 
 }  // namespace
@@ -53,8 +58,7 @@ void ArrangeTerminals() {
     Place(SelectedTerminals[i].window, cell);
   }
   Sleep(kRaisePauseMs);
-  SetActiveWindow(MainWindow);
-  SetForegroundWindow(MainWindow);
+  BringFlockhandForward();
 }
 
 void QuickArrange(ArrangeArea area) {

@@ -1,12 +1,12 @@
-// Bringing forward, flashing, hiding and the menu-bar switch on real stand-in terminals with
-// real clicks and keys; then every operation again, and F5 and keystrokes, with a hung, a closed,
-// a silent and a vanishing terminal among the selected ones.
+// The window operations on stand-in terminals, driven by real clicks and keys, every rectangle
+// read back (monitors: 1280x1024 at 0,0 and 1024x768 at 1280,0); then each of them, F5 and
+// keystrokes with a hung terminal, a closed one, one without a setup dialog and one that closes
+// when asked for it among the selected.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "harness/flockhand.h"
 #include "harness/input.h"
@@ -17,215 +17,246 @@
 namespace e2e {
 namespace {
 
-// How many times window has been activated (ACTIVATE lines other than WA_INACTIVE).
-size_t Activations(const StandIn& terminals, HWND window) {
-  size_t count = 0;
-  for (const RecordLine& line : Events(terminals.Record(), window, L"ACTIVATE")) {
-    count += line.args != L"0";
-  }
-  return count;
+// Waits until window is restored at r (its top-left corner only, for cells below a window's
+// smallest size).
+bool IsAt(HWND window, const RECT& r, bool cornerOnly = false) {
+  return WaitUntil(
+      [&] {
+        const RECT a = WindowRect(window);
+        return !IsIconic(window) && !IsZoomed(window) && a.left == r.left && a.top == r.top &&
+               (cornerOnly || EqualRect(&a, &r));
+      },
+      5s);
 }
 
-void ClickRow(HWND list, int row, unsigned modifiers = kNoModifiers) {
-  if (modifiers & kCtrl) KeyDown(VK_CONTROL);
-  Click(ListRowPoint(list, row));
-  if (modifiers & kCtrl) KeyUp(VK_CONTROL);
+// Lines of event of window (nullptr: of all), other than "ACTIVATE 0" (a deactivation).
+size_t Count(const StandIn& terminals, HWND window, const wchar_t* event) {
+  size_t count = 0;
+  for (const RecordLine& line : Events(terminals.Record(), window, event))
+    count += line.args != L"0";
+  return count;
 }
 
 class WindowOps : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(nodes_.Started()) << nodes_.Error();
-    ASSERT_TRUE(app_.Ready());
-    ASSERT_TRUE(WaitUntil([&] { return ListRowCount(P().terminalList) == 3; }, 5s));
-    ASSERT_TRUE(app_.Activate());
-  }
-  const Panel& P() const { return app_.Controls(); }
-  HWND Node(int i) const { return nodes_.Window(i - 1); }  // titled "node i", row i - 1
-  void SelectAll(size_t rows) {
+  // Starts Flockhand once the terminals run and selects `selected` rows after typing `filter`.
+  void Start(std::vector<StandIn*> terminals, int rows, const wchar_t* filter, size_t selected) {
+    for (StandIn* t : terminals) ASSERT_TRUE(t->Started()) << t->Error();
+    app_ = std::make_unique<Flockhand>();
+    ASSERT_TRUE(app_->Ready() &&
+                WaitUntil([&] { return ListRowCount(P().terminalList) == rows; }, 5s));
+    ASSERT_TRUE(app_->Activate());
+    ClickWindow(P().filterBox);
+    TypeText(filter);
     PressKey('A', kAlt);
-    ASSERT_TRUE(WaitUntil([&] { return MarkedRows(P().terminalList).size() == rows; }, 5s));
+    ASSERT_TRUE(Marked(selected));
   }
-  ::testing::AssertionResult Shows(HWND control, const std::wstring& text) {
-    if (WaitUntil([&] { return WindowText(control) == text; }, 5s)) {
-      return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure() << "reads " << Utf8(WindowText(control));
+  const Panel& P() const { return app_->Controls(); }
+  bool Marked(size_t rows) {
+    return WaitUntil([&] { return MarkedRows(P().terminalList).size() == rows; }, 5s);
+  }
+  bool Shows(HWND control, const wchar_t* text) {
+    return WaitUntil([&] { return WindowText(control) == text; }, 5s);
+  }
+  bool InFront() const {
+    return WaitUntil([&] { return GetForegroundWindow() == app_->Main(); }, 5s);
+  }
+  bool Logged(const std::wstring& line) {
+    const auto lines = app_->Process().DebugLines();
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
   }
 
-  StandIn nodes_{{L"--title=node", L"--count=3"}};
-  Flockhand app_;
+  std::unique_ptr<Flockhand> app_;
 };
 
-TEST_F(WindowOps, DoubleClickBringsOnlyThatRowsTerminalForwardThenFlockhand) {
-  size_t before[4];
-  for (int i = 1; i <= 3; ++i) before[i] = Activations(nodes_, Node(i));
-  DoubleClick(ListRowPoint(P().terminalList, 1));
-  EXPECT_TRUE(WaitUntil([&] { return Activations(nodes_, Node(2)) > before[2]; }, 5s));
-  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == app_.Main(); }, 5s));
-  EXPECT_EQ(MarkedRows(P().terminalList), std::vector<int>{1});
-  ASSERT_TRUE(nodes_.Sync());
-  EXPECT_EQ(Activations(nodes_, Node(1)), before[1]);
-  EXPECT_EQ(Activations(nodes_, Node(3)), before[3]);
+class Arrangement : public WindowOps {
+ protected:
+  void SetUp() override { Start({&tiles_[0], &tiles_[1], &tiles_[2], &other_}, 4, L"tile", 3); }
+  HWND Tile(int i) const { return tiles_[i].Window(); }
+
+  StandIn tiles_[3] = {StandIn({L"--title=tile 1"}), StandIn({L"--title=tile 2", L"--show=min"}),
+                       StandIn({L"--title=tile 3", L"--show=max"})};
+  StandIn other_{{L"--title=other", L"--pos=300,200,400,300"}};
+};
+
+TEST_F(Arrangement, ButtonAndAltLFillTheCellsInSelectionOrderThenFlockhandIsInFront) {
+  const RECT cells[] = {{0, 0, 640, 512}, {640, 0, 1280, 512}, {0, 512, 640, 1024}};
+  ClickWindow(P().arrange);
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(IsAt(Tile(i), cells[i])) << "tile " << i + 1;
+  EXPECT_TRUE(InFront() && Logged(L"0, 0\n") && Logged(L"tile 2: 640, 0\n"));
+  ASSERT_TRUE(other_.Sync());
+  EXPECT_TRUE(IsAt(other_.Window(), {300, 200, 700, 500})) << "the fourth cell stays empty";
+  PressKey(VK_F4);  // reversed, the selection takes the cells the other way round
+  ASSERT_TRUE(WaitUntil([&] { return ListRowText(P().terminalList, 0) == L"tile 3"; }, 5s));
+  PressKey('L', kAlt);
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(IsAt(Tile(2 - i), cells[i])) << "reversed " << i;
+  EXPECT_TRUE(InFront());
 }
 
-TEST_F(WindowOps, FlashMovesNothingAndPutsTheFocusIntoTheCommandBox) {
-  SelectAll(3);
+TEST_F(Arrangement, QuickArrangeKeysSetTheAreaAndKeepTheSecondDisplay) {
+  ClickWindow(P().display);
+  PressKey(VK_DOWN);
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(P().display, CB_GETCURSEL, 0, 0) == 1; }, 5s));
+  const struct {
+    WORD key;
+    int area;
+    RECT second;  // the cell of the second of three terminals (2 x 2, 1 x 4 or 2 x 2)
+  } keys[] = {{VK_NUMPAD4, 1, {1280, 192, 1792, 384}}, {VK_NUMPAD5, 0, {1792, 0, 2304, 384}},
+              {VK_NUMPAD8, 2, {1792, 0, 2304, 192}},   {VK_NUMPAD6, 3, {1792, 192, 2304, 384}},
+              {VK_NUMPAD2, 4, {1792, 384, 2304, 576}}, {VK_LEFT, 1, {1280, 192, 1792, 384}},
+              {VK_RETURN, 0, {1792, 0, 2304, 384}},    {VK_UP, 2, {1792, 0, 2304, 192}},
+              {VK_RIGHT, 3, {1792, 192, 2304, 384}},   {VK_DOWN, 4, {1792, 384, 2304, 576}}};
+  for (const auto& k : keys) {
+    ASSERT_TRUE(app_->Activate());
+    PressKey(k.key, kAlt);
+    EXPECT_TRUE(
+        WaitUntil([&] { return SendMessageW(P().area, CB_GETCURSEL, 0, 0) == k.area; }, 5s));
+    EXPECT_TRUE(IsAt(Tile(1), k.second) && InFront()) << "key " << k.key;
+  }
+  EXPECT_EQ(SendMessageW(P().display, CB_GETCURSEL, 0, 0), 1) << "the display is kept";
+}
+
+TEST_F(Arrangement, PastedHugeCountsArrangeAtOnceAndNoDisplayMovesNothing) {
+  SendMessageW(P().columnsEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"99999"));
+  SendMessageW(P().rowsEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"99999"));
+  PressKey('L', kAlt);
+  ASSERT_TRUE(WaitUntil([&] { return Logged(L"tile 3: 2, 0\n"); }, 5s));
+  EXPECT_TRUE(app_->Answers(2s)) << "as quick as 2 x 2: one-pixel cells, three of them";
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(IsAt(Tile(i), {i, 0, i + 1, 1}, true));
+  SendMessageW(P().display, CB_RESETCONTENT, 0, 0);
+  ShowWindow(Tile(0), SW_MINIMIZE);
+  ASSERT_TRUE(app_->Activate());
+  PressKey('L', kAlt);
+  PressKey(VK_F1);  // handled after Alt+L: its captions show that Alt+L is done
+  ASSERT_TRUE(Shows(P().arrange, L"並べる(L)") && tiles_[0].Sync());
+  EXPECT_TRUE(IsIconic(Tile(0))) << "nothing is restored or moved";
+}
+
+class FocusFlashHide : public WindowOps {
+ protected:
+  void SetUp() override { Start({&nodes_}, 3, L"", 3); }
+  HWND Node(int i) const { return nodes_.Window(i - 1); }  // "node i" in row i - 1
+
+  StandIn nodes_{{L"--title=node", L"--count=3"}};
+};
+
+TEST_F(FocusFlashHide, DoubleClickFlashAndHideOthers) {
+  const size_t all = Count(nodes_, nullptr, L"ACTIVATE"),
+               second = Count(nodes_, Node(2), L"ACTIVATE");
+  DoubleClick(ListRowPoint(P().terminalList, 1));  // node 2 alone comes forward, then Flockhand
+  EXPECT_TRUE(WaitUntil([&] { return Count(nodes_, Node(2), L"ACTIVATE") > second; }, 5s));
+  EXPECT_TRUE(InFront() && nodes_.Sync() && Marked(1));
+  EXPECT_EQ(Count(nodes_, nullptr, L"ACTIVATE"), all + 1) << nodes_.RecordText();
   PressKey('F', kAlt);
-  ASSERT_TRUE(WaitUntil([&] { return app_.Focus() == P().filterBox; }, 5s));
-  const size_t before = Activations(nodes_, nullptr);
-  PressKey('B', kAlt);
-  EXPECT_TRUE(WaitUntil([&] { return app_.Focus() == P().commandBox; }, 5s));
-  ASSERT_TRUE(nodes_.Sync());
-  EXPECT_EQ(Activations(nodes_, nullptr), before) << "no terminal came forward";
-  EXPECT_EQ(GetForegroundWindow(), app_.Main());
-}
-
-TEST_F(WindowOps, HideOthersAlsoMinimisesFilteredOutTerminalsAndWithNothingSelectedAll) {
-  ClickWindow(P().filterBox);
+  PressKey('B', kAlt);  // flash: nothing comes forward, the focus goes to the command box
+  EXPECT_TRUE(WaitUntil([&] { return app_->Focus() == P().commandBox; }, 5s) && nodes_.Sync());
+  EXPECT_EQ(Count(nodes_, nullptr, L"ACTIVATE"), all + 1);
+  ClickWindow(P().filterBox);  // hide others also minimises what the filter hides
   TypeText(L"node 2");
-  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(P().terminalList) == 1; }, 5s));
-  SelectAll(1);
+  PressKey('A', kAlt);
   PressKey('H', kAlt);
   EXPECT_TRUE(WaitUntil([&] { return IsIconic(Node(1)) && IsIconic(Node(3)); }, 5s));
-  EXPECT_TRUE(WaitUntil([&] { return app_.Focus() == P().commandBox; }, 5s));
-  ASSERT_TRUE(nodes_.Sync());
-  EXPECT_FALSE(IsIconic(Node(2))) << "the selected terminal stays as it is";
-  ClickRow(P().terminalList, 0, kCtrl);  // nothing selected
-  ASSERT_TRUE(WaitUntil([&] { return MarkedRows(P().terminalList).empty(); }, 5s));
+  EXPECT_TRUE(nodes_.Sync() && !IsIconic(Node(2)));
+  KeyDown(VK_CONTROL);  // with nothing selected it minimises every terminal
+  Click(ListRowPoint(P().terminalList, 0));
+  KeyUp(VK_CONTROL);
+  ASSERT_TRUE(Marked(0));
   PressKey('H', kAlt);
   EXPECT_TRUE(WaitUntil([&] { return IsIconic(Node(2)) != FALSE; }, 5s));
 }
 
-TEST_F(WindowOps, MenuBarsOffThroughEachDialogInSelectionOrderThenOnAgain) {
-  SelectAll(3);
+TEST_F(FocusFlashHide, MenuBarsOffThroughEachDialogInSelectionOrderThenOnAgain) {
   PressKey(VK_F1);
   ASSERT_TRUE(Shows(P().menuBar, L"MenuBar Off(M)"));
   ClickWindow(P().menuBar);
-  std::vector<RecordLine> setup;
   ASSERT_TRUE(nodes_.WaitForRecord(
-      [&](const std::vector<RecordLine>& record) {
-        setup.clear();
-        for (const RecordLine& line : record) {
-          if (line.event == L"SETUP" || line.event == L"SETUPOK") setup.push_back(line);
-        }
-        return Events(record, nullptr, L"SETUPOK").size() >= 3;
-      },
+      [](const std::vector<RecordLine>& r) { return Events(r, nullptr, L"SETUPOK").size() == 3; },
       10s))
       << nodes_.RecordText();
-  ASSERT_EQ(setup.size(), 6u) << nodes_.RecordText();
-  for (int i = 1; i <= 3; ++i) {  // opened, filled and confirmed one after the other
-    const RecordLine &opened = setup[2 * i - 2], &confirmed = setup[2 * i - 1];
-    EXPECT_EQ(opened.window, Node(i));
-    EXPECT_EQ(opened.event, L"SETUP");
-    EXPECT_EQ(confirmed.window, Node(i));
-    EXPECT_EQ(Utf8(confirmed.args), "menubar=hidden title=node " + std::to_string(i));
-    EXPECT_TRUE(WaitUntil([&] { return GetMenu(Node(i)) == nullptr; }, 5s));
-    EXPECT_EQ(WindowText(Node(i)), L"node " + std::to_wstring(i)) << "the title is kept";
+  std::string setup;  // opened, filled and confirmed one after the other, titles kept
+  for (const RecordLine& line : nodes_.Record()) {
+    if (line.event.rfind(L"SETUP", 0) == 0)
+      setup += Utf8(WindowText(line.window) + L":" + line.args + L";");
   }
-  EXPECT_TRUE(Shows(P().menuBar, L"MenuBar On(M)"));
-  ASSERT_TRUE(app_.Activate());  // the last dialog's terminal may have kept the foreground
+  EXPECT_EQ(setup,
+            "node 1:;node 1:menubar=hidden title=node 1;node 2:;node 2:menubar=hidden "
+            "title=node 2;node 3:;node 3:menubar=hidden title=node 3;");
+  for (int i = 1; i <= 3; ++i) EXPECT_TRUE(WaitUntil([&] { return !GetMenu(Node(i)); }, 5s));
+  EXPECT_TRUE(Shows(P().menuBar, L"MenuBar On(M)") && app_->Activate());
   PressKey(VK_F1);
   EXPECT_TRUE(Shows(P().menuBar, L"MenuBar On"));
   PressKey('M', kAlt);
-  EXPECT_TRUE(Shows(P().menuBar, L"MenuBar Off"));
-  ASSERT_TRUE(nodes_.Sync());
-  // Switching on reads item 8 of each terminal's system menu. Where another process's menu can
-  // be read (Windows), that item's command arrives; under Wine it cannot, and nothing is sent.
-  const bool menusReadable = GetSystemMenu(Node(1), FALSE) != nullptr;
+  EXPECT_TRUE(Shows(P().menuBar, L"MenuBar Off") && nodes_.Sync());
+  // On reads item 8 of each terminal's system menu: where another process's menu can be read
+  // (Windows) its command arrives and shows the bar; under Wine it cannot, and nothing is sent.
+  const bool readable = GetSystemMenu(Node(1), FALSE) != nullptr;
   for (int i = 1; i <= 3; ++i) {
     const auto commands = Events(nodes_.Record(), Node(i), L"SYSCOMMAND");
-    EXPECT_EQ(commands.size(), menusReadable ? 1u : 0u) << nodes_.RecordText();
-    if (menusReadable && commands.size() == 1) {
-      EXPECT_EQ(commands[0].args, L"0xC440");
-    }
-    EXPECT_EQ(GetMenu(Node(i)) != nullptr, menusReadable);
+    EXPECT_EQ(commands.size(), readable ? 1u : 0u);
+    EXPECT_TRUE(!readable || (commands.size() == 1 && commands[0].args == L"0xC440"));
+    EXPECT_EQ(GetMenu(Node(i)) != nullptr, readable);
   }
 }
 
-// A terminal that never reads its messages, one closed since the list was made, one that opens
-// no setup dialog and one that closes when asked for it, selected with two live ones.
-class Unanswering : public ::testing::Test {
+class Unanswering : public WindowOps {
  protected:
   void SetUp() override {
-    for (const StandIn* t : {&gone_, &hung_, &live_, &silent_, &quits_}) {
-      ASSERT_TRUE(t->Started()) << t->Error();
-    }
-    ASSERT_TRUE(app_.Ready());
-    ASSERT_TRUE(WaitUntil([&] { return ListRowCount(P().terminalList) == 6; }, 5s));
+    Start({&gone_, &hung_, &live_, &silent_, &quits_}, 6, L"", 6);
     gone_.Close();
-    ASSERT_TRUE(app_.Activate());
-    PressKey('A', kAlt);
-    ASSERT_TRUE(WaitUntil([&] { return MarkedRows(P().terminalList).size() == 6; }, 5s));
   }
-  const Panel& P() const { return app_.Controls(); }
   HWND Live(int i) const { return live_.Window(i - 1); }
-  size_t LiveEvents(const wchar_t* event) const {
-    return Events(live_.Record(), Live(1), event).size() +
-           Events(live_.Record(), Live(2), event).size();
-  }
 
   StandIn gone_{{L"--title=a gone"}};
   StandIn hung_{{L"--title=b hung", L"--hung"}};
   StandIn live_{{L"--title=c live", L"--count=2"}};
   StandIn silent_{{L"--title=d silent", L"--no-setup-dialog"}};
   StandIn quits_{{L"--title=e quits", L"--close-on-setup"}};
-  Flockhand app_;
 };
 
 TEST_F(Unanswering, EveryOperationEndsWithinItsBoundAndServesTheLiveTerminals) {
-  using Clock = std::chrono::steady_clock;
-  const struct {
-    const char* name;
-    std::function<void()> act;
-    std::function<bool()> done;  // the live terminals got what they should
-    Millis within;               // pauses and bounds, and room for a loaded machine
-  } steps[] = {
-      {"keystroke",
-       [&] {
-         ClickWindow(P().commandBox);
-         TypeText(L"k");
-       },
-       [&] { return LiveEvents(L"KEYDOWN") == 2; }, 2s},
-      {"arrange", [&] { PressKey('L', kAlt); },
-       [&] {  // cells 2 and 3 of 2 x 3
-         const RECT a = WindowRect(Live(1)), b = WindowRect(Live(2));
-         return a.left == 0 && a.top == 341 && a.right == 640 && b.left == 640 && b.top == 341 &&
-                b.bottom == 682;
-       },
-       2s},
-      {"flash",
-       [&] {
-         PressKey('F', kAlt);
-         PressKey('B', kAlt);
-       },
-       [&] { return app_.Focus() == P().commandBox; }, 2s},
-      {"menu bar off", [&] { PressKey('M', kAlt); },
-       [&] { return LiveEvents(L"SETUPOK") == 2 && !IsWindow(quits_.Window()); }, 7s},
-      {"menu bar on", [&] { PressKey('M', kAlt); },
-       [&] { return WindowText(P().menuBar) == L"MenuBar Off"; }, 2s},
-      {"front and flash the hung one", [&] { DoubleClick(ListRowPoint(P().terminalList, 1)); },
-       [&] { return MarkedRows(P().terminalList) == std::vector<int>{1}; }, 2s},
-      {"hide others", [&] { PressKey('H', kAlt); },
-       [&] { return IsIconic(Live(1)) && IsIconic(Live(2)); }, 2s},
-      {"refresh", [&] { PressKey(VK_F5); }, [&] { return ListRowCount(P().terminalList) == 4; },
-       2s},
+  // Acts, waits for what the live terminals show once it has run, then for Flockhand to answer
+  // within the operation's pauses and bounds (with room for a loaded machine).
+  const auto step = [&](const char* name, int withinMs, const std::function<void()>& act,
+                        const std::function<bool()>& done) {
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(app_->Activate());
+    const auto start = std::chrono::steady_clock::now();
+    act();
+    EXPECT_TRUE(WaitUntil(done, 10s));
+    EXPECT_TRUE(app_->Answers(10s)) << "Flockhand does not answer";
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_LE(std::chrono::duration_cast<Millis>(took).count(), withinMs);
   };
-  for (const auto& step : steps) {
-    SCOPED_TRACE(step.name);
-    ASSERT_TRUE(app_.Activate());
-    const auto start = Clock::now();
-    step.act();
-    EXPECT_TRUE(WaitUntil(step.done, 10s));
-    EXPECT_TRUE(app_.Answers(10s)) << "Flockhand does not answer";
-    const auto took = std::chrono::duration_cast<Millis>(Clock::now() - start);
-    EXPECT_LE(took.count(), step.within.count()) << "ms";
-  }
+  step(
+      "keystroke", 2000, [&] { ClickWindow(P().commandBox), TypeText(L"k"); },
+      [&] { return Count(live_, nullptr, L"KEYDOWN") == 2; });
+  step(
+      "arrange", 2000, [&] { PressKey('L', kAlt); },  // cells 2 and 3 of 2 x 3
+      [&] {
+        return IsAt(Live(1), {0, 341, 640, 682}) && IsAt(Live(2), {640, 341, 1280, 682});
+      });
+  step(
+      "flash", 2000, [&] { PressKey('F', kAlt), PressKey('B', kAlt); },
+      [&] { return app_->Focus() == P().commandBox; });
+  step(
+      "menu bar off", 7000, [&] { PressKey('M', kAlt); },
+      [&] { return Count(live_, nullptr, L"SETUPOK") == 2 && !IsWindow(quits_.Window()); });
+  step(
+      "menu bar on", 2000, [&] { PressKey('M', kAlt); },
+      [&] { return WindowText(P().menuBar) == L"MenuBar Off"; });
+  step(
+      "front and flash the hung one", 2000, [&] { DoubleClick(ListRowPoint(P().terminalList, 1)); },
+      [&] { return MarkedRows(P().terminalList) == std::vector<int>{1}; });
+  step(
+      "hide others", 2000, [&] { PressKey('H', kAlt); },
+      [&] { return IsIconic(Live(1)) && IsIconic(Live(2)); });
+  step(
+      "refresh", 2000, [&] { PressKey(VK_F5); },
+      [&] { return ListRowCount(P().terminalList) == 4; });
   ASSERT_TRUE(live_.Sync());
-  EXPECT_EQ(LiveEvents(L"KEYDOWN"), 2u);
-  EXPECT_EQ(LiveEvents(L"SETUPOK"), 2u);
-  EXPECT_EQ(Events(silent_.Record(), nullptr, L"SETUP").size(), 1u);
-  EXPECT_TRUE(IsHungAppWindow(hung_.Window())) << "the hung terminal is still hung";
+  EXPECT_EQ(Count(live_, nullptr, L"KEYDOWN") + Count(live_, nullptr, L"SETUPOK"), 4u);
+  EXPECT_TRUE(IsHungAppWindow(hung_.Window())) << "still hung, and never waited for";
 }
 
 }  // namespace
