@@ -25,4 +25,13 @@ Comparison FilterBench(Stage& stage, int runs);
 // and posting the key-down from this process.
 Comparison BroadcastBench(Stage& stage, int runs);
 
+// Alt+L with the 100 alpha terminals selected in a 10 x 10 grid, and hide others (the 400 beta
+// terminals), each against the same window calls made from this process.
+Comparison ArrangeBench(Stage& stage, int runs);
+Comparison HideOthersBench(Stage& stage, int runs);
+
+// Ten terminals arranged in a 300 x 300 grid against a 2 x 5 one: the cost follows the
+// terminals, not the cells.
+Comparison ArrangeGridSizeBench(Stage& stage, int runs);
+
 }  // namespace bench

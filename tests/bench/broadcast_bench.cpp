@@ -28,23 +28,6 @@ bool IsNormal(HWND window) {
   return GetWindowPlacement(window, &placement) && placement.showCmd == SW_SHOWNORMAL;
 }
 
-// Selects exactly the 100 alpha terminals in Flockhand: filter "alpha", then select all.
-void SelectAlpha(const Stage& stage) {
-  stage.Send(stage.FilterBox(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"alpha"),
-             "the filter text \"alpha\"");
-  stage.Send(stage.Main(), WM_COMMAND, IDM_SELECT_ALL, 0, "the select-all command");
-  std::vector<Terminal> alpha;
-  for (const Terminal& terminal : stage.Terminals()) {
-    if (terminal.title.rfind(L"alpha ", 0) == 0) alpha.push_back(terminal);
-  }
-  stage.RequireListed(alpha, "filtered by \"alpha\"");
-  int marked = 0;
-  for (int row = 0; row < 100; ++row) {
-    if (stage.Send(stage.List(), LB_GETSEL, row, 0, "LB_GETSEL") > 0) ++marked;
-  }
-  Require(marked == 100, "select-all marked " + std::to_string(marked) + " of 100 rows");
-}
-
 }  // namespace
 
 Comparison BroadcastBench(Stage& stage, int runs) {
@@ -57,7 +40,7 @@ Comparison BroadcastBench(Stage& stage, int runs) {
           "the alpha stand-in has " + std::to_string(targets.size()) + " windows, not 100");
   // A terminal that is not in the normal state would make Flockhand warn in a message box.
   for (HWND target : targets) Require(IsNormal(target), "an alpha terminal is not shown normal");
-  SelectAlpha(stage);
+  stage.SelectAlpha();
 
   size_t sent = KeyDowns(stage.Alpha());
   const auto delivered = [&](const char* by) {

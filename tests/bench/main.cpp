@@ -41,6 +41,12 @@ int wmain(int argc, wchar_t** argv) {
     results.push_back(FilterBench(stage, kRuns));
     Progress("key-down broadcast");
     results.push_back(BroadcastBench(stage, kRuns));
+    Progress("arrangement");
+    results.push_back(ArrangeBench(stage, kRuns));
+    Progress("hide others");
+    results.push_back(HideOthersBench(stage, kRuns));
+    Progress("arrangement, 300 x 300 against 2 x 5");
+    results.push_back(ArrangeGridSizeBench(stage, kRuns));
     PrintTable(results, references);
     return 0;
   } catch (const BenchError& error) {

@@ -114,6 +114,21 @@ void Stage::RequireListed(const std::vector<Terminal>& rows, const std::string& 
               e2e::Utf8(rows.back().title) + "\"");
 }
 
+void Stage::SelectAlpha() const {
+  Send(FilterBox(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"alpha"), "the filter text \"alpha\"");
+  Send(Main(), WM_COMMAND, IDM_SELECT_ALL, 0, "the select-all command");
+  std::vector<Terminal> alpha;
+  for (const Terminal& terminal : Terminals()) {
+    if (terminal.title.rfind(L"alpha ", 0) == 0) alpha.push_back(terminal);
+  }
+  RequireListed(alpha, "filtered by \"alpha\"");
+  int marked = 0;
+  for (int row = 0; row < 100; ++row) {
+    if (Send(List(), LB_GETSEL, row, 0, "LB_GETSEL") > 0) ++marked;
+  }
+  Require(marked == 100, "select-all marked " + std::to_string(marked) + " of 100 rows");
+}
+
 void Stage::Settle() const {
   WaitUntilPainted({main_, bare_->Frame()}, "Flockhand or this process");
 }

@@ -46,6 +46,9 @@ class Stage {
   // Throws unless Flockhand's list shows exactly `rows` (count, first and last text).
   void RequireListed(const std::vector<Terminal>& rows, const std::string& when) const;
 
+  // Selects exactly the 100 alpha terminals in Flockhand: filter "alpha", then select all.
+  void SelectAlpha() const;
+
   // Waits until Flockhand's window and this process's window have painted everything that
   // the last run invalidated, so that no run pays for the painting of the one before.
   void Settle() const;
