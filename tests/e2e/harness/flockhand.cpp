@@ -66,8 +66,8 @@ bool Flockhand::Activate() const { return BringToForeground(main_); }
 
 bool Flockhand::Answers(Millis timeout) const {
   DWORD_PTR ignored = 0;
-  return SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL,
-                             static_cast<UINT>(timeout.count()), &ignored) != 0;
+  return SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeout.count()),
+                             &ignored) != 0;
 }
 
 std::wstring ListRowText(HWND listBox, int row) {
