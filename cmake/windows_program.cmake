@@ -46,7 +46,10 @@ add_executable(flockhand WIN32
   src/broadcast/keystroke.cpp
   src/broadcast/paste.cpp
   src/broadcast/paste_confirm_dialog.cpp
+  src/operations/arrangement.cpp
   src/operations/displays.cpp
+  src/operations/flash_and_hide.cpp
+  src/operations/foreground.cpp
   src/operations/grid_boxes.cpp
   src/operations/menu_bar.cpp
   src/operations/window_ops_group.cpp
@@ -62,6 +65,7 @@ add_executable(flockhand WIN32
   src/terminals/filter_and_selection.cpp
   src/terminals/list_rows.cpp
   src/terminals/order_and_refresh.cpp
+  src/terminals/terminal_answer.cpp
   src/terminals/terminal_dialog.cpp
   src/resources/flockhand.rc)
 add_dependencies(flockhand artwork help_chm)

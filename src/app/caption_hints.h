@@ -1,6 +1,4 @@
 // Caption hints (F1): seven buttons show their shortcut key in their caption.
 #pragma once
 
-extern bool CaptionHints;
-
 void ToggleCaptionHints();

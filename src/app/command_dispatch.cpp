@@ -6,6 +6,10 @@
 #include "app/compact_mode.h"
 #include "app/main_window.h"
 #include "broadcast/paste.h"
+#include "operations/arrangement.h"
+#include "operations/cell_layout.h"
+#include "operations/flash_and_hide.h"
+#include "operations/menu_bar.h"
 #include "panel.h"
 #include "resources/about_dialog.h"
 #include "resources/resource_ids.h"
@@ -39,6 +43,20 @@ bool DispatchCommand(int id, int notification) {
     case IDM_PASTE: BroadcastPaste(); return true;
     case IDM_REVERSE: ReverseOrder(); return true;
     case IDM_OPTIONS: OptionsDialog(); return true;
+    case IDM_FLASH: FlashSelected(); return true;
+    case IDM_HIDE_OTHERS: HideOthers(); return true;
+    case IDM_ARRANGE: ArrangeTerminals(); return true;
+    case IDM_MENU_BAR: ToggleMenuBar(); return true;
+    case IDM_QUICK_FULL_KEYPAD: QuickArrange(kWholeArea); return true;
+    case IDM_QUICK_LEFT_KEYPAD: QuickArrange(kLeftHalf); return true;
+    case IDM_QUICK_TOP_KEYPAD: QuickArrange(kTopHalf); return true;
+    case IDM_QUICK_RIGHT_KEYPAD: QuickArrange(kRightHalf); return true;
+    case IDM_QUICK_BOTTOM_KEYPAD: QuickArrange(kBottomHalf); return true;
+    case IDM_QUICK_FULL: QuickArrange(kWholeArea); return true;
+    case IDM_QUICK_LEFT: QuickArrange(kLeftHalf); return true;
+    case IDM_QUICK_TOP: QuickArrange(kTopHalf); return true;
+    case IDM_QUICK_RIGHT: QuickArrange(kRightHalf); return true;
+    case IDM_QUICK_BOTTOM: QuickArrange(kBottomHalf); return true;
     default: return false;
   }
 }

@@ -10,6 +10,9 @@
 #include "app/panel_layout.h"
 #include "app/selection_counter.h"
 #include "broadcast/keystroke.h"
+#include "operations/arrangement.h"
+#include "operations/flash_and_hide.h"
+#include "operations/menu_bar.h"
 #include "operations/window_ops_group.h"
 #include "panel.h"
 #include "resources/image_buttons.h"
@@ -89,6 +92,7 @@ void CreateListColumn(HWND main) {
   TerminalListBox = CreateControl(main, WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
                                   kChild | WS_BORDER | WS_VSCROLL | LBS_EXTENDEDSEL | LBS_NOTIFY,
                                   IDC_TERMINAL_LIST, kUnplaced);
+  InstallTerminalListProc(TerminalListBox);
   AddControlTip(TerminalListBox,
                 L"操作するTeraTermウィンドウを選択してください。\nAlt+A で全選択ができます。", 300);
 
@@ -103,6 +107,7 @@ void CreateListColumn(HWND main) {
   AddControlTip(InvertSelectionButton, L"選択状態を反転させることができます。\nAlt+R", 300);
 
   FlashButton = CreateControl(main, 0, L"BUTTON", L"点滅", kPushButton, 0, kUnplaced);
+  AttachButtonOperation(FlashButton, FlashSelected);
   AddControlTip(FlashButton, L"選択されているTeraTermウィンドウを点滅させます。\nAlt+B", 300);
 }
 
@@ -119,6 +124,7 @@ void CreateWindowOpsGroup(HWND main) {
 
   MenuBarButton =
       CreateControl(group, 0, L"BUTTON", L"MenuBar Off", kPushButton, 0, kMenuBarButtonRect);
+  AttachButtonOperation(MenuBarButton, ToggleMenuBar);
   AddControlTip(MenuBarButton, L"メニューバーの表示On/Offを切り換えます。\nAlt+M", 300);
 
   AreaCombo = CreateControl(group, 0, L"COMBOBOX", nullptr, kDropDownList, IDC_WINDOW_OPS_COMBO,
@@ -140,9 +146,11 @@ void CreateWindowOpsGroup(HWND main) {
   LimitText(RowsEdit, kGridCountDigits);
 
   ArrangeButton = CreateControl(group, 0, L"BUTTON", L"並べる", kPushButton, 0, kUnplaced);
+  AttachButtonOperation(ArrangeButton, ArrangeTerminals);
   AddControlTip(ArrangeButton, L"TeraTermウィンドウを並べます。\nAlt+L", 300);
 
   HideOthersButton = CreateControl(group, 0, L"BUTTON", L"他を隠す", kPushButton, 0, kUnplaced);
+  AttachButtonOperation(HideOthersButton, HideOthers);
   AddControlTip(HideOthersButton, L"選択されていないTeraTermウィンドウを最小化します。\nAlt+H",
                 300);
 }

@@ -4,20 +4,12 @@
 
 #include <cwchar>
 
+#include "debug_print.h"
 #include "panel.h"
 
 std::vector<MonitorEntry> MonitorList;
 
 namespace {
-
-void DebugPrint(const wchar_t* format, ...) {
-  wchar_t line[1200];
-  va_list arguments;
-  va_start(arguments, format);
-  vswprintf(line, sizeof(line) / sizeof(line[0]), format, arguments);
-  va_end(arguments);
-  OutputDebugStringW(line);
-}
 
 BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM) {
   MONITORINFOEXW info{};

@@ -1,4 +1,74 @@
-// State of the menu-bar switch; see menu_bar.h.
+// The menu-bar switch. Off goes through each terminal's window-setup dialog: the terminal opens
+// it on a posted command, Flockhand writes the terminal's title into it, ticks "hide menu bar"
+// and presses OK. On posts the command of item 8 of the terminal's system menu. A terminal that
+// is hung, has closed or shows no dialog costs at most the bounds below; it is left as it is,
+// the others are still served, and the direction of the switch flips all the same.
 #include "operations/menu_bar.h"
 
+#include "operations/menu_bar_caption.h"
+#include "panel.h"
+#include "terminals/terminal_contract.h"
+#include "terminals/terminal_dialog.h"
+#include "terminals/terminal_lists.h"
+
 bool MenuBarHidden = false;
+
+namespace {
+
+// The setup dialog is looked for 150 ms after the command and every 150 ms after that, at most
+// 13 times: about two seconds.
+constexpr DWORD kDialogPollMs = 150;
+constexpr int kDialogLooks = 13;
+// How long the dialog's title edit may take to take the title.
+constexpr UINT kSetTextTimeoutMs = 1000;
+constexpr DWORD kSettlePauseMs = 150;
+
+HWND WaitForSetupDialog(HWND terminal) {
+  for (int look = 0; look < kDialogLooks && IsWindow(terminal); ++look) {
+    Sleep(kDialogPollMs);
+    if (HWND dialog = FindTerminalDialog(terminal)) return dialog;
+  }
+  return nullptr;
+}
+
+void HideMenuBar(const TerminalEntry& entry) {
+  SetActiveWindow(entry.window);
+  PostMessageW(entry.window, WM_COMMAND, kTerminalWindowSetupCommand, 0);
+  HWND dialog = WaitForSetupDialog(entry.window);
+  if (!dialog) return;
+  // Sent, so that the title is in place before the two posted messages are handled. A dialog
+  // that has not taken it within the bound still gets them: a terminal that is only slow then
+  // finishes the switch when it catches up. SMTO_BLOCK keeps other programs' sent messages from
+  // running Flockhand's code in the middle of this one.
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(GetDlgItem(dialog, kSetupTitleEdit), WM_SETTEXT, 0,
+                      reinterpret_cast<LPARAM>(entry.title.c_str()), SMTO_BLOCK | SMTO_ABORTIFHUNG,
+                      kSetTextTimeoutMs, &ignored);
+  PostMessageW(GetDlgItem(dialog, kSetupHideMenuBarCheck), BM_SETCHECK, BST_CHECKED, 0);
+  PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+}
+
+// Another process's system menu cannot be read under Wine (GetSystemMenu gives NULL): nothing is
+// posted then, nor when position 8 holds no command, rather than a command of no meaning.
+void ShowMenuBar(HWND terminal) {
+  SetActiveWindow(terminal);
+  HMENU systemMenu = GetSystemMenu(terminal, FALSE);
+  if (!systemMenu) return;
+  const UINT command = GetMenuItemID(systemMenu, kShowMenuBarMenuPosition);
+  if (command == 0 || command == static_cast<UINT>(-1)) return;
+  PostMessageW(terminal, WM_SYSCOMMAND, command, 0);
+}
+
+}  // namespace
+
+void ToggleMenuBar() {
+  if (!MenuBarHidden) {
+    for (const TerminalEntry& entry : SelectedTerminals) HideMenuBar(entry);
+  } else {
+    for (const TerminalEntry& entry : SelectedTerminals) ShowMenuBar(entry.window);
+  }
+  MenuBarHidden = !MenuBarHidden;
+  SetWindowTextW(MenuBarButton, MenuBarCaption(MenuBarHidden, CaptionHints));
+  Sleep(kSettlePauseMs);
+  SetFocus(CommandBox);
+}

@@ -42,4 +42,13 @@ Comparison FadeBench(Stage& stage, int runs);
 // placements and the clipboard's text and posting the paste command from this process.
 Comparison PasteBench(Stage& stage, int runs);
 
+// Alt+L with the 100 alpha terminals selected in a 10 x 10 grid, and hide others (the 400 beta
+// terminals), each against the same window calls made from this process.
+Comparison ArrangeBench(Stage& stage, int runs);
+Comparison HideOthersBench(Stage& stage, int runs);
+
+// Ten terminals arranged in a 300 x 300 grid against a 2 x 5 one: the cost follows the
+// terminals, not the cells.
+Comparison ArrangeGridSizeBench(Stage& stage, int runs);
+
 }  // namespace bench

@@ -89,6 +89,12 @@ int wmain(int argc, wchar_t** argv) {
       results.push_back(FadeBench(stage, kRuns));
       Progress("multi-line paste");
       results.push_back(PasteBench(stage, kRuns));
+      Progress("arrangement");
+      results.push_back(ArrangeBench(stage, kRuns));
+      Progress("hide others");
+      results.push_back(HideOthersBench(stage, kRuns));
+      Progress("arrangement, 300 x 300 against 2 x 5");
+      results.push_back(ArrangeGridSizeBench(stage, kRuns));
     }
     const std::vector<Comparison> small = EverySelectedScene(100, 400, memory);
     const std::vector<Comparison> large = EverySelectedScene(400, 1600, memory);

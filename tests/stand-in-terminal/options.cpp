@@ -70,6 +70,8 @@ bool ApplyArgument(const std::wstring& arg, Options& options, std::wstring& erro
       options.confirmPaste = true;
     else if (name == L"--no-setup-dialog")
       options.noSetupDialog = true;
+    else if (name == L"--close-on-setup")
+      options.closeOnSetup = true;
     else if (name == L"--hung")
       options.hung = true;
     else {

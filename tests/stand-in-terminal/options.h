@@ -15,6 +15,7 @@ struct Options {
   bool emptyTitle = false;
   bool confirmPaste = false;
   bool noSetupDialog = false;
+  bool closeOnSetup = false;
   bool hung = false;
   bool hasPosition = false;
   int x = 0, y = 0, width = 0, height = 0;

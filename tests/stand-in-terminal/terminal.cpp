@@ -138,6 +138,10 @@ void OnCommand(Terminal& terminal, WORD id) {
       break;
     case kSetupWindowCommand:
       RecordEvent(terminal.hwnd, "SETUP");
+      if (terminal.options->closeOnSetup) {
+        DestroyWindow(terminal.hwnd);  // terminal is gone with it
+        break;
+      }
       if (terminal.options->noSetupDialog) break;
       if (terminal.dialog) {
         RecordEvent(terminal.hwnd, "BUSY " + std::to_string(id));

@@ -70,10 +70,14 @@ HWND Flockhand::Focus() const {
 
 bool Flockhand::Activate() const { return BringToForeground(main_); }
 
-bool Flockhand::Settle() const {
+bool Flockhand::Answers(Millis timeout) const {
   DWORD_PTR ignored = 0;
-  return SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored) &&
-         WaitUntil([&] { return GetForegroundWindow() == main_; }, 10s);
+  return SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeout.count()),
+                             &ignored) != 0;
+}
+
+bool Flockhand::Settle() const {
+  return Answers(10s) && WaitUntil([&] { return GetForegroundWindow() == main_; }, 10s);
 }
 
 std::wstring ListRowText(HWND listBox, int row) {

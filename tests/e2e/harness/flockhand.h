@@ -33,6 +33,9 @@ class Flockhand {
   HWND Focus() const;
   // Makes Flockhand the foreground window (real activation, as a click on it would).
   bool Activate() const;
+  // Whether Flockhand's thread handles a message within timeout: false while an operation holds
+  // it longer, or for good.
+  bool Answers(Millis timeout) const;
   // Waits until Flockhand's thread takes messages again and its window is in front: after a
   // dialog closes, Wine without a window manager holds the thread for about 2 s.
   bool Settle() const;

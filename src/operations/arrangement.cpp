@@ -1,0 +1,69 @@
+// Arrangement. Moving, sizing and restoring another program's window through the synchronous
+// calls waits for that program's thread, so a hung terminal would hold Flockhand for good; the
+// asynchronous forms are used instead, which a terminal carries out when it next reads its
+// messages. Restoring comes before the move, so that the move also sets the size: a placement
+// written into another process's window does not set its size under Wine, and only the move
+// could keep a minimised or maximised terminal from returning at its old size.
+#include "operations/arrangement.h"
+
+#include <string>
+
+#include "debug_print.h"
+#include "operations/cell_layout.h"
+#include "operations/displays.h"
+#include "operations/foreground.h"
+#include "operations/grid_boxes.h"
+#include "panel.h"
+#include "terminals/terminal_answer.h"
+#include "terminals/terminal_lists.h"
+
+namespace {
+
+// Time for the terminals to come forward before Flockhand takes the foreground back.
+constexpr DWORD kRaisePauseMs = 150;
+
+std::int64_t CountIn(HWND edit) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+  return ParseCount(text);
+}
+
+void Place(HWND terminal, const CellRect& cell) {
+  SetActiveWindow(terminal);
+  ShowWindowAsync(terminal, SW_RESTORE);
+  SetWindowPos(terminal, HWND_NOTOPMOST, cell.left, cell.top, cell.right - cell.left,
+               cell.bottom - cell.top, SWP_ASYNCWINDOWPOS);
+  SetForegroundWindow(terminal);
+  // One terminal completely before the next, as far as it answers: a terminal that carried out
+  // its requests late could otherwise come forward after Flockhand.
+  TerminalAnswers(terminal);
+}
+
+}  // namespace
+
+void ArrangeTerminals() {
+  const LRESULT display = SendMessageW(DisplayCombo, CB_GETCURSEL, 0, 0);
+  // No display listed (none was reported) or none chosen: there is nothing to tile over.
+  if (display < 0 || static_cast<std::size_t>(display) >= MonitorList.size()) return;
+  const RECT& work = MonitorList[static_cast<std::size_t>(display)].workArea;
+  DebugPrint(L"%d, %d\n", static_cast<int>(work.left), static_cast<int>(work.top));
+  const auto area = static_cast<ArrangeArea>(SendMessageW(AreaCombo, CB_GETCURSEL, 0, 0));
+  const CellGrid grid =
+      PlanCells({work.left, work.top, work.right, work.bottom}, area, CountIn(ColumnsEdit),
+                CountIn(RowsEdit), SelectedTerminals.size());
+  for (std::size_t i = 0; i < SelectedTerminals.size(); ++i) {
+    const CellRect cell = CellOf(grid, i);
+    DebugPrint(L"%ls: %d, %d\n", SelectedTerminals[i].title.c_str(), cell.left, cell.top);
+    Place(SelectedTerminals[i].window, cell);
+  }
+  Sleep(kRaisePauseMs);
+  BringFlockhandForward();
+}
+
+void QuickArrange(ArrangeArea area) {
+  // CB_SETCURSEL sends no change notification, so the suggestion is rerun here.
+  SendMessageW(AreaCombo, CB_SETCURSEL, static_cast<WPARAM>(area), 0);
+  SuggestGrid();
+  ArrangeTerminals();
+}

@@ -1,0 +1,68 @@
+// Cell arithmetic; see cell_layout.h. Halves are taken by integer division, so with an odd width
+// or height the last pixel column or row of the work area belongs to no half; what the division
+// into cells leaves over at the right and bottom edges stays uncovered too.
+#include "operations/cell_layout.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr std::int64_t kIntMin = std::numeric_limits<int>::min();
+constexpr std::int64_t kIntMax = std::numeric_limits<int>::max();
+
+bool IsWhiteSpace(Utf16Unit unit) { return unit == u' ' || (unit >= u'\t' && unit <= u'\r'); }
+
+int ToInt(std::int64_t value) { return static_cast<int>(std::clamp(value, kIntMin, kIntMax)); }
+
+}  // namespace
+
+std::int64_t ParseCount(Utf16View text) {
+  std::size_t i = 0;
+  while (i < text.size() && IsWhiteSpace(text[i])) ++i;
+  const bool negative = i < text.size() && text[i] == u'-';
+  if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) ++i;
+  std::int64_t value = 0;
+  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+    value = std::min(value * 10 + (text[i] - u'0'), kIntMax + 1);
+  }
+  return negative ? std::max(-value, kIntMin) : std::min(value, kIntMax);
+}
+
+CellGrid PlanCells(CellRect workArea, ArrangeArea area, std::int64_t columns, std::int64_t rows,
+                   std::size_t terminals) {
+  CellGrid grid{};
+  grid.x = workArea.left;
+  grid.y = workArea.top;
+  std::int64_t width = std::int64_t{workArea.right} - workArea.left;
+  std::int64_t height = std::int64_t{workArea.bottom} - workArea.top;
+  switch (area) {
+    case kLeftHalf: width /= 2; break;
+    case kTopHalf: height /= 2; break;
+    case kRightHalf:
+      grid.x += width / 2;
+      width /= 2;
+      break;
+    case kBottomHalf:
+      grid.y += height / 2;
+      height /= 2;
+      break;
+    default: break;
+  }
+  const auto n = static_cast<std::int64_t>(terminals);
+  grid.columns = std::clamp(columns, std::int64_t{1}, std::max(width, std::int64_t{1}));
+  grid.rows = std::clamp(rows, std::int64_t{0}, kIntMax);
+  if (grid.columns * grid.rows < n) grid.rows = 2 * grid.rows + (n - grid.columns * grid.rows);
+  grid.rows = std::clamp(grid.rows, std::int64_t{1}, std::max(height, std::int64_t{1}));
+  grid.cellWidth = std::max(width / grid.columns, std::int64_t{1});
+  grid.cellHeight = std::max(height / grid.rows, std::int64_t{1});
+  return grid;
+}
+
+CellRect CellOf(const CellGrid& grid, std::size_t index) {
+  const auto slot =
+      static_cast<std::int64_t>(index % static_cast<std::uint64_t>(grid.columns * grid.rows));
+  const std::int64_t left = grid.x + slot % grid.columns * grid.cellWidth;
+  const std::int64_t top = grid.y + slot / grid.columns * grid.cellHeight;
+  return {ToInt(left), ToInt(top), ToInt(left + grid.cellWidth), ToInt(top + grid.cellHeight)};
+}

@@ -1,0 +1,45 @@
+// The arithmetic of tiling, free of <windows.h>: the part of a display's work area that an
+// arrangement covers, the column and row counts it really uses, and each terminal's cell.
+// Everything is computed in 64 bits, so no count typed or pasted into the boxes can overflow,
+// and only the cells of the terminals being placed are ever computed.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "operations/grid_suggestion.h"
+#include "utf16.h"
+
+// The items of the area combo box.
+constexpr ArrangeArea kWholeArea = 0;
+constexpr ArrangeArea kLeftHalf = 1;
+constexpr ArrangeArea kTopHalf = 2;
+constexpr ArrangeArea kRightHalf = 3;
+constexpr ArrangeArea kBottomHalf = 4;
+
+// Left, top, right, bottom in virtual-screen pixels.
+struct CellRect {
+  int left, top, right, bottom;
+};
+
+struct CellGrid {
+  std::int64_t x, y;  // top-left corner of the covered area
+  std::int64_t columns, rows;
+  std::int64_t cellWidth, cellHeight;
+};
+
+// A count box's text read as a number: leading white space skipped, an optional sign, then the
+// digits up to the first other character; 0 when it does not begin with a number. Values past
+// the 32-bit range are held at its ends.
+std::int64_t ParseCount(Utf16View text);
+
+// The grid for `terminals` terminals over `area` of the work area. Columns are at least 1 and
+// at most the area's width in pixels. When columns x rows cells are fewer than the terminals,
+// the rows become 2 x rows + the missing cells. Rows then are at least 1 and at most the area's
+// height, so that no cell is narrower or lower than one pixel.
+CellGrid PlanCells(CellRect workArea, ArrangeArea area, std::int64_t columns, std::int64_t rows,
+                   std::size_t terminals);
+
+// Cell `index`, row by row from the top-left. Only when the area has fewer pixels than there
+// are terminals do later terminals share the cells of the first ones.
+CellRect CellOf(const CellGrid& grid, std::size_t index);

@@ -1,0 +1,65 @@
+// Bringing forward, flashing and minimising. SetForegroundWindow and ShowWindowAsync only ask
+// the terminal's thread to act, so a hung terminal cannot hold them; each terminal is given a
+// short while to carry them out before the next. FlashWindowEx has no such form: it redraws the
+// caption through a message sent to the terminal, which waits for its thread, so a terminal is
+// flashed only when it has just answered within that while.
+#include "operations/flash_and_hide.h"
+
+#include "operations/foreground.h"
+#include "panel.h"
+#include "subclass.h"
+#include "terminals/terminal_answer.h"
+#include "terminals/terminal_lists.h"
+
+namespace {
+
+// Time for the terminals to come forward before Flockhand acts again.
+constexpr DWORD kSettlePauseMs = 150;
+
+WNDPROC TerminalListDefaultProc;
+
+LRESULT CALLBACK TerminalListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_LBUTTONDBLCLK) {
+    FrontAndFlash();
+    return 0;
+  }
+  return CallWindowProcW(TerminalListDefaultProc, window, message, wParam, lParam);
+}
+
+// The caption only, twice, 250 ms apart.
+void FlashCaption(HWND terminal) {
+  if (!TerminalAnswers(terminal)) return;
+  FLASHWINFO flash{sizeof(flash), terminal, FLASHW_CAPTION, 2, 250};
+  FlashWindowEx(&flash);
+}
+
+}  // namespace
+
+void InstallTerminalListProc(HWND terminalList) {
+  TerminalListDefaultProc = SubclassControl(terminalList, TerminalListProc);
+}
+
+void FrontAndFlash() {
+  for (const TerminalEntry& entry : SelectedTerminals) {
+    SetForegroundWindow(entry.window);
+    FlashCaption(entry.window);
+  }
+  Sleep(kSettlePauseMs);
+  BringFlockhandForward();
+}
+
+void FlashSelected() {
+  for (const TerminalEntry& entry : SelectedTerminals) FlashCaption(entry.window);
+  SetFocus(CommandBox);
+}
+
+// Every terminal, also those the filter hides from the list; the selected ones are left exactly
+// as they are.
+void HideOthers() {
+  for (const TerminalEntry& entry : Unselected(AllTerminals, SelectedTerminals)) {
+    ShowWindowAsync(entry.window, SW_MINIMIZE);
+    TerminalAnswers(entry.window);
+  }
+  Sleep(kSettlePauseMs);
+  SetFocus(CommandBox);
+}
