@@ -140,7 +140,7 @@ void ExpectPlaces(const Panel& p, bool large) {
   }
 }
 
-TEST(Startup, EveryControlIsCreatedAsSpecified) {
+TEST(Startup, EveryControlHasItsClassStyleTextAndPlace) {
   Flockhand app;
   ASSERT_TRUE(app.Ready()) << "Flockhand's window with its 21 controls did not appear";
   const Panel& p = app.Controls();
