@@ -161,5 +161,31 @@ TEST(BadInput, HeldOrHugeClipboardAnswersWithinASecond) {
   }
 }
 
+// 2000 terminals before Flockhand starts: all listed, all selected, and a key typed into the
+// command box reaches each of them while Flockhand keeps answering.
+TEST(BadInput, TwoThousandTerminalsAtStartAllGetTheKey) {
+  StandIn terminals({L"--title=many", L"--count=2000"}, 120s);
+  ASSERT_TRUE(terminals.Started()) << terminals.Error();
+  Flockhand app;
+  ASSERT_TRUE(app.Ready());
+  const Panel& p = app.Controls();
+  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(p.terminalList) == 2000; }, 30s));
+  EXPECT_TRUE(app.Answers(1s));
+  ASSERT_TRUE(app.Activate());
+  PressKey('A', kAlt);
+  ASSERT_TRUE(WaitUntil([&] { return MarkedRows(p.terminalList).size() == 2000; }, 30s));
+  ClickWindow(p.commandBox);
+  ASSERT_TRUE(WaitUntil([&] { return app.Focus() == p.commandBox; }, 5s));
+  PressKey('K');
+  EXPECT_TRUE(terminals.WaitForRecord(
+      [](const auto& record) { return Events(record, nullptr, L"KEYDOWN").size() >= 2000; }, 60s));
+  EXPECT_TRUE(app.Answers(1s));
+  ASSERT_TRUE(terminals.Sync(60s));
+  const auto record = terminals.Record();
+  for (HWND terminal : terminals.Windows()) {
+    ASSERT_EQ(Events(record, terminal, L"KEYDOWN").size(), 1u) << "terminal " << terminal;
+  }
+}
+
 }  // namespace
 }  // namespace e2e
