@@ -49,7 +49,9 @@ CellGrid PlanCells(CellRect workArea, ArrangeArea area, std::int64_t columns, st
       break;
     default: break;
   }
-  const auto n = static_cast<std::int64_t>(terminals);
+  // Far more terminals than any desktop holds; the bound keeps a count near the top of size_t
+  // from turning negative here and the sums below within 64 bits.
+  const auto n = static_cast<std::int64_t>(std::min(terminals, std::size_t{1} << 62));
   grid.columns = std::clamp(columns, std::int64_t{1}, std::max(width, std::int64_t{1}));
   grid.rows = std::clamp(rows, std::int64_t{0}, kIntMax);
   if (grid.columns * grid.rows < n) grid.rows = 2 * grid.rows + (n - grid.columns * grid.rows);

@@ -58,6 +58,14 @@ TEST(CellLayout, CellsOfTheTerminalsInSelectionOrder) {
   }
 }
 
+// Found by the fuzzer: a count past the int64 range read as negative, so no rows were added.
+TEST(CellLayout, AnyTerminalCountGetsRowsDownToOnePixel) {
+  const CellGrid grid = PlanCells({1280, 0, 2304, 768}, kRightHalf, 99, 9, ~std::size_t{0});
+  const CellRect r = CellOf(grid, 99 * 9);  // first cell of row 10, one pixel high
+  EXPECT_TRUE(r.left == 1792 && r.top == 9 && r.right == 1797 && r.bottom == 10)
+      << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom;
+}
+
 TEST(CellLayout, CountsAreReadLikeDecimalNumbers) {
   for (const auto& [text, value] : {std::pair<const char16_t*, std::int64_t>{u"12", 12},
                                     {u"  7x", 7},
