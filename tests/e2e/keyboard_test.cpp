@@ -141,8 +141,8 @@ const Key kKeys[] = {
 
 TEST_F(Keyboard, EveryKeyFromEveryControlReachesItsCommandAndNothingElse) {
   const Panel& p = P();
-  for (HWND control :
-       {p.commandBox, p.filterBox, p.terminalList, p.display, p.area, p.columnsEdit, p.rowsEdit}) {
+  for (HWND control : {p.commandBox, p.filterBox, p.terminalList, p.display, p.area, p.columnsEdit,
+                       p.rowsEdit, p.refresh, p.compactButton}) {
     for (const Key& key : kKeys) {
       SCOPED_TRACE(testing::Message() << "control " << GetDlgCtrlID(control) << ", key " << key.vk);
       // While no terminal is selected the window operations are disabled and cannot hold the
