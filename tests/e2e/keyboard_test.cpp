@@ -25,20 +25,21 @@ class Keyboard : public ::testing::Test {
     ASSERT_TRUE(WaitUntil([&] { return Marks() == L"2"; }, 5s));
   }
   const Panel& P() const { return app_.Controls(); }
-  // The focus moved by the input of Flockhand's thread, as a click without its side effects;
-  // again until it stays, as an activation that is still on its way restores the focus it saved.
+  // Once the last operation is over (some leave a terminal in front), Flockhand in front and the
+  // focus moved by its thread's input, as a click without its side effects; again until it
+  // stays, as an activation that is still on its way restores the focus it saved.
   bool FocusOn(HWND control) {
-    return WaitUntil(
-        [&] {
-          if (app_.Focus() == control) return true;
-          if (GetForegroundWindow() != app_.Main()) app_.Activate();
-          const DWORD thread = GetWindowThreadProcessId(control, nullptr);
-          AttachThreadInput(GetCurrentThreadId(), thread, TRUE);
-          SetFocus(control);
-          AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
-          return false;
-        },
-        5s, 100ms);
+    const auto focused = [&] {
+      const bool front = GetForegroundWindow() == app_.Main();
+      if (front && app_.Focus() == control) return true;
+      if (!front) app_.Activate();
+      const DWORD thread = GetWindowThreadProcessId(control, nullptr);
+      AttachThreadInput(GetCurrentThreadId(), thread, TRUE);
+      SetFocus(control);
+      AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
+      return false;
+    };
+    return app_.Answers(10s) && WaitUntil(focused, 5s, 100ms);
   }
 
  public:  // what each kind of command changes, as text
@@ -98,8 +99,8 @@ struct Key {
   WORD vk;
   unsigned modifiers;
   Probe probe = nullptr;
-  const wchar_t* expected =
-      nullptr;  // the probe's text starts so; nullptr: the probe's text changes
+  // What the probe's text starts with afterwards; nullptr: only that it changes.
+  const wchar_t* expected = nullptr;
 };
 constexpr wchar_t kAbout[] = L"バージョン情報 Flockhand";
 // In an order where each key changes what its probe shows, back where it started at the end.
@@ -155,7 +156,9 @@ TEST_F(Keyboard, EveryKeyFromEveryControlReachesItsCommandAndNothingElse) {
       EXPECT_TRUE(WaitUntil(
           [&] {
             const std::wstring now = (this->*key.probe)();
-            return key.expected ? now.rfind(key.expected, 0) == 0 : now != before;
+            // A quick arrangement also moves the terminals: the text after the area index.
+            const bool moved = key.probe != &Keyboard::Area || now.substr(2) != before.substr(2);
+            return (key.expected ? now.rfind(key.expected, 0) == 0 : now != before) && moved;
           },
           10s))
           << "before: " << testing::PrintToString(before)
