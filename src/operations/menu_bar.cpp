@@ -5,6 +5,7 @@
 // the others are still served, and the direction of the switch flips all the same.
 #include "operations/menu_bar.h"
 
+#include "operations/foreground.h"
 #include "operations/menu_bar_caption.h"
 #include "panel.h"
 #include "terminals/terminal_contract.h"
@@ -70,5 +71,8 @@ void ToggleMenuBar() {
   MenuBarHidden = !MenuBarHidden;
   SetWindowTextW(MenuBarButton, MenuBarCaption(MenuBarHidden, CaptionHints));
   Sleep(kSettlePauseMs);
+  // Each terminal was made active for its switch; where that took the foreground (Wine), the
+  // user's next keys would go to the last terminal alone instead of the command box.
+  BringFlockhandForward();
   SetFocus(CommandBox);
 }
