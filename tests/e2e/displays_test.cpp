@@ -66,8 +66,19 @@ void PickNextItem(HWND combo) {
          << ", expected " << Utf8(columns) << " x " << Utf8(rows);
 }
 
+// A click that lands while a combo box's list is still closing only closes it: click again
+// (slower than a double-click) until the edit has the focus.
 void TypeInto(HWND edit, const wchar_t* text) {
-  ClickWindow(edit);
+  const DWORD thread = GetWindowThreadProcessId(edit, nullptr);
+  WaitUntil(
+      [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        if (GetGUIThreadInfo(thread, &info) && info.hwndFocus == edit) return true;
+        ClickWindow(edit);
+        return false;
+      },
+      5s, 700ms);
   PressKey(VK_END);
   PressKey(VK_BACK);
   TypeText(text);
