@@ -122,15 +122,20 @@ class TerminalListTest : public ::testing::Test {
 };
 
 TEST_F(TerminalListTest, ClicksShiftAndCtrlSelectRows) {
-  ClickListRow(List(), 1);
-  EXPECT_TRUE(MarksRows(List(), {1}));
-  EXPECT_TRUE(ShowsSelectionOf(P(), 1));
-  ClickListRow(List(), 3, kShift);
-  EXPECT_TRUE(MarksRows(List(), {1, 2, 3}));
-  EXPECT_TRUE(ShowsSelectionOf(P(), 3));
-  ClickListRow(List(), 2, kCtrl);
-  EXPECT_TRUE(MarksRows(List(), {1, 3}));
-  EXPECT_TRUE(ShowsSelectionOf(P(), 2));
+  // Under a loaded Wine a modifier injected with the click is now and then dropped, which turns
+  // it into a plain click: the sequence gets three tries, and a list that ignored Shift or Ctrl
+  // fails all of them.
+  ::testing::AssertionResult marked = ::testing::AssertionFailure();
+  for (int attempt = 0; attempt < 3 && !marked; ++attempt) {
+    ClickListRow(List(), 1);
+    marked = MarksRows(List(), {1});
+    if (marked) marked = ShowsSelectionOf(P(), 1);
+    if (marked) ClickListRow(List(), 3, kShift), marked = MarksRows(List(), {1, 2, 3});
+    if (marked) marked = ShowsSelectionOf(P(), 3);
+    if (marked) ClickListRow(List(), 2, kCtrl), marked = MarksRows(List(), {1, 3});
+    if (marked) marked = ShowsSelectionOf(P(), 2);
+  }
+  EXPECT_TRUE(marked);
 }
 
 TEST_F(TerminalListTest, TypedFilterFoldsOnlyAsciiAndKeepsSpaces) {
