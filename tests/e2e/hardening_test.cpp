@@ -3,9 +3,9 @@
 // across the operations that refill or re-mark it.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
+#include "harness/clipboard.h"
 #include "harness/flockhand.h"
 #include "harness/input.h"
 #include "harness/record.h"
@@ -23,23 +23,6 @@ std::vector<HWND> Warnings(DWORD pid) {
     if (IsWindowVisible(box) && WindowText(box) == L"警告") boxes.push_back(box);
   }
   return boxes;
-}
-
-bool Answers(HWND window) {
-  DWORD_PTR ignored = 0;
-  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &ignored) != 0;
-}
-
-bool PutOnClipboard(const std::wstring& text) {
-  if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 5s)) return false;
-  EmptyClipboard();
-  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-  GlobalUnlock(memory);
-  const bool put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-  CloseClipboard();
-  return put;
 }
 
 // A normal and a minimised terminal, both selected: every key-down in the command box warns.
@@ -73,7 +56,7 @@ class Warning : public ::testing::Test {
 
 TEST_F(Warning, FloodOfKeysShowsOneBoxAndBroadcastsNothingWhileItIsShown) {
   ASSERT_TRUE(FloodCommandBox(3000, true)) << "Flockhand did not get through 3000 key-downs";
-  EXPECT_TRUE(Answers(app_.Main()));
+  EXPECT_TRUE(app_.Answers(1s));
   EXPECT_EQ(Warnings(Pid()).size(), 1u);
   // With the terminal restored behind the box, keys would now go out: not while it is shown.
   ShowWindow(down_.Window(), SW_SHOWNOACTIVATE);
@@ -124,7 +107,7 @@ TEST(HugePaste, EachEditTakesItAndAnswersAtOnce) {
   ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(p.columnsEdit) != FALSE; }, 5s));
   std::wstring text;
   while (text.size() < 100000) text += L"1234567890";
-  ASSERT_TRUE(PutOnClipboard(text));
+  ASSERT_TRUE(SetClipboardText(text));
   // The filter last: no title holds the digits, so the filter empties the selection.
   for (HWND edit : {p.columnsEdit, p.rowsEdit, p.filterBox}) {
     SCOPED_TRACE(edit == p.filterBox ? "filter" : edit == p.columnsEdit ? "columns" : "rows");
@@ -142,7 +125,7 @@ TEST(HugePaste, EachEditTakesItAndAnswersAtOnce) {
         5s))
         << "the edit holds \"" << shown.size() << "\" units";
     EXPECT_LE(shown.size(), edit == p.filterBox ? 254u : 4u);
-    EXPECT_TRUE(Answers(app.Main()));
+    EXPECT_TRUE(app.Answers(1s));
   }
 }
 
