@@ -143,8 +143,7 @@ TEST_F(BroadcastTest, MaximisedOrMinimisedTerminalStopsTheBroadcastWithAWarning)
     EXPECT_EQ(Utf8(text),
               Utf8(L"選択対象のTeraTermウィンドウの中に最小化されているものがあります。\n"
                    L"もう一度並べてください。"));
-    ClickWindow(GetDlgItem(box, IDOK));
-    ASSERT_TRUE(WaitUntil([&] { return FindWarning(app_.Process().Pid()) == nullptr; }, 5s));
+    ASSERT_TRUE(ClickUntilClosed(GetDlgItem(box, IDOK), box));
     ASSERT_TRUE(nodes_.Sync());
     EXPECT_TRUE(Events(nodes_.Record(), nullptr, L"KEYDOWN").empty()) << "nobody receives anything";
     ShowWindow(Node(2), SW_RESTORE);

@@ -66,8 +66,9 @@ TEST_F(Warning, FloodOfKeysShowsOneBoxAndBroadcastsNothingWhileItIsShown) {
   EXPECT_TRUE(Events(up_.Record(), nullptr, L"KEYDOWN").empty()) << up_.RecordText();
   EXPECT_TRUE(Events(down_.Record(), nullptr, L"KEYDOWN").empty()) << down_.RecordText();
   ASSERT_EQ(Warnings(Pid()).size(), 1u);
-  ClickWindow(GetDlgItem(Warnings(Pid())[0], IDOK));
-  EXPECT_TRUE(WaitUntil([&] { return Warnings(Pid()).empty(); }, 5s));
+  const HWND box = Warnings(Pid())[0];
+  EXPECT_TRUE(ClickUntilClosed(GetDlgItem(box, IDOK), box));
+  EXPECT_TRUE(Warnings(Pid()).empty());
 }
 
 TEST_F(Warning, AfterTheWarningTheNextKeyReachesEverySelectedTerminal) {
@@ -76,8 +77,8 @@ TEST_F(Warning, AfterTheWarningTheNextKeyReachesEverySelectedTerminal) {
   ASSERT_TRUE(WaitUntil([&] { return Warnings(Pid()).size() == 1; }, 5s));
   ShowWindow(down_.Window(), SW_SHOWNOACTIVATE);
   ASSERT_TRUE(WaitUntil([&] { return !IsIconic(down_.Window()); }, 5s));
-  ClickWindow(GetDlgItem(Warnings(Pid())[0], IDOK));
-  ASSERT_TRUE(WaitUntil([&] { return Warnings(Pid()).empty(); }, 5s));
+  const HWND box = Warnings(Pid())[0];
+  ASSERT_TRUE(ClickUntilClosed(GetDlgItem(box, IDOK), box));
   EXPECT_TRUE(WaitUntil(
       [&] { return GetForegroundWindow() == app_.Main() && app_.Focus() == P().commandBox; }, 5s))
       << "foreground: " << Utf8(WindowText(GetForegroundWindow())) << ", Flockhand's focus "

@@ -199,7 +199,11 @@ TEST_F(PasteTest, ConfirmationDialogPastesOnlyOnOk) {
         },
         5s))
         << "nothing selected";
-    a.key ? PressKey(a.key) : ClickWindow(GetDlgItem(dialog, a.button));
+    if (a.key) {
+      PressKey(a.key);
+    } else {
+      EXPECT_TRUE(ClickUntilClosed(GetDlgItem(dialog, a.button), dialog));
+    }
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 10s));
     const auto pastes = Events(WaitForPastes(0), nullptr, L"PASTE");
     ASSERT_EQ(pastes.size(), a.pastes);

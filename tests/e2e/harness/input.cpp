@@ -115,6 +115,22 @@ void ClickWindow(HWND window) {
   Click({rect.left + (rect.right - rect.left) / 2, rect.top + (rect.bottom - rect.top) / 2});
 }
 
+bool ClickUntilClosed(HWND button, HWND dialog) {
+  const auto closed = [&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); };
+  for (int attempt = 0; attempt < 3 && !closed(); ++attempt) {
+    RECT rect{};
+    GetWindowRect(button, &rect);
+    const POINT centre{rect.left + (rect.right - rect.left) / 2,
+                       rect.top + (rect.bottom - rect.top) / 2};
+    // Never a click on whatever lies there once the dialog has gone or while it is covered.
+    if (WaitUntil([&] { return WindowFromPoint(centre) == button && !closed(); }, 2s)) {
+      Click(centre);
+    }
+    WaitUntil(closed, 2s);
+  }
+  return closed();
+}
+
 namespace {
 
 // The window of the thread under point that has captured the mouse (a sizing or moving loop,

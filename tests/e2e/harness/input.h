@@ -35,6 +35,10 @@ void DoubleClick(POINT screen);
 void RightClick(POINT screen);
 // Clicks the centre of the window's screen rectangle.
 void ClickWindow(HWND window);
+// Clicks a dialog's button until the dialog is closed or hidden; false if it still shows after
+// three tries. A click goes only to the button seen under its centre, and the next comes
+// 2 s later: under Wine an injected click can be lost.
+bool ClickUntilClosed(HWND button, HWND dialog);
 // Presses the left button at from, moves to to, releases there: border resizing.
 // Moves only once the window under from has captured the mouse (false if that did not happen
 // within 5 s; the drag is completed anyway).
