@@ -50,13 +50,12 @@ INPUT Mouse(DWORD flags, POINT screen) {
 }
 
 void Buttons(POINT screen, DWORD down, DWORD up, int clicks, unsigned modifiers = kNoModifiers) {
+  // Wine resyncs its input state from X when the pointer enters a window (a window it moved
+  // to, or one that appeared under it), which can drop modifiers and presses sent just before:
+  // move first and let the entering settle.
+  Send({Mouse(MOUSEEVENTF_MOVE, screen)});
+  WaitUntil([] { return false; }, 150ms);
   const std::vector<WORD> held = ModifierKeys(modifiers);
-  if (!held.empty()) {
-    // Wine resends its X keyboard state (no modifiers) when the pointer enters a window, which
-    // can drop modifiers pressed just before: move first and let the entering settle.
-    Send({Mouse(MOUSEEVENTF_MOVE, screen)});
-    WaitUntil([] { return false; }, 150ms);
-  }
   std::vector<INPUT> inputs;
   for (WORD key : held) inputs.push_back(VirtualKey(key, false));
   inputs.push_back(Mouse(MOUSEEVENTF_MOVE, screen));

@@ -27,9 +27,10 @@ void TypeText(std::wstring_view text);
 
 // Screen coordinates (the virtual desktop: the second monitor has x >= the first's width).
 void MoveMouse(POINT screen);
-// Modifiers are held in the same SendInput batch as the click: under Wine, X resends its own
-// keyboard state (no modifiers held) when the pointer enters a window, for instance after a
-// tooltip has hidden, which drops modifiers that were pressed in an earlier batch.
+// Clicks move the pointer first and let it settle for 150 ms. Modifiers are held in the same
+// SendInput batch as the click: under Wine, X resends its own keyboard state (no modifiers
+// held) when the pointer enters a window, for instance after a tooltip has hidden, which drops
+// modifiers that were pressed in an earlier batch.
 void Click(POINT screen, unsigned modifiers = kNoModifiers);
 void DoubleClick(POINT screen);
 void RightClick(POINT screen);
