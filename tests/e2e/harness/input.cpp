@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "harness/window_find.h"
+
 namespace e2e {
 
 namespace {
@@ -108,19 +110,12 @@ void DoubleClick(POINT screen) { Buttons(screen, MOUSEEVENTF_LEFTDOWN, MOUSEEVEN
 
 void RightClick(POINT screen) { Buttons(screen, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 1); }
 
-void ClickWindow(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  Click({rect.left + (rect.right - rect.left) / 2, rect.top + (rect.bottom - rect.top) / 2});
-}
+void ClickWindow(HWND window) { Click(Center(WindowRect(window))); }
 
 bool ClickUntilClosed(HWND button, HWND dialog) {
   const auto closed = [&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); };
   for (int attempt = 0; attempt < 3 && !closed(); ++attempt) {
-    RECT rect{};
-    GetWindowRect(button, &rect);
-    const POINT centre{rect.left + (rect.right - rect.left) / 2,
-                       rect.top + (rect.bottom - rect.top) / 2};
+    const POINT centre = Center(WindowRect(button));
     // Never a click on whatever lies there once the dialog has gone or while it is covered.
     if (WaitUntil([&] { return WindowFromPoint(centre) == button && !closed(); }, 2s)) {
       Click(centre);
