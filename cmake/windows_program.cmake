@@ -49,7 +49,6 @@ add_executable(flockhand WIN32
   src/operations/arrangement.cpp
   src/operations/displays.cpp
   src/operations/flash_and_hide.cpp
-  src/operations/foreground.cpp
   src/operations/grid_boxes.cpp
   src/operations/menu_bar.cpp
   src/operations/window_ops_group.cpp
@@ -62,9 +61,12 @@ add_executable(flockhand WIN32
   src/settings/settings_file.cpp
   src/settings/transparency.cpp
   src/terminals/discovery.cpp
+  src/terminals/foreground.cpp
   src/terminals/filter_and_selection.cpp
   src/terminals/list_rows.cpp
+  src/terminals/operation_progress.cpp
   src/terminals/order_and_refresh.cpp
+  src/terminals/pacing.cpp
   src/terminals/terminal_answer.cpp
   src/terminals/terminal_dialog.cpp
   src/resources/flockhand.rc)
@@ -77,7 +79,7 @@ target_compile_definitions(flockhand PRIVATE UNICODE _UNICODE STRICT
 target_compile_options(flockhand PRIVATE ${FLOCKHAND_WARNINGS})
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${ARTWORK_DIR} -I${HELP_DIR} -I${CMAKE_SOURCE_DIR}/src/resources")
 target_link_options(flockhand PRIVATE -municode -static)
-target_link_libraries(flockhand PRIVATE comctl32 gdiplus ole32 shell32 shlwapi)
+target_link_libraries(flockhand PRIVATE comctl32 gdiplus ole32 shell32 shlwapi uuid)
 # The shipped program carries no debug information: flockhand.debug keeps it, with the
 # symbols, for a debugger, which finds it through the program's debug link.
 add_custom_command(TARGET flockhand POST_BUILD

@@ -17,6 +17,7 @@
 #include "settings/settings_file.h"
 #include "settings/transparency.h"
 #include "terminals/discovery.h"
+#include "terminals/pacing.h"
 
 HINSTANCE ModuleHandle;
 HWND MainWindow;
@@ -116,6 +117,7 @@ LRESULT OnHotKey(WPARAM wParam) {
 }  // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (HeldForOperation(window, message, wParam, lParam)) return 0;
   switch (message) {
     case WM_CREATE: return OnCreate(window);
     case WM_DESTROY: return OnDestroy(window);

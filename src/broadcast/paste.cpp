@@ -1,7 +1,6 @@
 // The paths of a paste: nothing for no or empty text, one terminal every 100 ms for a single
-// line, and for text with line feeds the confirmation dialog or the commands straight away. All
-// waits block the GUI thread; a terminal that is hung or shows no dialog costs at most its ten
-// looks, since nothing here waits for a terminal's answer.
+// line, and for text with line feeds the confirmation dialog or the commands straight away. A
+// terminal that is hung or shows no dialog costs at most its ten looks and the bounds below.
 #include "broadcast/paste.h"
 
 #include <windows.h>
@@ -13,8 +12,11 @@
 #include "broadcast/keystroke.h"
 #include "broadcast/paste_confirm_dialog.h"
 #include "broadcast/paste_text.h"
+#include "terminals/foreground.h"
 #include "panel.h"
 #include "settings/settings_file.h"
+#include "terminals/pacing.h"
+#include "terminals/terminal_answer.h"
 #include "terminals/terminal_contract.h"
 #include "terminals/terminal_dialog.h"
 #include "terminals/terminal_lists.h"
@@ -23,6 +25,8 @@ namespace {
 
 constexpr DWORD kPauseMs = 100;  // before each single-line paste and before each look
 constexpr int kDialogLooks = 10;
+// Ending its dialog hands the activation back to the terminal (about two seconds under Wine).
+constexpr DWORD kDialogGoneMs = 3000;
 
 // The clipboard's text, copied within the size of its memory block, so a block without a
 // terminating zero cannot be overrun. nullopt when the clipboard is held by another program,
@@ -46,31 +50,45 @@ void PostPasteCommand(HWND terminal) {
   PostMessageW(terminal, WM_COMMAND, kTerminalPasteCommand, 0);
 }
 
-void PressTerminalOk(HWND terminal) {
+HWND LookForDialog(HWND terminal) {
   for (int look = 0; look < kDialogLooks; ++look) {
-    Sleep(kPauseMs);
-    if (HWND dialog = FindTerminalDialog(terminal)) {
-      if (HWND ok = GetDlgItem(dialog, IDOK)) PostMessageW(ok, BM_CLICK, 0, 0);
-      return;
-    }
+    Pause(kPauseMs);
+    if (HWND dialog = FindTerminalDialog(terminal)) return dialog;
   }
+  return nullptr;
+}
+
+// Served completely before the next terminal: its dialog gone and the terminal through with
+// ending it, so that it cannot take the foreground back after Flockhand has.
+void PressTerminalOk(HWND terminal) {
+  HWND dialog = LookForDialog(terminal);
+  if (!dialog) return;
+  if (HWND ok = GetDlgItem(dialog, IDOK)) PostMessageW(ok, BM_CLICK, 0, 0);
+  WaitUntil(kDialogGoneMs, [dialog] { return !IsWindow(dialog); });
+  TerminalAnswers(terminal);
 }
 
 void PasteOneByOne() {
-  for (const TerminalEntry& entry : SelectedTerminals) {
-    Sleep(kPauseMs);
+  ServeEach(SelectedTerminals, [](const TerminalEntry& entry) {
+    Pause(kPauseMs);
     PostPasteCommand(entry.window);
-  }
+  });
+}
+
+// With forcePaste the terminals' dialogs were made active in turn; the user's next keys belong
+// in the command box, where the paste started.
+void PostPasteCommands() {
+  const bool force = CurrentSettings.forcePaste;
+  ServeEach(SelectedTerminals, [force](const TerminalEntry& entry) {
+    PostPasteCommand(entry.window);
+    if (force) PressTerminalOk(entry.window);
+  });
+  if (!force) return;
+  BringFlockhandForward();
+  SetFocus(CommandBox);
 }
 
 }  // namespace
-
-void PostPasteCommands() {
-  for (const TerminalEntry& entry : SelectedTerminals) {
-    PostPasteCommand(entry.window);
-    if (CurrentSettings.forcePaste) PressTerminalOk(entry.window);
-  }
-}
 
 void BroadcastPaste() {
   if (GetFocus() != CommandBox || SelectedTerminals.empty()) return;
@@ -86,7 +104,9 @@ void BroadcastPaste() {
       text.reset();
       PasteOneByOne();
       return;
-    case PastePath::Confirm: PasteConfirmDialog(std::move(*text)); return;
+    case PastePath::Confirm:
+      if (PasteConfirmDialog(std::move(*text))) PostPasteCommands();
+      return;
     case PastePath::AllAtOnce:
     case PastePath::WithClicks:
       text.reset();

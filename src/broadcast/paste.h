@@ -6,7 +6,3 @@
 // has the keyboard focus.
 void BroadcastPaste();
 
-// The paste command to each selected terminal in list order; with forcePaste, each terminal's
-// own confirmation is awaited (at most ten looks, 100 ms apart) and its OK pressed before the
-// next terminal.
-void PostPasteCommands();

@@ -5,20 +5,14 @@
 
 #include <windows.h>
 
-#include "broadcast/paste.h"
 #include "broadcast/paste_text.h"
 #include "panel.h"
 #include "resources/resource_ids.h"
 
 namespace {
 
-std::wstring& PasteText(HWND dialog) {
-  return *reinterpret_cast<std::wstring*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
-
 INT_PTR OnInitDialog(HWND dialog, LPARAM pasteText) {
-  SetWindowLongPtrW(dialog, DWLP_USER, pasteText);
-  const std::wstring shown(ShownPasteText(PasteText(dialog)));
+  const std::wstring shown(ShownPasteText(*reinterpret_cast<const std::wstring*>(pasteText)));
   SetDlgItemTextW(dialog, IDC_PASTE_TEXT, shown.c_str());
   return TRUE;
 }
@@ -33,8 +27,6 @@ INT_PTR OnPaint(HWND dialog) {
 
 INT_PTR OnCommand(HWND dialog, WORD id) {
   if (id != IDOK && id != IDCANCEL) return FALSE;
-  if (id == IDOK) PostPasteCommands();
-  std::wstring().swap(PasteText(dialog));
   EndDialog(dialog, id);
   return TRUE;
 }
@@ -50,7 +42,7 @@ INT_PTR CALLBACK PasteConfirmDialogProc(HWND dialog, UINT message, WPARAM wParam
 
 }  // namespace
 
-void PasteConfirmDialog(std::wstring pasteText) {
-  DialogBoxParamW(ModuleHandle, MAKEINTRESOURCEW(IDD_PASTE_CONFIRM), MainWindow,
-                  PasteConfirmDialogProc, reinterpret_cast<LPARAM>(&pasteText));
+bool PasteConfirmDialog(std::wstring pasteText) {
+  return DialogBoxParamW(ModuleHandle, MAKEINTRESOURCEW(IDD_PASTE_CONFIRM), MainWindow,
+                  PasteConfirmDialogProc, reinterpret_cast<LPARAM>(&pasteText)) == IDOK;
 }

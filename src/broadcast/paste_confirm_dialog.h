@@ -3,7 +3,6 @@
 
 #include <string>
 
-// Runs the dialog modally, owned by the main window. It takes the text over and releases it as
-// soon as the user decides: OK pastes to every selected terminal, Cancel (also Enter, Escape
-// and the close box) pastes nothing.
-void PasteConfirmDialog(std::wstring pasteText);
+// Runs the dialog modally, owned by the main window, and releases the text as soon as the user
+// decides. True for OK; false for Cancel (also Enter, Escape and the close box).
+bool PasteConfirmDialog(std::wstring pasteText);

@@ -11,9 +11,10 @@
 #include "debug_print.h"
 #include "operations/cell_layout.h"
 #include "operations/displays.h"
-#include "operations/foreground.h"
+#include "terminals/foreground.h"
 #include "operations/grid_boxes.h"
 #include "panel.h"
+#include "terminals/pacing.h"
 #include "terminals/terminal_answer.h"
 #include "terminals/terminal_lists.h"
 
@@ -43,21 +44,24 @@ void Place(HWND terminal, const CellRect& cell) {
 }  // namespace
 
 void ArrangeTerminals() {
+  const PacedOperation operation;
   const LRESULT display = SendMessageW(DisplayCombo, CB_GETCURSEL, 0, 0);
   // No display listed (none was reported) or none chosen: there is nothing to tile over.
   if (display < 0 || static_cast<std::size_t>(display) >= MonitorList.size()) return;
-  const RECT& work = MonitorList[static_cast<std::size_t>(display)].workArea;
+  // A copy: a display change handled while the terminals are served renews the list.
+  const RECT work = MonitorList[static_cast<std::size_t>(display)].workArea;
   DebugPrint(L"%d, %d\n", static_cast<int>(work.left), static_cast<int>(work.top));
   const auto area = static_cast<ArrangeArea>(SendMessageW(AreaCombo, CB_GETCURSEL, 0, 0));
   const CellGrid grid =
       PlanCells({work.left, work.top, work.right, work.bottom}, area, CountIn(ColumnsEdit),
                 CountIn(RowsEdit), SelectedTerminals.size());
-  for (std::size_t i = 0; i < SelectedTerminals.size(); ++i) {
-    const CellRect cell = CellOf(grid, i);
-    DebugPrint(L"%ls: %d, %d\n", SelectedTerminals[i].title.c_str(), cell.left, cell.top);
-    Place(SelectedTerminals[i].window, cell);
-  }
-  Sleep(kRaisePauseMs);
+  std::size_t next = 0;
+  ServeEach(SelectedTerminals, [&](const TerminalEntry& entry) {
+    const CellRect cell = CellOf(grid, next++);
+    DebugPrint(L"%ls: %d, %d\n", entry.title.c_str(), cell.left, cell.top);
+    Place(entry.window, cell);
+  });
+  Pause(kRaisePauseMs);
   BringFlockhandForward();
 }
 

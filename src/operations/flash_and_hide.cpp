@@ -5,9 +5,10 @@
 // flashed only when it has just answered within that while.
 #include "operations/flash_and_hide.h"
 
-#include "operations/foreground.h"
+#include "terminals/foreground.h"
 #include "panel.h"
 #include "subclass.h"
+#include "terminals/pacing.h"
 #include "terminals/terminal_answer.h"
 #include "terminals/terminal_lists.h"
 
@@ -40,26 +41,30 @@ void InstallTerminalListProc(HWND terminalList) {
 }
 
 void FrontAndFlash() {
-  for (const TerminalEntry& entry : SelectedTerminals) {
+  const PacedOperation operation;
+  ServeEach(SelectedTerminals, [](const TerminalEntry& entry) {
     SetForegroundWindow(entry.window);
     FlashCaption(entry.window);
-  }
-  Sleep(kSettlePauseMs);
+  });
+  Pause(kSettlePauseMs);
   BringFlockhandForward();
 }
 
 void FlashSelected() {
-  for (const TerminalEntry& entry : SelectedTerminals) FlashCaption(entry.window);
+  ServeEach(SelectedTerminals, [](const TerminalEntry& entry) { FlashCaption(entry.window); });
   SetFocus(CommandBox);
 }
 
 // Every terminal, also those the filter hides from the list; the selected ones are left exactly
 // as they are.
+// A terminal that was in front gives the activation away as it goes down; Flockhand takes it.
 void HideOthers() {
-  for (const TerminalEntry& entry : Unselected(AllTerminals, SelectedTerminals)) {
+  const PacedOperation operation;
+  ServeEach(Unselected(AllTerminals, SelectedTerminals), [](const TerminalEntry& entry) {
     ShowWindowAsync(entry.window, SW_MINIMIZE);
     TerminalAnswers(entry.window);
-  }
-  Sleep(kSettlePauseMs);
+  });
+  Pause(kSettlePauseMs);
+  BringFlockhandForward();
   SetFocus(CommandBox);
 }

@@ -5,9 +5,11 @@
 // the others are still served, and the direction of the switch flips all the same.
 #include "operations/menu_bar.h"
 
-#include "operations/foreground.h"
+#include "terminals/foreground.h"
 #include "operations/menu_bar_caption.h"
 #include "panel.h"
+#include "terminals/pacing.h"
+#include "terminals/terminal_answer.h"
 #include "terminals/terminal_contract.h"
 #include "terminals/terminal_dialog.h"
 #include "terminals/terminal_lists.h"
@@ -23,10 +25,13 @@ constexpr int kDialogLooks = 13;
 // How long the dialog's title edit may take to take the title.
 constexpr UINT kSetTextTimeoutMs = 1000;
 constexpr DWORD kSettlePauseMs = 150;
+// Ending the dialog hands the activation back to the terminal, which can take Wine about two
+// seconds; Flockhand goes on once the dialog is gone, or after this.
+constexpr DWORD kDialogGoneMs = 3000;
 
 HWND WaitForSetupDialog(HWND terminal) {
   for (int look = 0; look < kDialogLooks && IsWindow(terminal); ++look) {
-    Sleep(kDialogPollMs);
+    Pause(kDialogPollMs);
     if (HWND dialog = FindTerminalDialog(terminal)) return dialog;
   }
   return nullptr;
@@ -39,14 +44,18 @@ void HideMenuBar(const TerminalEntry& entry) {
   if (!dialog) return;
   // Sent, so that the title is in place before the two posted messages are handled. A dialog
   // that has not taken it within the bound still gets them: a terminal that is only slow then
-  // finishes the switch when it catches up. SMTO_BLOCK keeps other programs' sent messages from
-  // running Flockhand's code in the middle of this one.
+  // finishes the switch when it catches up. While it waits, Flockhand answers what other
+  // programs send it; a command among them waits for this operation.
   DWORD_PTR ignored = 0;
   SendMessageTimeoutW(GetDlgItem(dialog, kSetupTitleEdit), WM_SETTEXT, 0,
-                      reinterpret_cast<LPARAM>(entry.title.c_str()), SMTO_BLOCK | SMTO_ABORTIFHUNG,
-                      kSetTextTimeoutMs, &ignored);
+                      reinterpret_cast<LPARAM>(entry.title.c_str()),
+                      SMTO_NORMAL | SMTO_ABORTIFHUNG, kSetTextTimeoutMs, &ignored);
   PostMessageW(GetDlgItem(dialog, kSetupHideMenuBarCheck), BM_SETCHECK, BST_CHECKED, 0);
   PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+  // Served completely before the next: otherwise the terminal would take the foreground back
+  // late, after Flockhand has taken it.
+  WaitUntil(kDialogGoneMs, [dialog] { return !IsWindow(dialog); });
+  TerminalAnswers(entry.window);
 }
 
 // Another process's system menu cannot be read under Wine (GetSystemMenu gives NULL): nothing is
@@ -63,14 +72,15 @@ void ShowMenuBar(HWND terminal) {
 }  // namespace
 
 void ToggleMenuBar() {
+  const PacedOperation operation;
   if (!MenuBarHidden) {
-    for (const TerminalEntry& entry : SelectedTerminals) HideMenuBar(entry);
+    ServeEach(SelectedTerminals, HideMenuBar);
   } else {
-    for (const TerminalEntry& entry : SelectedTerminals) ShowMenuBar(entry.window);
+    ServeEach(SelectedTerminals, [](const TerminalEntry& entry) { ShowMenuBar(entry.window); });
   }
   MenuBarHidden = !MenuBarHidden;
   SetWindowTextW(MenuBarButton, MenuBarCaption(MenuBarHidden, CaptionHints));
-  Sleep(kSettlePauseMs);
+  Pause(kSettlePauseMs);
   // Each terminal was made active for its switch; where that took the foreground (Wine), the
   // user's next keys would go to the last terminal alone instead of the command box.
   BringFlockhandForward();

@@ -1,15 +1,26 @@
-// See terminal_answer.h. SMTO_BLOCK: while waiting, messages that other programs send to
-// Flockhand are not handled, so none can run an operation in the middle of another.
+// See terminal_answer.h. The question is a WM_NULL sent with a callback, so that Flockhand keeps
+// reading its own messages while the terminal gets to it; a late answer to an earlier question
+// is told apart by its number.
 #include "terminals/terminal_answer.h"
+
+#include "terminals/pacing.h"
 
 namespace {
 
-constexpr UINT kAnswerTimeoutMs = 300;
+constexpr DWORD kAnswerTimeoutMs = 300;
+
+ULONG_PTR Asked = 0;
+bool Answered = false;
+
+void CALLBACK OnAnswer(HWND, UINT, ULONG_PTR question, LRESULT) {
+  if (question == Asked) Answered = true;
+}
 
 }  // namespace
 
 bool TerminalAnswers(HWND terminal) {
-  DWORD_PTR ignored = 0;
-  return SendMessageTimeoutW(terminal, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG,
-                             kAnswerTimeoutMs, &ignored) != 0;
+  if (IsHungAppWindow(terminal)) return false;
+  Answered = false;
+  if (!SendMessageCallbackW(terminal, WM_NULL, 0, 0, OnAnswer, ++Asked)) return false;
+  return WaitUntil(kAnswerTimeoutMs, [] { return Answered; });
 }

@@ -1,6 +1,5 @@
 // Builds DLGTEMPLATE/DLGITEMTEMPLATE data in memory and runs the resulting
-// dialogs modelessly with a disabled owner, which is how a modal dialog looks
-// from outside the process.
+// dialogs with DialogBoxIndirectParamW, as a terminal program runs its own.
 #include "dialog.h"
 
 namespace {
@@ -60,32 +59,36 @@ std::vector<WORD> BuildTemplate(const wchar_t* caption, short cx, short cy,
   return t.Words();
 }
 
+// The dialog manager offers every message of its modal loop here before
+// IsDialogMessage and TranslateMessage. Messages for windows outside any dialog
+// are dispatched untranslated and reported handled.
+LRESULT CALLBACK DialogLoopFilter(int code, WPARAM wParam, LPARAM lParam) {
+  auto* message = reinterpret_cast<MSG*>(lParam);
+  if (code == MSGF_DIALOGBOX && message->hwnd) {
+    HWND root = GetAncestor(message->hwnd, GA_ROOT);
+    if (root && GetClassLongW(root, GCW_ATOM) != kDialogClassAtom) {
+      DispatchMessageW(message);
+      return TRUE;
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
 
-HWND OpenOwnedDialog(Terminal& terminal, const wchar_t* caption, short cx, short cy,
-                     const std::vector<DialogItem>& items, DLGPROC procedure, LPARAM param) {
+INT_PTR RunModalDialog(Terminal& terminal, const wchar_t* caption, short cx, short cy,
+                       const std::vector<DialogItem>& items, DLGPROC procedure, LPARAM param) {
   const std::vector<WORD> words = BuildTemplate(caption, cx, cy, items);
-  HWND dialog = CreateDialogIndirectParamW(
-      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(terminal.hwnd, GWLP_HINSTANCE)),
-      reinterpret_cast<const DLGTEMPLATE*>(words.data()), terminal.hwnd, procedure, param);
-  if (!dialog) return nullptr;
-  terminal.dialog = dialog;
-  EnableWindow(terminal.hwnd, FALSE);
-  ShowWindow(dialog, SW_SHOW);
-  SetForegroundWindow(dialog);
-  return dialog;
+  HWND owner = terminal.hwnd;
+  terminal.dialogOpen = true;
+  const INT_PTR result = DialogBoxIndirectParamW(
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE)),
+      reinterpret_cast<const DLGTEMPLATE*>(words.data()), owner, procedure, param);
+  // The terminal is gone if it was closed while the dialog ran.
+  if (Terminal* still = TerminalFromWindow(owner)) still->dialogOpen = false;
+  return result;
 }
 
-void CloseOwnedDialog(HWND dialog) {
-  HWND owner = GetWindow(dialog, GW_OWNER);
-  if (Terminal* terminal = TerminalFromWindow(owner)) terminal->dialog = nullptr;
-  EnableWindow(owner, TRUE);
-  DestroyWindow(dialog);
-}
-
-bool RouteToDialog(MSG& message) {
-  if (!message.hwnd) return false;
-  HWND root = GetAncestor(message.hwnd, GA_ROOT);
-  if (!root || GetClassLongW(root, GCW_ATOM) != kDialogClassAtom) return false;
-  return IsDialogMessageW(root, &message) != FALSE;
+void InstallDialogLoopFilter() {
+  SetWindowsHookExW(WH_MSGFILTER, DialogLoopFilter, nullptr, GetCurrentThreadId());
 }

@@ -1,6 +1,6 @@
-// Dialogs built from in-memory templates that behave modally (their owner is
-// disabled) yet run inside the program's one message loop, so no nested loop
-// ever calls TranslateMessage on keys meant for a terminal.
+// Dialogs built from in-memory templates and run modally, as a terminal program
+// runs its own: a modal loop in the terminal's thread (the owner disabled
+// meanwhile), ended with EndDialog, which activates the owner again.
 #pragma once
 
 #include <windows.h>
@@ -20,16 +20,18 @@ struct DialogItem {
   const wchar_t* text;
 };
 
-// Creates the dialog owned by the terminal, disables the terminal, shows and
-// activates the dialog and remembers it in terminal.dialog. param reaches the
-// dialog procedure with WM_INITDIALOG. Returns null if it could not be created.
-HWND OpenOwnedDialog(Terminal& terminal, const wchar_t* caption, short cx, short cy,
-                     const std::vector<DialogItem>& items, DLGPROC procedure, LPARAM param);
+// Runs the dialog modally, owned by the terminal, and returns what EndDialog
+// was given (-1 if it could not be created). terminal.dialogOpen is set while
+// it runs; param reaches the dialog procedure with WM_INITDIALOG. The terminal
+// may be closed meanwhile, which closes the dialog as well.
+INT_PTR RunModalDialog(Terminal& terminal, const wchar_t* caption, short cx, short cy,
+                       const std::vector<DialogItem>& items, DLGPROC procedure, LPARAM param);
 
-// Re-enables the owner (before the dialog goes, so activation returns to it),
-// forgets the dialog and destroys it.
-void CloseOwnedDialog(HWND dialog);
+// Posted by a dialog procedure to itself from WM_INITDIALOG: it arrives once the
+// modal loop runs, with the dialog shown.
+constexpr UINT kDialogShownMessage = WM_APP + 2;
 
-// Gives a queued message to the dialog it belongs to, if any. Returns true
-// when the dialog handled it, false when the caller should dispatch it.
-bool RouteToDialog(MSG& message);
+// Keeps the modal loops from calling TranslateMessage on messages for the
+// terminal windows: those go straight to their window, as the main loop does
+// it. Installed once for the thread.
+void InstallDialogLoopFilter();

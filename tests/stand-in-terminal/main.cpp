@@ -18,7 +18,7 @@ int RunMessageLoop() {
   BOOL result;
   while ((result = GetMessageW(&message, nullptr, 0, 0)) != 0) {
     if (result == -1) return kExitStartFailed;
-    if (!RouteToDialog(message)) DispatchMessageW(&message);
+    DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
 }
@@ -38,6 +38,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     RecordEventText(nullptr, "STARTFAIL", L"RegisterClassExW failed");
     return kExitStartFailed;
   }
+  InstallDialogLoopFilter();
   // Each window is complete and shown before the next is made, so READY
   // lines arrive in window order.
   for (int index = 1; index <= options.count; ++index) {

@@ -3,7 +3,6 @@
 #include "paste_dialog.h"
 
 #include <cwchar>
-#include <memory>
 #include <string>
 
 #include "dialog.h"
@@ -46,27 +45,23 @@ void Paste(Terminal& terminal, const std::wstring& text) {
 }
 
 INT_PTR CALLBACK ConfirmProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* pending = reinterpret_cast<PendingPaste*>(GetWindowLongPtrW(dialog, DWLP_USER));
   switch (message) {
     case WM_INITDIALOG:
-      // From here on the dialog owns the pending paste.
-      SetWindowLongPtrW(dialog, DWLP_USER,
-                        reinterpret_cast<LONG_PTR>(
-                            reinterpret_cast<std::unique_ptr<PendingPaste>*>(lParam)->release()));
+      SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+      PostMessageW(dialog, kDialogShownMessage, 0, 0);
       return TRUE;
+    case kDialogShownMessage: RecordEvent(pending->terminal->hwnd, "PASTECONFIRM"); return TRUE;
     case WM_COMMAND: {
       const WORD id = LOWORD(wParam);
       if (id != IDOK && id != IDCANCEL) return FALSE;
-      auto* pending = reinterpret_cast<PendingPaste*>(GetWindowLongPtrW(dialog, DWLP_USER));
       if (id == IDOK)
         Paste(*pending->terminal, pending->text);
       else
         RecordEvent(pending->terminal->hwnd, "PASTECANCEL");
-      CloseOwnedDialog(dialog);
+      EndDialog(dialog, id);
       return TRUE;
     }
-    case WM_NCDESTROY:
-      delete reinterpret_cast<PendingPaste*>(GetWindowLongPtrW(dialog, DWLP_USER));
-      return FALSE;
   }
   return FALSE;
 }
@@ -84,21 +79,19 @@ void PasteFromClipboard(Terminal& terminal) {
     Paste(terminal, text);
     return;
   }
-  if (terminal.dialog) {
+  if (terminal.dialogOpen) {
     RecordEvent(terminal.hwnd, "BUSY " + std::to_string(kPasteCommand));
     return;
   }
-  auto pending = std::make_unique<PendingPaste>(PendingPaste{&terminal, text});
+  PendingPaste pending{&terminal, text};
   const std::vector<DialogItem> items = {
       {ControlClass::Static, SS_LEFT, 7, 7, 186, 20, kMessageId,
        L"The clipboard holds several lines. Paste them into the terminal?"},
       {ControlClass::Button, BS_DEFPUSHBUTTON | WS_TABSTOP, 84, 34, 50, 14, IDOK, L"OK"},
       {ControlClass::Button, BS_PUSHBUTTON | WS_TABSTOP, 143, 34, 50, 14, IDCANCEL, L"Cancel"},
   };
-  if (!OpenOwnedDialog(terminal, L"Paste confirmation", 200, 55, items, ConfirmProc,
-                       reinterpret_cast<LPARAM>(&pending))) {
+  if (RunModalDialog(terminal, L"Paste confirmation", 200, 55, items, ConfirmProc,
+                     reinterpret_cast<LPARAM>(&pending)) == -1) {
     RecordEvent(terminal.hwnd, "PASTEFAIL");
-    return;
   }
-  RecordEvent(terminal.hwnd, "PASTECONFIRM");
 }

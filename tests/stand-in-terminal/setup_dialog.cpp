@@ -41,7 +41,7 @@ INT_PTR CALLBACK SetupProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
         Accept(dialog, terminal);
       else
         RecordEvent(terminal.hwnd, "SETUPCANCEL");
-      CloseOwnedDialog(dialog);
+      EndDialog(dialog, id);
       return TRUE;
     }
   }
@@ -60,8 +60,8 @@ void OpenSetupDialog(Terminal& terminal) {
       {ControlClass::Button, BS_DEFPUSHBUTTON | WS_TABSTOP, 104, 44, 50, 14, IDOK, L"OK"},
       {ControlClass::Button, BS_PUSHBUTTON | WS_TABSTOP, 163, 44, 50, 14, IDCANCEL, L"Cancel"},
   };
-  if (!OpenOwnedDialog(terminal, L"Window setup", 220, 65, items, SetupProc,
-                       reinterpret_cast<LPARAM>(&terminal))) {
+  if (RunModalDialog(terminal, L"Window setup", 220, 65, items, SetupProc,
+                     reinterpret_cast<LPARAM>(&terminal)) == -1) {
     RecordEvent(terminal.hwnd, "SETUPFAIL");
   }
 }

@@ -143,7 +143,7 @@ void OnCommand(Terminal& terminal, WORD id) {
         break;
       }
       if (terminal.options->noSetupDialog) break;
-      if (terminal.dialog) {
+      if (terminal.dialogOpen) {
         RecordEvent(terminal.hwnd, "BUSY " + std::to_string(id));
         break;
       }

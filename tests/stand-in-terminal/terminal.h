@@ -22,7 +22,7 @@ struct Terminal {
   std::wstring screen;      // text shown in the client area
   HMENU menuBar = nullptr;  // kept while hidden so it can be put back
   bool menuHidden = false;
-  HWND dialog = nullptr;  // open paste-confirmation or setup dialog
+  bool dialogOpen = false;  // a paste-confirmation or setup dialog runs
   bool placementRecorded = false;
   UINT lastShowCmd = 0;
   RECT lastNormal{};

@@ -1,0 +1,170 @@
+// See pacing.h. The waits read only posted, sent, timer and paint messages (PM_QS_*), so the
+// user's keys and clicks stay in the queue, in order and with the keyboard state they came with,
+// for the message loop to take after the operation, exactly as if Flockhand had slept. Esc is
+// caught by a low-level keyboard hook for as long as an operation runs, because the foreground
+// may then be a terminal, which must not get it.
+#include "terminals/pacing.h"
+
+#include <cwchar>
+
+#include "panel.h"
+#include "terminals/operation_progress.h"
+#include "terminals/terminal_contract.h"
+
+namespace {
+
+// How often a wait looks at a condition that no message announces (a window gone).
+constexpr DWORD kLookMs = 10;
+constexpr double kProgressAfterMs = 500;
+
+int Depth = 0;  // operations under way, the outer one included
+bool Cancelled = false;
+bool EscapeSwallowed = false;
+HHOOK EscapeHook = nullptr;
+std::vector<MSG> Held;
+double StartedMs = 0;
+
+// What the waits read: never the user's input.
+constexpr UINT kWakeFor = QS_POSTMESSAGE | QS_HOTKEY | QS_TIMER | QS_SENDMESSAGE | QS_PAINT;
+
+double NowMs() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+bool IsInput(UINT message) {
+  return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+         (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+         (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK);
+}
+
+bool IsCommand(UINT message) {
+  return message == WM_COMMAND || message == WM_SYSCOMMAND || message == WM_HOTKEY ||
+         message == WM_CLOSE;
+}
+
+bool IsClose(UINT message, WPARAM wParam) {
+  return message == WM_CLOSE || (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE);
+}
+
+// An Esc that would reach Flockhand or a terminal (or one of their dialogs) cancels; one typed
+// into another program is that program's.
+bool EscapeIsOurs() {
+  HWND root = GetAncestor(GetForegroundWindow(), GA_ROOTOWNER);
+  if (!root) return false;
+  if (root == MainWindow) return true;
+  wchar_t className[16];
+  return GetClassNameW(root, className, 16) && wcscmp(className, kTerminalWindowClass) == 0;
+}
+
+LRESULT CALLBACK EscapeHookProc(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+  if (code == HC_ACTION && key->vkCode == VK_ESCAPE) {
+    const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
+    if (down && EscapeIsOurs()) {
+      Cancelled = true;
+      EscapeSwallowed = true;
+      return 1;
+    }
+    if (!down && EscapeSwallowed) {
+      EscapeSwallowed = false;
+      return 1;
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// A click on the close button waits in the queue like any input, but ends the operation now.
+void NoticeCloseClick() {
+  MSG click;
+  if (PeekMessageW(&click, MainWindow, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_NOREMOVE) &&
+      click.wParam == HTCLOSE) {
+    Cancelled = true;
+  }
+}
+
+// At most this many messages a look, so that a window that keeps asking to be painted cannot
+// hold the operation.
+constexpr int kMessagesPerLook = 1000;
+
+void ReadMessages() {
+  MSG message;
+  for (int read = 0; read < kMessagesPerLook && PeekMessageW(&message, nullptr, 0, 0,
+                      PM_REMOVE | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE | PM_QS_PAINT);
+       ++read) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    // Input posted by another program waits like the user's own.
+    if (IsInput(message.message)) {
+      Held.push_back(message);
+      continue;
+    }
+    DispatchMessageW(&message);
+  }
+  NoticeCloseClick();
+}
+
+void ReleaseHeld() {
+  std::vector<MSG> held;
+  held.swap(Held);
+  for (const MSG& message : held) {
+    PostMessageW(message.hwnd, message.message, message.wParam, message.lParam);
+  }
+}
+
+}  // namespace
+
+PacedOperation::PacedOperation() {
+  if (Depth++ > 0) return;
+  Cancelled = false;
+  StartedMs = NowMs();
+  EscapeHook = SetWindowsHookExW(WH_KEYBOARD_LL, EscapeHookProc, ModuleHandle, 0);
+}
+
+PacedOperation::~PacedOperation() {
+  if (--Depth > 0) return;
+  if (EscapeHook) UnhookWindowsHookEx(EscapeHook);
+  EscapeHook = nullptr;
+  EndProgress();
+  ReleaseHeld();
+}
+
+void ServeEach(std::vector<TerminalEntry> terminals,
+               const std::function<void(const TerminalEntry&)>& step) {
+  const PacedOperation operation;
+  for (std::size_t i = 0; i < terminals.size() && !Cancelled; ++i) {
+    if (NowMs() - StartedMs >= kProgressAfterMs) ShowProgress(i, terminals.size());
+    step(terminals[i]);
+  }
+}
+
+bool WaitUntil(DWORD milliseconds, const std::function<bool()>& done) {
+  const double deadline = NowMs() + milliseconds;
+  for (;;) {
+    ReadMessages();
+    if (done()) return true;
+    const double left = deadline - NowMs();
+    if (left <= 0) return false;
+    const DWORD wait = left < kLookMs ? static_cast<DWORD>(left) + 1 : kLookMs;
+    MsgWaitForMultipleObjectsEx(0, nullptr, wait, kWakeFor, 0);
+  }
+}
+
+void Pause(DWORD milliseconds) {
+  WaitUntil(milliseconds, [] { return false; });
+}
+
+bool HeldForOperation(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (Depth == 0 || !IsCommand(message)) return false;
+  if (IsClose(message, wParam)) Cancelled = true;
+  Held.push_back(MSG{window, message, wParam, lParam, 0, {}});
+  return true;
+}
