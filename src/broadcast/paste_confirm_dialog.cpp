@@ -44,5 +44,5 @@ INT_PTR CALLBACK PasteConfirmDialogProc(HWND dialog, UINT message, WPARAM wParam
 
 bool PasteConfirmDialog(std::wstring pasteText) {
   return DialogBoxParamW(ModuleHandle, MAKEINTRESOURCEW(IDD_PASTE_CONFIRM), MainWindow,
-                  PasteConfirmDialogProc, reinterpret_cast<LPARAM>(&pasteText)) == IDOK;
+                         PasteConfirmDialogProc, reinterpret_cast<LPARAM>(&pasteText)) == IDOK;
 }

@@ -48,8 +48,8 @@ void HideMenuBar(const TerminalEntry& entry) {
   // programs send it; a command among them waits for this operation.
   DWORD_PTR ignored = 0;
   SendMessageTimeoutW(GetDlgItem(dialog, kSetupTitleEdit), WM_SETTEXT, 0,
-                      reinterpret_cast<LPARAM>(entry.title.c_str()),
-                      SMTO_NORMAL | SMTO_ABORTIFHUNG, kSetTextTimeoutMs, &ignored);
+                      reinterpret_cast<LPARAM>(entry.title.c_str()), SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                      kSetTextTimeoutMs, &ignored);
   PostMessageW(GetDlgItem(dialog, kSetupHideMenuBarCheck), BM_SETCHECK, BST_CHECKED, 0);
   PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
   // Served completely before the next: otherwise the terminal would take the foreground back

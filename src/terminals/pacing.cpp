@@ -95,8 +95,9 @@ constexpr int kMessagesPerLook = 1000;
 
 void ReadMessages() {
   MSG message;
-  for (int read = 0; read < kMessagesPerLook && PeekMessageW(&message, nullptr, 0, 0,
-                      PM_REMOVE | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE | PM_QS_PAINT);
+  for (int read = 0; read < kMessagesPerLook &&
+                     PeekMessageW(&message, nullptr, 0, 0,
+                                  PM_REMOVE | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE | PM_QS_PAINT);
        ++read) {
     if (message.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(message.wParam));
