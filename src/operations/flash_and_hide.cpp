@@ -5,9 +5,9 @@
 // flashed only when it has just answered within that while.
 #include "operations/flash_and_hide.h"
 
-#include "terminals/foreground.h"
 #include "panel.h"
 #include "subclass.h"
+#include "terminals/foreground.h"
 #include "terminals/pacing.h"
 #include "terminals/terminal_answer.h"
 #include "terminals/terminal_lists.h"
@@ -56,8 +56,8 @@ void FlashSelected() {
 }
 
 // Every terminal, also those the filter hides from the list; the selected ones are left exactly
-// as they are.
-// A terminal that was in front gives the activation away as it goes down; Flockhand takes it.
+// as they are. A terminal that was in front gives the activation away as it goes down, and
+// Flockhand takes it.
 void HideOthers() {
   const PacedOperation operation;
   ServeEach(Unselected(AllTerminals, SelectedTerminals), [](const TerminalEntry& entry) {

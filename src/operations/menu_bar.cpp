@@ -5,9 +5,9 @@
 // the others are still served, and the direction of the switch flips all the same.
 #include "operations/menu_bar.h"
 
-#include "terminals/foreground.h"
 #include "operations/menu_bar_caption.h"
 #include "panel.h"
+#include "terminals/foreground.h"
 #include "terminals/pacing.h"
 #include "terminals/terminal_answer.h"
 #include "terminals/terminal_contract.h"

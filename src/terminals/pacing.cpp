@@ -127,7 +127,6 @@ PacedOperation::PacedOperation() {
   if (Depth++ > 0) return;
   Cancelled = false;
   StartedMs = NowMs();
-  EscapeHook = SetWindowsHookExW(WH_KEYBOARD_LL, EscapeHookProc, ModuleHandle, 0);
 }
 
 PacedOperation::~PacedOperation() {
@@ -148,6 +147,12 @@ void ServeEach(std::vector<TerminalEntry> terminals,
 }
 
 bool WaitUntil(DWORD milliseconds, const std::function<bool()>& done) {
+  // Whatever waits is an operation. Only one that waits can be cancelled: one that never does
+  // is over before Esc could be read.
+  const PacedOperation operation;
+  if (!EscapeHook) {
+    EscapeHook = SetWindowsHookExW(WH_KEYBOARD_LL, EscapeHookProc, ModuleHandle, 0);
+  }
   const double deadline = NowMs() + milliseconds;
   for (;;) {
     ReadMessages();

@@ -39,7 +39,7 @@ class Keyboard : public ::testing::Test {
       AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
       return false;
     };
-    return app_.Answers(10s) && WaitUntil(focused, 5s, 100ms);
+    return app_.Idle() && WaitUntil(focused, 5s, 100ms);
   }
 
  public:  // what each kind of command changes, as text

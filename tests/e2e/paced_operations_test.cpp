@@ -158,6 +158,12 @@ TEST_F(Paced, APacedPasteAnswersShowsProgressTakesKeysAfterItAndStopsAtEsc) {
   ASSERT_TRUE(idle() && nodes_->Sync());
   EXPECT_LT(Count(nullptr, L"PASTECOMMAND"), 38u) << "Esc left the rest alone";
   EXPECT_EQ(Count(nullptr, L"KEYDOWN", L"0x1B "), 0u) << "Esc reaches no terminal";
+  const size_t served = Count(nullptr, L"PASTECOMMAND");
+  Paste(L"last", false);  // closed from the taskbar meanwhile: ended as by Esc, then closed
+  ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"PASTECOMMAND") >= served + 3; }, 5s));
+  PostMessageW(app_->Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(app_->Process().WaitForExit(10s) && nodes_->Sync());
+  EXPECT_LT(Count(nullptr, L"PASTECOMMAND"), served + 18);
 }
 
 }  // namespace

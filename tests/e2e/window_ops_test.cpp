@@ -96,7 +96,7 @@ TEST_F(Arrangement, CellsInSelectionOrderThenFlockhandInFrontAnyCountsAndNoDispl
   }
   PressKey('L', kAlt);
   ASSERT_TRUE(WaitUntil([&] { return Logged(L"tile 1: 2, 0\n") == 1; }, 5s));
-  EXPECT_TRUE(app_->Answers(2s) && InFront());
+  EXPECT_TRUE(app_->Idle() && InFront());
   SendMessageW(P().display, CB_RESETCONTENT, 0, 0);  // no display: nothing moves
   ShowWindow(Tile(0), SW_MINIMIZE);
   ASSERT_TRUE(app_->Activate());
@@ -150,7 +150,7 @@ class Operations : public WindowOps {
 };
 
 TEST_F(Operations, EachServesTheLiveTerminalsAndEndsWithinItsBound) {
-  // Acts, waits until the live terminals show that it ran, then for Flockhand to answer within
+  // Acts, waits until the live terminals show that it ran, then for the operation to be over within
   // the operation's pauses and bounds (with room for a loaded machine).
   const auto step = [&](const char* name, int withinMs, const std::function<void()>& act,
                         const std::function<bool()>& done) {
@@ -158,7 +158,7 @@ TEST_F(Operations, EachServesTheLiveTerminalsAndEndsWithinItsBound) {
     ASSERT_TRUE(app_->Activate());
     const auto start = std::chrono::steady_clock::now();
     act();
-    EXPECT_TRUE(WaitUntil(done, 10s) && app_->Answers(10s));
+    EXPECT_TRUE(WaitUntil(done, 10s) && app_->Idle());
     const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_LE(std::chrono::duration_cast<Millis>(took).count(), withinMs);
   };

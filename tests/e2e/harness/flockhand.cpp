@@ -5,6 +5,7 @@
 
 #include "harness/input.h"
 #include "harness/window_find.h"
+#include "resources/resource_ids.h"
 
 namespace e2e {
 
@@ -76,8 +77,17 @@ bool Flockhand::Answers(Millis timeout) const {
                              &ignored) != 0;
 }
 
+bool Flockhand::Idle() const {
+  for (int toggle = 0; toggle < 2; ++toggle) {
+    const std::wstring before = WindowText(panel_.arrange);
+    PostMessageW(main_, WM_COMMAND, IDM_CAPTION_HINTS, 0);
+    if (!WaitUntil([&] { return WindowText(panel_.arrange) != before; }, 30s)) return false;
+  }
+  return true;
+}
+
 bool Flockhand::Settle() const {
-  return Answers(10s) && WaitUntil([&] { return GetForegroundWindow() == main_; }, 10s);
+  return Idle() && WaitUntil([&] { return GetForegroundWindow() == main_; }, 10s);
 }
 
 std::wstring ListRowText(HWND listBox, int row) {

@@ -33,11 +33,14 @@ class Flockhand {
   HWND Focus() const;
   // Makes Flockhand the foreground window (real activation, as a click on it would).
   bool Activate() const;
-  // Whether Flockhand's thread handles a message within timeout: false while an operation holds
-  // it longer, or for good.
+  // Whether Flockhand's thread handles a message within timeout: false when it is held, for
+  // instance by a dialog of a terminal being closed, or for good.
   bool Answers(Millis timeout) const;
-  // Waits until Flockhand's thread takes messages again and its window is in front: after a
-  // dialog closes, Wine without a window manager holds the thread for about 2 s.
+  // Waits until no operation runs. Commands posted to Flockhand wait for a running one, so the
+  // caption hints, switched by two posted commands, show when it is over (and are as before).
+  bool Idle() const;
+  // Waits until Flockhand is idle and its window is in front: after a dialog closes, Wine
+  // without a window manager holds the thread for about 2 s.
   bool Settle() const;
 
  private:
