@@ -33,6 +33,8 @@ add_custom_target(help_chm DEPENDS ${HELP_CHM})
 
 add_executable(flockhand WIN32
   ${FLOCKHAND_PURE_SOURCES}
+  src/documents_folder.cpp
+  src/tooltip.cpp
   src/app/caption_hints.cpp
   src/app/command_dispatch.cpp
   src/app/compact_mode.cpp
@@ -56,13 +58,12 @@ add_executable(flockhand WIN32
   src/resources/help_file.cpp
   src/resources/image_buttons.cpp
   src/resources/png_image.cpp
-  src/settings/documents_folder.cpp
   src/settings/options_dialog.cpp
   src/settings/settings_file.cpp
   src/settings/transparency.cpp
   src/terminals/discovery.cpp
-  src/terminals/foreground.cpp
   src/terminals/filter_and_selection.cpp
+  src/terminals/foreground.cpp
   src/terminals/list_rows.cpp
   src/terminals/operation_progress.cpp
   src/terminals/order_and_refresh.cpp

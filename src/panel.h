@@ -32,10 +32,6 @@ extern HWND RefreshButton;
 extern HWND HelpButton;
 extern HWND SelectionCountLabel;
 
-// Caption hints (F1): seven buttons show their shortcut key. The menu-bar operation reads it
-// for the caption it writes.
-extern bool CaptionHints;
-
 // The one call back into the panel: run after every change of the selection, it enables the
 // operation controls, reruns the grid suggestion and rewrites the counter.
 void RefreshSelectionState();

@@ -1,11 +1,11 @@
-// Installing a subclass procedure in a control's window-procedure slot.
+// Subclassing a control through Common Controls 6: the subclass procedure sees every message
+// first and passes on what it does not consume with DefSubclassProc.
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
-// Puts `procedure` in the control's slot and returns the procedure it replaced, to which the
-// subclass passes every message it does not consume.
-inline WNDPROC SubclassControl(HWND control, WNDPROC procedure) {
-  return reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+// data reaches the procedure as its last argument.
+inline void SubclassControl(HWND control, SUBCLASSPROC procedure, DWORD_PTR data = 0) {
+  SetWindowSubclass(control, procedure, 0, data);
 }

@@ -1,4 +1,5 @@
-// Rewrites the hinted captions for the new hint state, then flips the flag.
+// Rewrites the hinted captions for the new hint state, then flips the flag; names the menu-bar
+// button's next press after each switch.
 #include "app/caption_hints.h"
 
 #include "app/button_captions.h"
@@ -26,4 +27,9 @@ void ToggleCaptionHints() {
     SetWindowTextW(button, ButtonCaption(caption, hints, MenuBarHidden));
   }
   CaptionHints = hints;
+}
+
+void SwitchMenuBars() {
+  ToggleMenuBar();
+  SetWindowTextW(MenuBarButton, ButtonCaption(CaptionButton::MenuBar, CaptionHints, MenuBarHidden));
 }

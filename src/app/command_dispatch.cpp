@@ -46,17 +46,17 @@ bool DispatchCommand(int id, int notification) {
     case IDM_FLASH: FlashSelected(); return true;
     case IDM_HIDE_OTHERS: HideOthers(); return true;
     case IDM_ARRANGE: ArrangeTerminals(); return true;
-    case IDM_MENU_BAR: ToggleMenuBar(); return true;
-    case IDM_QUICK_FULL_KEYPAD: QuickArrange(kWholeArea); return true;
-    case IDM_QUICK_LEFT_KEYPAD: QuickArrange(kLeftHalf); return true;
-    case IDM_QUICK_TOP_KEYPAD: QuickArrange(kTopHalf); return true;
-    case IDM_QUICK_RIGHT_KEYPAD: QuickArrange(kRightHalf); return true;
-    case IDM_QUICK_BOTTOM_KEYPAD: QuickArrange(kBottomHalf); return true;
-    case IDM_QUICK_FULL: QuickArrange(kWholeArea); return true;
-    case IDM_QUICK_LEFT: QuickArrange(kLeftHalf); return true;
-    case IDM_QUICK_TOP: QuickArrange(kTopHalf); return true;
-    case IDM_QUICK_RIGHT: QuickArrange(kRightHalf); return true;
-    case IDM_QUICK_BOTTOM: QuickArrange(kBottomHalf); return true;
+    case IDM_MENU_BAR: SwitchMenuBars(); return true;
+    case IDM_QUICK_FULL_KEYPAD: QuickArrange(ArrangeArea::Whole); return true;
+    case IDM_QUICK_LEFT_KEYPAD: QuickArrange(ArrangeArea::LeftHalf); return true;
+    case IDM_QUICK_TOP_KEYPAD: QuickArrange(ArrangeArea::TopHalf); return true;
+    case IDM_QUICK_RIGHT_KEYPAD: QuickArrange(ArrangeArea::RightHalf); return true;
+    case IDM_QUICK_BOTTOM_KEYPAD: QuickArrange(ArrangeArea::BottomHalf); return true;
+    case IDM_QUICK_FULL: QuickArrange(ArrangeArea::Whole); return true;
+    case IDM_QUICK_LEFT: QuickArrange(ArrangeArea::LeftHalf); return true;
+    case IDM_QUICK_TOP: QuickArrange(ArrangeArea::TopHalf); return true;
+    case IDM_QUICK_RIGHT: QuickArrange(ArrangeArea::RightHalf); return true;
+    case IDM_QUICK_BOTTOM: QuickArrange(ArrangeArea::BottomHalf); return true;
     default: return false;
   }
 }

@@ -14,7 +14,6 @@ bool CompactMode = false;
 namespace {
 
 int NormalHeight = kMainWindowHeight;
-WNDPROC ListCaptionDefaultProc;
 
 void ShowFullModeControls(int showCommand) {
   for (HWND control :
@@ -35,9 +34,10 @@ void SetNormalHeight(int height, int* previousHeight) {
   SetWindowPlacement(MainWindow, &placement);
 }
 
-LRESULT CALLBACK ListCaptionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK ListCaptionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR) {
   if (message == WM_LBUTTONDBLCLK) ToggleCompactMode();
-  return CallWindowProcW(ListCaptionDefaultProc, window, message, wParam, lParam);
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -54,6 +54,4 @@ void ToggleCompactMode() {
   }
 }
 
-void InstallListCaptionProc(HWND listCaption) {
-  ListCaptionDefaultProc = SubclassControl(listCaption, ListCaptionProc);
-}
+void InstallListCaptionProc(HWND listCaption) { SubclassControl(listCaption, ListCaptionProc); }

@@ -3,6 +3,8 @@
 // their place from LayoutControls.
 #include "app/control_panel.h"
 
+#include "app/button_captions.h"
+#include "app/caption_hints.h"
 #include "app/compact_mode.h"
 #include "app/control_tips.h"
 #include "app/main_window.h"
@@ -12,11 +14,11 @@
 #include "broadcast/keystroke.h"
 #include "operations/arrangement.h"
 #include "operations/flash_and_hide.h"
-#include "operations/menu_bar.h"
 #include "operations/window_ops_group.h"
 #include "panel.h"
 #include "resources/image_buttons.h"
 #include "resources/resource_ids.h"
+#include "settings/transparency.h"
 #include "terminals/filter_and_selection.h"
 #include "terminals/order_and_refresh.h"
 #include "terminals/title_filter.h"
@@ -63,10 +65,20 @@ void SetCueBanner(HWND edit, const wchar_t* banner, BOOL showWhileFocused) {
   SendMessageW(edit, EM_SETCUEBANNER, showWhileFocused, reinterpret_cast<LPARAM>(banner));
 }
 
+// One of the seven buttons that run an operation: captioned as without hints, with its tip.
+HWND CreateOperationButton(HWND parent, CaptionButton caption, void (*operation)(),
+                           const wchar_t* tip, LayoutRect place = kUnplaced) {
+  HWND button = CreateControl(parent, 0, L"BUTTON", ButtonCaption(caption, false, false),
+                              kPushButton, 0, place);
+  AttachButtonOperation(button, operation);
+  AddControlTip(button, tip, 300);
+  return button;
+}
+
 void CreateCommandRow(HWND main) {
   CommandBox = CreateControl(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEditBox, 0, kUnplaced);
   SetCueBanner(CommandBox, L"コマンド入力", FALSE);
-  InstallCommandBoxProc(CommandBox);
+  InstallCommandBoxProc(CommandBox, ToggleTransparency);
   AddControlTip(CommandBox,
                 L"ここにコマンドを入力してください。\nダブルクリックで半透明にもなります。\n"
                 L"Alt+I でフォーカスが移動します。",
@@ -96,19 +108,13 @@ void CreateListColumn(HWND main) {
   AddControlTip(TerminalListBox,
                 L"操作するTeraTermウィンドウを選択してください。\nAlt+A で全選択ができます。", 300);
 
-  ReverseOrderButton =
-      CreateControl(main, 0, L"BUTTON", L"並び順を反転", kPushButton, 0, kUnplaced);
-  AttachButtonOperation(ReverseOrderButton, ReverseOrder);
-  AddControlTip(ReverseOrderButton, L"並び順を反転させることができます。\nF4", 300);
-
+  ReverseOrderButton = CreateOperationButton(main, CaptionButton::ReverseOrder, ReverseOrder,
+                                             L"並び順を反転させることができます。\nF4");
   InvertSelectionButton =
-      CreateControl(main, 0, L"BUTTON", L"選択を反転", kPushButton, 0, kUnplaced);
-  AttachButtonOperation(InvertSelectionButton, InvertSelection);
-  AddControlTip(InvertSelectionButton, L"選択状態を反転させることができます。\nAlt+R", 300);
-
-  FlashButton = CreateControl(main, 0, L"BUTTON", L"点滅", kPushButton, 0, kUnplaced);
-  AttachButtonOperation(FlashButton, FlashSelected);
-  AddControlTip(FlashButton, L"選択されているTeraTermウィンドウを点滅させます。\nAlt+B", 300);
+      CreateOperationButton(main, CaptionButton::InvertSelection, InvertSelection,
+                            L"選択状態を反転させることができます。\nAlt+R");
+  FlashButton = CreateOperationButton(main, CaptionButton::Flash, FlashSelected,
+                                      L"選択されているTeraTermウィンドウを点滅させます。\nAlt+B");
 }
 
 void CreateWindowOpsGroup(HWND main) {
@@ -123,9 +129,8 @@ void CreateWindowOpsGroup(HWND main) {
                 L"並べるディスプレイを指定できます。\nAlt+D でフォーカスが移動します。", 300);
 
   MenuBarButton =
-      CreateControl(group, 0, L"BUTTON", L"MenuBar Off", kPushButton, 0, kMenuBarButtonRect);
-  AttachButtonOperation(MenuBarButton, ToggleMenuBar);
-  AddControlTip(MenuBarButton, L"メニューバーの表示On/Offを切り換えます。\nAlt+M", 300);
+      CreateOperationButton(group, CaptionButton::MenuBar, SwitchMenuBars,
+                            L"メニューバーの表示On/Offを切り換えます。\nAlt+M", kMenuBarButtonRect);
 
   AreaCombo = CreateControl(group, 0, L"COMBOBOX", nullptr, kDropDownList, IDC_WINDOW_OPS_COMBO,
                             kAreaComboRect);
@@ -145,21 +150,16 @@ void CreateWindowOpsGroup(HWND main) {
   SetWindowTextW(RowsEdit, L"1");
   LimitText(RowsEdit, kGridCountDigits);
 
-  ArrangeButton = CreateControl(group, 0, L"BUTTON", L"並べる", kPushButton, 0, kUnplaced);
-  AttachButtonOperation(ArrangeButton, ArrangeTerminals);
-  AddControlTip(ArrangeButton, L"TeraTermウィンドウを並べます。\nAlt+L", 300);
-
-  HideOthersButton = CreateControl(group, 0, L"BUTTON", L"他を隠す", kPushButton, 0, kUnplaced);
-  AttachButtonOperation(HideOthersButton, HideOthers);
-  AddControlTip(HideOthersButton, L"選択されていないTeraTermウィンドウを最小化します。\nAlt+H",
-                300);
+  ArrangeButton = CreateOperationButton(group, CaptionButton::Arrange, ArrangeTerminals,
+                                        L"TeraTermウィンドウを並べます。\nAlt+L");
+  HideOthersButton =
+      CreateOperationButton(group, CaptionButton::HideOthers, HideOthers,
+                            L"選択されていないTeraTermウィンドウを最小化します。\nAlt+H");
 }
 
 void CreateBottomRows(HWND main) {
-  RefreshButton =
-      CreateControl(main, 0, L"BUTTON", L"TeraTermウィンドウ更新", kPushButton, 0, kUnplaced);
-  AttachButtonOperation(RefreshButton, RefreshTerminals);
-  AddControlTip(RefreshButton, L"TeraTermウィンドウを更新します。\nF5", 300);
+  RefreshButton = CreateOperationButton(main, CaptionButton::Refresh, RefreshTerminals,
+                                        L"TeraTermウィンドウを更新します。\nF5");
 
   HelpButton = CreateControl(main, 0, L"BUTTON", L"", kPushButton, 0, kUnplaced);
   InstallHelpButtonProc(HelpButton);

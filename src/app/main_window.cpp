@@ -7,6 +7,7 @@
 #include "app/control_panel.h"
 #include "app/control_tips.h"
 #include "app/layout_controls.h"
+#include "debug_print.h"
 #include "operations/displays.h"
 #include "panel.h"
 #include "resources/about_dialog.h"
@@ -48,7 +49,7 @@ LRESULT OnCreate(HWND window) {
   DiscoverTerminals();
   RefreshSelectionState();
   if (!RegisterHotKey(window, ID_SUMMON_HOTKEY, MOD_CONTROL | MOD_SHIFT, 'T')) {
-    OutputDebugStringW(L"NG!");
+    DebugPrint(L"NG!");
   }
   FormChmPath();
   // A layered window is shown only once its attributes are set: start fully opaque.
@@ -68,13 +69,6 @@ LRESULT OnDestroy(HWND window) {
 LRESULT OnActivate(WPARAM wParam) {
   const WORD state = LOWORD(wParam);
   if (state == WA_ACTIVE || state == WA_CLICKACTIVE) SetFocus(CommandBox);
-  return 0;
-}
-
-LRESULT OnPaint(HWND window) {
-  PAINTSTRUCT paint;
-  BeginPaint(window, &paint);
-  EndPaint(window, &paint);
   return 0;
 }
 
@@ -123,7 +117,6 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DESTROY: return OnDestroy(window);
     case WM_SIZE: return LayoutControls(LOWORD(lParam), HIWORD(lParam));
     case WM_ACTIVATE: return OnActivate(wParam);
-    case WM_PAINT: return OnPaint(window);
     case WM_SETTINGCHANGE: return OnSettingChange(wParam);
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lParam);
     case WM_DISPLAYCHANGE: RefreshDisplays(); return 0;

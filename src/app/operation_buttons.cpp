@@ -1,34 +1,20 @@
-// One subclass procedure shared by the operation buttons: it looks up the button's operation
-// and previous procedure, runs the operation on WM_LBUTTONUP and passes every message on.
-// The button holds the capture from the press, so a release outside it counts too.
+// One subclass procedure shared by the operation buttons, each given its operation as the
+// subclass data: it runs the operation on WM_LBUTTONUP and passes every message on. The button
+// holds the capture from the press, so a release outside it counts too.
 #include "app/operation_buttons.h"
-
-#include <vector>
 
 #include "subclass.h"
 
 namespace {
 
-struct OperationButton {
-  HWND button;
-  void (*operation)();
-  WNDPROC defaultProc;
-};
-
-std::vector<OperationButton> OperationButtons;
-
-LRESULT CALLBACK OperationButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  for (const OperationButton& entry : OperationButtons) {
-    if (entry.button != window) continue;
-    if (message == WM_LBUTTONUP) entry.operation();
-    return CallWindowProcW(entry.defaultProc, window, message, wParam, lParam);
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
+LRESULT CALLBACK OperationButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR operation) {
+  if (message == WM_LBUTTONUP) reinterpret_cast<void (*)()>(operation)();
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 }  // namespace
 
 void AttachButtonOperation(HWND button, void (*operation)()) {
-  const WNDPROC defaultProc = SubclassControl(button, OperationButtonProc);
-  OperationButtons.push_back({button, operation, defaultProc});
+  SubclassControl(button, OperationButtonProc, reinterpret_cast<DWORD_PTR>(operation));
 }

@@ -5,13 +5,10 @@
 
 #include "broadcast/paste.h"
 #include "panel.h"
-#include "settings/transparency.h"
 #include "subclass.h"
 #include "terminals/terminal_lists.h"
 
 namespace {
-
-WNDPROC CommandBoxDefaultProc;
 
 // The warning has no owner, so the main window stays usable behind it and its modal loop
 // delivers further key-downs to the command box: each would open another box inside the last
@@ -29,17 +26,19 @@ void BroadcastKeystroke(WPARAM wParam, LPARAM lParam) {
   }
 }
 
-LRESULT CALLBACK CommandBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// onDoubleClick: the gesture given by the panel.
+LRESULT CALLBACK CommandBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                DWORD_PTR onDoubleClick) {
   switch (message) {
     case WM_KEYDOWN: BroadcastKeystroke(wParam, lParam); return 0;
     case WM_KEYUP:
     case WM_CHAR: return 0;
-    case WM_LBUTTONDBLCLK: ToggleTransparency(); return 0;
+    case WM_LBUTTONDBLCLK: reinterpret_cast<void (*)()>(onDoubleClick)(); return 0;
     case WM_RBUTTONUP: BroadcastPaste(); return 0;
     // The edit's context menu, whose Paste would put text into the box, never opens: not on a
     // right-click (that pastes to the terminals), nor on Shift+F10 or the menu key.
     case WM_CONTEXTMENU: return 0;
-    default: return CallWindowProcW(CommandBoxDefaultProc, window, message, wParam, lParam);
+    default: return DefSubclassProc(window, message, wParam, lParam);
   }
 }
 
@@ -54,8 +53,8 @@ bool IsNormal(HWND terminal) {
 
 }  // namespace
 
-void InstallCommandBoxProc(HWND commandBox) {
-  CommandBoxDefaultProc = SubclassControl(commandBox, CommandBoxProc);
+void InstallCommandBoxProc(HWND commandBox, void (*onDoubleClick)()) {
+  SubclassControl(commandBox, CommandBoxProc, reinterpret_cast<DWORD_PTR>(onDoubleClick));
 }
 
 bool AllSelectedNormal() {

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
-void InstallCommandBoxProc(HWND commandBox);
+// The command box broadcasts its key-downs and pastes on a right-click; a double-click runs
+// onDoubleClick.
+void InstallCommandBoxProc(HWND commandBox, void (*onDoubleClick)());
 
 // False when any selected terminal is minimised or maximised (all of them are read).
 bool AllSelectedNormal();

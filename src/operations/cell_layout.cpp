@@ -37,13 +37,13 @@ CellGrid PlanCells(CellRect workArea, ArrangeArea area, std::int64_t columns, st
   std::int64_t width = std::int64_t{workArea.right} - workArea.left;
   std::int64_t height = std::int64_t{workArea.bottom} - workArea.top;
   switch (area) {
-    case kLeftHalf: width /= 2; break;
-    case kTopHalf: height /= 2; break;
-    case kRightHalf:
+    case ArrangeArea::LeftHalf: width /= 2; break;
+    case ArrangeArea::TopHalf: height /= 2; break;
+    case ArrangeArea::RightHalf:
       grid.x += width / 2;
       width /= 2;
       break;
-    case kBottomHalf:
+    case ArrangeArea::BottomHalf:
       grid.y += height / 2;
       height /= 2;
       break;

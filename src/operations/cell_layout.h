@@ -10,13 +10,6 @@
 #include "operations/grid_suggestion.h"
 #include "utf16.h"
 
-// The items of the area combo box.
-constexpr ArrangeArea kWholeArea = 0;
-constexpr ArrangeArea kLeftHalf = 1;
-constexpr ArrangeArea kTopHalf = 2;
-constexpr ArrangeArea kRightHalf = 3;
-constexpr ArrangeArea kBottomHalf = 4;
-
 // Left, top, right, bottom in virtual-screen pixels.
 struct CellRect {
   int left, top, right, bottom;

@@ -17,14 +17,13 @@ namespace {
 // Time for the terminals to come forward before Flockhand acts again.
 constexpr DWORD kSettlePauseMs = 150;
 
-WNDPROC TerminalListDefaultProc;
-
-LRESULT CALLBACK TerminalListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK TerminalListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR) {
   if (message == WM_LBUTTONDBLCLK) {
     FrontAndFlash();
     return 0;
   }
-  return CallWindowProcW(TerminalListDefaultProc, window, message, wParam, lParam);
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 // The caption only, twice, 250 ms apart.
@@ -36,9 +35,7 @@ void FlashCaption(HWND terminal) {
 
 }  // namespace
 
-void InstallTerminalListProc(HWND terminalList) {
-  TerminalListDefaultProc = SubclassControl(terminalList, TerminalListProc);
-}
+void InstallTerminalListProc(HWND terminalList) { SubclassControl(terminalList, TerminalListProc); }
 
 void FrontAndFlash() {
   const PacedOperation operation;

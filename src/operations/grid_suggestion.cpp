@@ -25,8 +25,8 @@ constexpr Band kBands[] = {
 std::optional<GridSize> SuggestedGrid(std::size_t selectedCount, ArrangeArea area) {
   for (const Band& band : kBands) {
     if (selectedCount > band.upTo) continue;
-    if (area == 1 || area == 3) return band.tall;
-    if (area == 2 || area == 4) return band.wide;
+    if (area == ArrangeArea::LeftHalf || area == ArrangeArea::RightHalf) return band.tall;
+    if (area == ArrangeArea::TopHalf || area == ArrangeArea::BottomHalf) return band.wide;
     return band.full;
   }
   return std::nullopt;

@@ -5,9 +5,8 @@
 #include <cstddef>
 #include <optional>
 
-// The item index of the area combo box: 0 whole work area, 1 left half, 2 top half,
-// 3 right half, 4 bottom half. Any other value (-1 for no selection) counts as whole.
-using ArrangeArea = int;
+// The item index of the area combo box. Any other index (-1 for no selection) counts as whole.
+enum class ArrangeArea { Whole = 0, LeftHalf = 1, TopHalf = 2, RightHalf = 3, BottomHalf = 4 };
 
 struct GridSize {
   int columns;

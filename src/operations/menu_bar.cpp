@@ -5,7 +5,6 @@
 // the others are still served, and the direction of the switch flips all the same.
 #include "operations/menu_bar.h"
 
-#include "operations/menu_bar_caption.h"
 #include "panel.h"
 #include "terminals/foreground.h"
 #include "terminals/pacing.h"
@@ -79,7 +78,6 @@ void ToggleMenuBar() {
     ServeEach(SelectedTerminals, [](const TerminalEntry& entry) { ShowMenuBar(entry.window); });
   }
   MenuBarHidden = !MenuBarHidden;
-  SetWindowTextW(MenuBarButton, MenuBarCaption(MenuBarHidden, CaptionHints));
   Pause(kSettlePauseMs);
   // Each terminal was made active for its switch; where that took the foreground (Wine), the
   // user's next keys would go to the last terminal alone instead of the command box.

@@ -7,18 +7,15 @@
 
 namespace {
 
-WNDPROC WindowOpsGroupDefaultProc;
-
-LRESULT CALLBACK WindowOpsGroupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK WindowOpsGroupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR, DWORD_PTR) {
   if (message == WM_COMMAND && LOWORD(wParam) == IDC_WINDOW_OPS_COMBO &&
       HIWORD(wParam) == CBN_SELCHANGE) {
     SuggestGrid();
   }
-  return CallWindowProcW(WindowOpsGroupDefaultProc, window, message, wParam, lParam);
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 }  // namespace
 
-void InstallWindowOpsGroupProc(HWND group) {
-  WindowOpsGroupDefaultProc = SubclassControl(group, WindowOpsGroupProc);
-}
+void InstallWindowOpsGroupProc(HWND group) { SubclassControl(group, WindowOpsGroupProc); }

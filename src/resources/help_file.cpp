@@ -9,8 +9,8 @@
 
 #include <string>
 
+#include "documents_folder.h"
 #include "panel.h"
-#include "settings/documents_folder.h"
 
 namespace {
 

@@ -13,10 +13,8 @@
 
 namespace {
 
-WNDPROC CompactButtonDefaultProc;
 void (*CompactButtonClick)();
 bool (*CompactButtonShowsDown)();
-WNDPROC HelpButtonDefaultProc;
 std::unique_ptr<PngImage> ChevronUp, ChevronDown, HelpImage;
 
 const PngImage* CachedImage(std::unique_ptr<PngImage>& slot, int id) {
@@ -35,18 +33,20 @@ void PaintImage(HWND button, const PngImage* image) {
   EndPaint(button, &paint);
 }
 
-LRESULT CALLBACK CompactButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK CompactButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR, DWORD_PTR) {
   if (message == WM_PAINT) {
     PaintImage(window, CompactButtonShowsDown() ? CachedImage(ChevronDown, IDP_CHEVRON_DOWN)
-                                   : CachedImage(ChevronUp, IDP_CHEVRON_UP));
+                                                : CachedImage(ChevronUp, IDP_CHEVRON_UP));
   } else if (message == WM_LBUTTONUP) {
     CompactButtonClick();
   }
   // After our paint the button is validated, so its own drawing adds nothing visible.
-  return CallWindowProcW(CompactButtonDefaultProc, window, message, wParam, lParam);
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK HelpButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK HelpButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                DWORD_PTR) {
   if (message == WM_PAINT) {
     PaintImage(window, CachedImage(HelpImage, IDP_HELP));
     return 0;
@@ -58,7 +58,7 @@ LRESULT CALLBACK HelpButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM
     OpenHelp();
     return 0;
   }
-  return CallWindowProcW(HelpButtonDefaultProc, window, message, wParam, lParam);
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -66,12 +66,10 @@ LRESULT CALLBACK HelpButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM
 void InstallCompactButtonProc(HWND button, void (*onClick)(), bool (*showsDown)()) {
   CompactButtonClick = onClick;
   CompactButtonShowsDown = showsDown;
-  CompactButtonDefaultProc = SubclassControl(button, CompactButtonProc);
+  SubclassControl(button, CompactButtonProc);
 }
 
-void InstallHelpButtonProc(HWND button) {
-  HelpButtonDefaultProc = SubclassControl(button, HelpButtonProc);
-}
+void InstallHelpButtonProc(HWND button) { SubclassControl(button, HelpButtonProc); }
 
 void ReleaseButtonImages() {
   ChevronUp.reset();

@@ -21,12 +21,14 @@
 #define IDP_CHEVRON_DOWN 4002
 #define IDP_HELP 4003
 
-/* System-menu items */
+/* System-menu items. The About item shares its number with the About keys' command
+   (IDM_ABOUT): both open the same dialog, and the keys, translated against a window whose
+   system menu holds the same number, arrive as WM_SYSCOMMAND like the item does. */
 #define IDM_SYS_ABOUT 104
 #define IDM_SYS_OPTIONS 112
 
 /* Commands of the main window (accelerators and WM_COMMAND) */
-#define IDM_ABOUT 104
+#define IDM_ABOUT 104 /* = IDM_SYS_ABOUT, see there */
 #define IDM_EXIT 105
 #define IDM_CAPTION_HINTS 2999
 #define IDM_REFRESH 3000
@@ -71,11 +73,6 @@
 #define IDC_ALPHA_TRACKBAR 115
 #define IDC_ALPHA_VALUE 116
 #define IDC_FORCE_PASTE_CHECK 117
-
-/* Dialog controls that are never addressed */
-#ifndef IDC_STATIC
-#define IDC_STATIC (-1)
-#endif
 
 /* Global hot key Ctrl+Shift+T */
 #define ID_SUMMON_HOTKEY 5000

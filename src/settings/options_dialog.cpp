@@ -11,6 +11,7 @@
 #include "resources/resource_ids.h"
 #include "settings/settings_file.h"
 #include "settings/transparency.h"
+#include "tooltip.h"
 
 namespace {
 
@@ -18,21 +19,6 @@ constexpr unsigned kMaxAlpha = 255;
 constexpr int kTickEvery = 15;
 constexpr int kPageSize = 5;
 constexpr int kTipWidth = 200;
-
-// The tooltip belongs to the dialog and goes with it.
-void AddTrackbarTip(HWND dialog, HWND trackbar) {
-  HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr,
-                             ModuleHandle, nullptr);
-  TTTOOLINFOW tool{};
-  tool.cbSize = TTTOOLINFOW_V2_SIZE;
-  tool.uFlags = TTF_SUBCLASS;
-  tool.hwnd = trackbar;
-  GetClientRect(trackbar, &tool.rect);
-  tool.lpszText = const_cast<wchar_t*>(L"実際の透明度は本体で確認できます。");
-  SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
-}
 
 // The label shows the alpha as read, also above 255, where the trackbar stops at its end.
 void ShowAlpha(HWND dialog, unsigned alpha) {
@@ -51,7 +37,8 @@ INT_PTR OnInitDialog(HWND dialog) {
   SendMessageW(trackbar, TBM_SETPOS, TRUE,
                static_cast<LPARAM>(std::min(CurrentSettings.alpha, kMaxAlpha)));
   SendMessageW(trackbar, TBM_SETPAGESIZE, 0, kPageSize);
-  AddTrackbarTip(dialog, trackbar);
+  // The tip belongs to the dialog and goes with it.
+  CreateControlTip(dialog, trackbar, L"実際の透明度は本体で確認できます。", kTipWidth);
   return TRUE;  // the focus goes to the first tab stop, the trackbar
 }
 

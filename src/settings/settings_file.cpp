@@ -9,12 +9,15 @@
 #include <optional>
 #include <string_view>
 
-#include "settings/documents_folder.h"
+#include "documents_folder.h"
 
 Settings CurrentSettings;
-std::wstring IniPath;
 
 namespace {
+
+// Empty when the Documents folder cannot be found or is too deep: then the defaults apply and
+// nothing is written.
+std::wstring IniPath;
 
 // A settings file is a few lines; anything larger is not read, nor rewritten.
 constexpr DWORD kMaxFileBytes = 1 << 20;

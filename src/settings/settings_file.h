@@ -7,12 +7,9 @@
 #include "settings/settings_text.h"
 
 extern Settings CurrentSettings;
-// Empty when the Documents folder cannot be found or is too deep: then the defaults apply and
-// nothing is written.
-extern std::wstring IniPath;
 
-// Forms IniPath and reads the settings from it; a missing or unreadable file leaves the
-// defaults.
+// Forms the file's path and reads the settings from it; a missing or unreadable file leaves
+// the defaults.
 void LoadSettings();
 
 // Rewrites the file's section "BASE" from CurrentSettings, keeping its other sections. The new

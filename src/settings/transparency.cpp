@@ -4,14 +4,13 @@
 
 #include <windows.h>
 
-#include <cwchar>
-
+#include "debug_print.h"
 #include "panel.h"
 #include "settings/settings_file.h"
 
-bool IsTransparent = false;
-
 namespace {
+
+bool IsTransparent = false;
 
 constexpr unsigned kOpaque = 255;
 
@@ -30,14 +29,11 @@ struct Fade {
 
 // One debug line per fade, so that its course can be followed from outside.
 void ReportFade(const wchar_t* direction, const Fade& fade) {
-  wchar_t line[80];
   if (fade.steps == 0) {
-    swprintf(line, 80, L"fade %ls: steps 0\n", direction);
+    DebugPrint(L"fade %ls: steps 0\n", direction);
   } else {
-    swprintf(line, 80, L"fade %ls: %u to %u, steps %u\n", direction, fade.first, fade.last,
-             fade.steps);
+    DebugPrint(L"fade %ls: %u to %u, steps %u\n", direction, fade.first, fade.last, fade.steps);
   }
-  OutputDebugStringW(line);
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 // restored before the dialogs and on the summon hot key.
 #pragma once
 
-extern bool IsTransparent;
-
 // Sets the main window's alpha (0 invisible, 255 opaque); the colour key plays no part.
 void SetMainWindowAlpha(unsigned alpha);
 

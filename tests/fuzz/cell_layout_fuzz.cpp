@@ -13,11 +13,11 @@ CellRect CoveredArea(CellRect work, ArrangeArea area) {
   const int64_t width = int64_t{work.right} - work.left, height = int64_t{work.bottom} - work.top;
   const auto at = [](int64_t v) { return static_cast<int>(v); };
   switch (area) {
-    case kLeftHalf: return {work.left, work.top, at(work.left + width / 2), work.bottom};
-    case kTopHalf: return {work.left, work.top, work.right, at(work.top + height / 2)};
-    case kRightHalf:
+    case ArrangeArea::LeftHalf: return {work.left, work.top, at(work.left + width / 2), work.bottom};
+    case ArrangeArea::TopHalf: return {work.left, work.top, work.right, at(work.top + height / 2)};
+    case ArrangeArea::RightHalf:
       return {at(work.left + width / 2), work.top, at(work.left + width / 2 * 2), work.bottom};
-    case kBottomHalf:
+    case ArrangeArea::BottomHalf:
       return {work.left, at(work.top + height / 2), work.right, at(work.top + height / 2 * 2)};
     default: return work;
   }
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CellRect work{input.Number<int>(), input.Number<int>(), 0, 0};
   work.right = std::max(work.left, input.Number<int>());
   work.bottom = std::max(work.top, input.Number<int>());
-  const ArrangeArea area = input.Number<uint8_t>() % 6;  // 5: out of range, the whole area
+  const auto area = static_cast<ArrangeArea>(input.Number<uint8_t>() % 6);  // 5: out of range, the whole area
   const int64_t columns = ParseCount(input.Text(20));
   const int64_t rows = ParseCount(input.Text(20));
   FUZZ_CHECK(columns >= INT32_MIN && columns <= INT32_MAX && rows >= INT32_MIN &&

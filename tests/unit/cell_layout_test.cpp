@@ -18,16 +18,16 @@ TEST(CellLayout, CellsOfTheTerminalsInSelectionOrder) {
     std::vector<CellRect> cells;  // one per terminal
   } cases[] = {
       {{0, 0, 1920, 1040},
-       kWholeArea,
+       ArrangeArea::Whole,
        2,
        2,
        {{0, 0, 960, 520}, {960, 0, 1920, 520}, {0, 520, 960, 1040}, {960, 520, 1920, 1040}}},
-      {{0, 0, 1921, 9}, kRightHalf, 1, 1, {{960, 0, 1920, 9}}},  // column 1920 belongs to no half
-      {{0, 30, 1280, 1025}, kBottomHalf, 2, 1, {{0, 527, 640, 1024}}},
-      {{-1025, -200, 0, 568}, kRightHalf, 1, 2, {{-513, -200, -1, 184}, {-513, 184, -1, 568}}},
-      {{-1024, 0, 0, 768}, kTopHalf, 2, 1, {{-1024, 0, -512, 384}, {-512, 0, 0, 384}}},
+      {{0, 0, 1921, 9}, ArrangeArea::RightHalf, 1, 1, {{960, 0, 1920, 9}}},  // column 1920 belongs to no half
+      {{0, 30, 1280, 1025}, ArrangeArea::BottomHalf, 2, 1, {{0, 527, 640, 1024}}},
+      {{-1025, -200, 0, 568}, ArrangeArea::RightHalf, 1, 2, {{-513, -200, -1, 184}, {-513, 184, -1, 568}}},
+      {{-1024, 0, 0, 768}, ArrangeArea::TopHalf, 2, 1, {{-1024, 0, -512, 384}, {-512, 0, 0, 384}}},
       {{0, 0, 1280, 1024},
-       kLeftHalf,
+       ArrangeArea::LeftHalf,
        2,
        2,  // five in 2 x 2 take 2 x 5
        {{0, 0, 320, 204},
@@ -36,16 +36,16 @@ TEST(CellLayout, CellsOfTheTerminalsInSelectionOrder) {
         {320, 204, 640, 408},
         {0, 408, 320, 612}}},
       {{0, 0, 1000, 900},
-       kWholeArea,
+       ArrangeArea::Whole,
        2,
        0,
        {{0, 0, 500, 300}, {500, 0, 1000, 300}, {0, 300, 500, 600}}},
-      {{0, 0, 1000, 900}, kWholeArea, 0, 0, {}},  // nothing selected
-      {{0, 0, 1000, 900}, kWholeArea, -7, -2, {{0, 0, 1000, 450}, {0, 450, 1000, 900}}},
-      {{0, 0, 1280, 1024}, kWholeArea, 99999, 99999, {{0, 0, 1, 1}, {1, 0, 2, 1}}},
-      {{0, 0, 2, 1}, kWholeArea, 9, 9, {{0, 0, 1, 1}, {1, 0, 2, 1}, {0, 0, 1, 1}}},  // 2 pixels
-      {{5, 5, 5, 5}, kLeftHalf, 3, 0, {{5, 5, 6, 6}}},
-      {{kMin, 0, kMax, 1}, kWholeArea, kMin, kMax, {{kMin, 0, kMax, 1}}},
+      {{0, 0, 1000, 900}, ArrangeArea::Whole, 0, 0, {}},  // nothing selected
+      {{0, 0, 1000, 900}, ArrangeArea::Whole, -7, -2, {{0, 0, 1000, 450}, {0, 450, 1000, 900}}},
+      {{0, 0, 1280, 1024}, ArrangeArea::Whole, 99999, 99999, {{0, 0, 1, 1}, {1, 0, 2, 1}}},
+      {{0, 0, 2, 1}, ArrangeArea::Whole, 9, 9, {{0, 0, 1, 1}, {1, 0, 2, 1}, {0, 0, 1, 1}}},  // 2 pixels
+      {{5, 5, 5, 5}, ArrangeArea::LeftHalf, 3, 0, {{5, 5, 6, 6}}},
+      {{kMin, 0, kMax, 1}, ArrangeArea::Whole, kMin, kMax, {{kMin, 0, kMax, 1}}},
   };
   for (const auto& c : cases) {
     const CellGrid grid = PlanCells(c.work, c.area, c.columns, c.rows, c.cells.size());
@@ -60,7 +60,7 @@ TEST(CellLayout, CellsOfTheTerminalsInSelectionOrder) {
 
 // Found by the fuzzer: a count past the int64 range read as negative, so no rows were added.
 TEST(CellLayout, AnyTerminalCountGetsRowsDownToOnePixel) {
-  const CellGrid grid = PlanCells({1280, 0, 2304, 768}, kRightHalf, 99, 9, ~std::size_t{0});
+  const CellGrid grid = PlanCells({1280, 0, 2304, 768}, ArrangeArea::RightHalf, 99, 9, ~std::size_t{0});
   const CellRect r = CellOf(grid, 99 * 9);  // first cell of row 10, one pixel high
   EXPECT_TRUE(r.left == 1792 && r.top == 9 && r.right == 1797 && r.bottom == 10)
       << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom;

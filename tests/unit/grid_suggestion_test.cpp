@@ -24,8 +24,9 @@ const Band kExpected[] = {
     {49, 54, {6, 9}, {6, 9}, {6, 9}},
 };
 
-void ExpectGrid(std::size_t n, ArrangeArea area, GridSize expected) {
-  const auto grid = SuggestedGrid(n, area);
+// area: the index of the area combo box's item.
+void ExpectGrid(std::size_t n, int area, GridSize expected) {
+  const auto grid = SuggestedGrid(n, static_cast<ArrangeArea>(area));
   ASSERT_TRUE(grid.has_value()) << n << " terminals, area " << area;
   EXPECT_EQ(grid->columns, expected.columns) << n << " terminals, area " << area;
   EXPECT_EQ(grid->rows, expected.rows) << n << " terminals, area " << area;
@@ -47,8 +48,8 @@ TEST(GridSuggestion, EveryCountAndAreaFollowsTheTable) {
 
 TEST(GridSuggestion, EveryGridHoldsItsTerminalsInSingleDigits) {
   for (std::size_t n = 0; n <= 54; ++n) {
-    for (ArrangeArea area = 0; area <= 4; ++area) {
-      const auto grid = SuggestedGrid(n, area);
+    for (int area = 0; area <= 4; ++area) {
+      const auto grid = SuggestedGrid(n, static_cast<ArrangeArea>(area));
       ASSERT_TRUE(grid.has_value());
       EXPECT_GE(static_cast<std::size_t>(grid->columns * grid->rows), n) << n << "/" << area;
       EXPECT_LE(grid->columns, 6);
@@ -60,8 +61,8 @@ TEST(GridSuggestion, EveryGridHoldsItsTerminalsInSingleDigits) {
 
 TEST(GridSuggestion, FiftyFiveOrMoreSuggestNothing) {
   for (std::size_t n : {55u, 56u, 100u, 5000u}) {
-    for (ArrangeArea area = 0; area <= 4; ++area) {
-      EXPECT_FALSE(SuggestedGrid(n, area).has_value()) << n << " terminals, area " << area;
+    for (int area = 0; area <= 4; ++area) {
+      EXPECT_FALSE(SuggestedGrid(n, static_cast<ArrangeArea>(area)).has_value()) << n << " terminals, area " << area;
     }
   }
 }

@@ -1,11 +1,11 @@
 // The Documents folder is the user's personal folder at its current location, as the shell
 // reports it (a redirected folder included).
-#include "settings/documents_folder.h"
+#include "documents_folder.h"
 
 #include <windows.h>
 #include <shlobj.h>
 
-#include "settings/documents_path.h"
+#include "documents_path.h"
 
 std::wstring DocumentsFilePath(const wchar_t* fileName) {
   wchar_t folder[kPathCapacity] = {};

@@ -1,0 +1,12 @@
+// The one way Flockhand makes a tooltip: for one control, with TTF_SUBCLASS so that the tip
+// watches the control's mouse messages itself.
+#pragma once
+
+#include <windows.h>
+
+// A tip owned by owner (it goes with it) over control's client area. A maximum width makes the
+// tip break its lines at the line feeds of the text; text must outlive the tip.
+HWND CreateControlTip(HWND owner, HWND control, const wchar_t* text, int maxWidth);
+
+// Tells the tip that its control has a new size.
+void RefreshControlTip(HWND tip, HWND control);
