@@ -10,7 +10,11 @@
 
 #include <utility>
 
+namespace {
+
 bool CaptionHints = false;
+
+}  // namespace
 
 void ToggleCaptionHints() {
   const bool hints = !CaptionHints;

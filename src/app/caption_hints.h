@@ -2,8 +2,6 @@
 // button's caption also names what its next press does.
 #pragma once
 
-extern bool CaptionHints;
-
 void ToggleCaptionHints();
 
 // The menu-bar switch (button and Alt+M), then the button named for its next press.
