@@ -16,6 +16,8 @@ namespace {
 // How often a wait looks at a condition that no message announces (a window gone).
 constexpr DWORD kLookMs = 10;
 constexpr double kProgressAfterMs = 500;
+// A title change costs the window manager a round trip: a few a second are enough to read.
+constexpr double kProgressEveryMs = 100;
 
 int Depth = 0;  // operations under way, the outer one included
 bool Cancelled = false;
@@ -23,6 +25,7 @@ bool EscapeSwallowed = false;
 HHOOK EscapeHook = nullptr;
 std::vector<MSG> Held;
 double StartedMs = 0;
+double ProgressShownMs = 0;
 
 // What the waits read: never the user's input.
 constexpr UINT kWakeFor = QS_POSTMESSAGE | QS_HOTKEY | QS_TIMER | QS_SENDMESSAGE | QS_PAINT;
@@ -141,7 +144,11 @@ void ServeEach(std::vector<TerminalEntry> terminals,
                const std::function<void(const TerminalEntry&)>& step) {
   const PacedOperation operation;
   for (std::size_t i = 0; i < terminals.size() && !Cancelled; ++i) {
-    if (NowMs() - StartedMs >= kProgressAfterMs) ShowProgress(i, terminals.size());
+    const double now = NowMs();
+    if (now - StartedMs >= kProgressAfterMs && now - ProgressShownMs >= kProgressEveryMs) {
+      ShowProgress(i, terminals.size());
+      ProgressShownMs = now;
+    }
     step(terminals[i]);
   }
 }
