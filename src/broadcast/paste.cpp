@@ -25,7 +25,8 @@ namespace {
 
 constexpr DWORD kPauseMs = 100;  // before each single-line paste and before each look
 constexpr int kDialogLooks = 10;
-// Ending its dialog hands the activation back to the terminal (about two seconds under Wine).
+// How long a terminal may take to end its dialog once OK is pressed (Wine without a window
+// manager can take about two seconds).
 constexpr DWORD kDialogGoneMs = 3000;
 
 // The clipboard's text, copied within the size of its memory block, so a block without a
@@ -59,7 +60,8 @@ HWND LookForDialog(HWND terminal) {
 }
 
 // Served completely before the next terminal: its dialog gone and the terminal through with
-// ending it, so that it cannot take the foreground back after Flockhand has.
+// ending it (which hides the dialog first, then activates the terminal), so that it cannot
+// take the foreground back after Flockhand has.
 void PressTerminalOk(HWND terminal) {
   HWND dialog = LookForDialog(terminal);
   if (!dialog) return;

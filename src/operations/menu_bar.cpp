@@ -24,8 +24,8 @@ constexpr int kDialogLooks = 13;
 // How long the dialog's title edit may take to take the title.
 constexpr UINT kSetTextTimeoutMs = 1000;
 constexpr DWORD kSettlePauseMs = 150;
-// Ending the dialog hands the activation back to the terminal, which can take Wine about two
-// seconds; Flockhand goes on once the dialog is gone, or after this.
+// How long a terminal may take to end its dialog once OK is pressed (Wine without a window
+// manager can take about two seconds); Flockhand goes on once it has, or after this.
 constexpr DWORD kDialogGoneMs = 3000;
 
 HWND WaitForSetupDialog(HWND terminal) {
@@ -52,7 +52,8 @@ void HideMenuBar(const TerminalEntry& entry) {
   PostMessageW(GetDlgItem(dialog, kSetupHideMenuBarCheck), BM_SETCHECK, BST_CHECKED, 0);
   PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
   // Served completely before the next: otherwise the terminal would take the foreground back
-  // late, after Flockhand has taken it.
+  // late, after Flockhand has taken it. Ending the dialog hides it, then activates the
+  // terminal; only the dialog gone and the terminal answering tell that both are done.
   WaitUntil(kDialogGoneMs, [dialog] { return !IsWindow(dialog); });
   TerminalAnswers(entry.window);
 }

@@ -13,8 +13,9 @@
 
 namespace {
 
-// How often a wait looks at a condition that no message announces (a window gone).
-constexpr DWORD kLookMs = 10;
+// How often a wait looks at a condition that no message announces (a window gone): each
+// millisecond lost there is lost once for every terminal served.
+constexpr DWORD kLookMs = 1;
 constexpr double kProgressAfterMs = 500;
 // A title change costs the window manager a round trip: a few a second are enough to read.
 constexpr double kProgressEveryMs = 100;
@@ -153,7 +154,11 @@ void ServeEach(std::vector<TerminalEntry> terminals,
   }
 }
 
-bool WaitUntil(DWORD milliseconds, const std::function<bool()>& done) {
+namespace {
+
+// Reads messages for at most the given time, until done() holds, which is asked after every
+// message and every look milliseconds.
+bool Wait(DWORD milliseconds, DWORD look, const std::function<bool()>& done) {
   // Whatever waits is an operation. Only one that waits can be cancelled: one that never does
   // is over before Esc could be read.
   const PacedOperation operation;
@@ -166,13 +171,19 @@ bool WaitUntil(DWORD milliseconds, const std::function<bool()>& done) {
     if (done()) return true;
     const double left = deadline - NowMs();
     if (left <= 0) return false;
-    const DWORD wait = left < kLookMs ? static_cast<DWORD>(left) + 1 : kLookMs;
+    const DWORD wait = left < look ? static_cast<DWORD>(left) + 1 : look;
     MsgWaitForMultipleObjectsEx(0, nullptr, wait, kWakeFor, 0);
   }
 }
 
+}  // namespace
+
+bool WaitUntil(DWORD milliseconds, const std::function<bool()>& done) {
+  return Wait(milliseconds, kLookMs, done);
+}
+
 void Pause(DWORD milliseconds) {
-  WaitUntil(milliseconds, [] { return false; });
+  Wait(milliseconds, milliseconds, [] { return false; });
 }
 
 bool HeldForOperation(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
