@@ -1,8 +1,8 @@
 // See pacing.h. The waits read only posted, sent, timer and paint messages (PM_QS_*), so the
 // user's keys and clicks stay in the queue, in order and with the keyboard state they came with,
-// for the message loop to take after the operation, exactly as if Flockhand had slept. Esc is
-// caught by a low-level keyboard hook for as long as an operation runs, because the foreground
-// may then be a terminal, which must not get it.
+// for the message loop to take after the operation, exactly as if Flockhand had slept. Esc and
+// Alt+F4 are caught by a low-level keyboard hook for as long as an operation waits, because the
+// foreground may then be a terminal, which must not get the Esc.
 #include "terminals/pacing.h"
 
 #include <cwchar>
@@ -23,7 +23,7 @@ constexpr double kProgressEveryMs = 100;
 int Depth = 0;  // operations under way, the outer one included
 bool Cancelled = false;
 bool EscapeSwallowed = false;
-HHOOK EscapeHook = nullptr;
+HHOOK KeyboardHook = nullptr;
 std::vector<MSG> Held;
 double StartedMs = 0;
 double ProgressShownMs = 0;
@@ -57,29 +57,37 @@ bool IsClose(UINT message, WPARAM wParam) {
   return message == WM_CLOSE || (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE);
 }
 
+// The window in front, or the window its dialog belongs to.
+HWND ForegroundRoot() { return GetAncestor(GetForegroundWindow(), GA_ROOTOWNER); }
+
 // An Esc that would reach Flockhand or a terminal (or one of their dialogs) cancels; one typed
 // into another program is that program's.
 bool EscapeIsOurs() {
-  HWND root = GetAncestor(GetForegroundWindow(), GA_ROOTOWNER);
+  HWND root = ForegroundRoot();
   if (!root) return false;
   if (root == MainWindow) return true;
   wchar_t className[16];
   return GetClassNameW(root, className, 16) && wcscmp(className, kTerminalWindowClass) == 0;
 }
 
-LRESULT CALLBACK EscapeHookProc(int code, WPARAM wParam, LPARAM lParam) {
+// Esc (without Alt: Alt+Esc is the system's) is swallowed, its release with it. Alt+F4 in
+// Flockhand ends the operation and then, taken from the queue, closes the window.
+LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
   const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
   if (code == HC_ACTION && key->vkCode == VK_ESCAPE) {
-    const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
-    if (down && EscapeIsOurs()) {
+    if (wParam == WM_KEYDOWN && EscapeIsOurs()) {
       Cancelled = true;
       EscapeSwallowed = true;
       return 1;
     }
-    if (!down && EscapeSwallowed) {
+    if (wParam == WM_KEYUP && EscapeSwallowed) {
       EscapeSwallowed = false;
       return 1;
     }
+  }
+  if (code == HC_ACTION && key->vkCode == VK_F4 && wParam == WM_SYSKEYDOWN &&
+      ForegroundRoot() == MainWindow) {
+    Cancelled = true;
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -135,8 +143,8 @@ PacedOperation::PacedOperation() {
 
 PacedOperation::~PacedOperation() {
   if (--Depth > 0) return;
-  if (EscapeHook) UnhookWindowsHookEx(EscapeHook);
-  EscapeHook = nullptr;
+  if (KeyboardHook) UnhookWindowsHookEx(KeyboardHook);
+  KeyboardHook = nullptr;
   EndProgress();
   ReleaseHeld();
 }
@@ -162,8 +170,8 @@ bool Wait(DWORD milliseconds, DWORD look, const std::function<bool()>& done) {
   // Whatever waits is an operation. Only one that waits can be cancelled: one that never does
   // is over before Esc could be read.
   const PacedOperation operation;
-  if (!EscapeHook) {
-    EscapeHook = SetWindowsHookExW(WH_KEYBOARD_LL, EscapeHookProc, ModuleHandle, 0);
+  if (!KeyboardHook) {
+    KeyboardHook = SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardHookProc, ModuleHandle, 0);
   }
   const double deadline = NowMs() + milliseconds;
   for (;;) {
