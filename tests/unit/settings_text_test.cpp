@@ -57,7 +57,7 @@ TEST(SettingsText, RewriteReplacesOnlyTheSection) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.before);
-    EXPECT_EQ(RewriteSettingsFile(c.before, {0, false, true}), c.after);
+    EXPECT_EQ(RewriteSection(c.before, "BASE", FormatSettingsSection({0, false, true})), c.after);
   }
 }
 
