@@ -15,10 +15,18 @@ void ShowCheckMark(HWND window) {
 
 }  // namespace
 
+// Position 10 is right after "バージョン情報(&A)...": the end of Windows' system menu; Wine's
+// has two more entries of its own after Close, which stay after Flockhand's items.
 void AppendFramesMenuItem(HWND window) {
   LoadFramesSetting();
-  AppendMenuW(GetSystemMenu(window, FALSE), MF_STRING, IDM_SYS_FRAMES, L"送信先を枠で囲む(&F)");
-  ShowCheckMark(window);
+  MENUITEMINFOW item{};
+  item.cbSize = sizeof(item);
+  item.fMask = MIIM_TYPE | MIIM_ID | MIIM_STATE;
+  item.fType = MFT_STRING;
+  item.fState = ShowFrames ? MFS_CHECKED : MFS_UNCHECKED;
+  item.wID = IDM_SYS_FRAMES;
+  item.dwTypeData = const_cast<wchar_t*>(L"送信先を枠で囲む(&F)");
+  InsertMenuItemW(GetSystemMenu(window, FALSE), 10, TRUE, &item);
   SwitchFrames(ShowFrames);
 }
 

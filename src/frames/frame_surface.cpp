@@ -80,27 +80,26 @@ BOOL CALLBACK CollectDisplay(HMONITOR, HDC, LPRECT rect, LPARAM boxes) {
   return TRUE;
 }
 
-void RegisterSurfaceClass() {
+ATOM RegisterSurfaceClass() {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = SurfaceProc;
   windowClass.hInstance = ModuleHandle;
   windowClass.lpszClassName = kClassName;
-  RegisterClassExW(&windowClass);
+  return RegisterClassExW(&windowClass);
 }
 
 HWND CreateSurface(const Box& d) {
+  static const ATOM surfaceClass = RegisterSurfaceClass();
   HWND window =
       CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
-                      kClassName, L"", WS_POPUP, d.left, d.top, d.right - d.left, d.bottom - d.top,
-                      nullptr, nullptr, ModuleHandle, nullptr);
+                      MAKEINTATOM(surfaceClass), L"", WS_POPUP, d.left, d.top, d.right - d.left,
+                      d.bottom - d.top, nullptr, nullptr, ModuleHandle, nullptr);
   SetLayeredWindowAttributes(window, kSeeThrough, 255, LWA_COLORKEY);
   return window;
 }
 
 void RemakeSurfaces() {
-  static const bool registered = (RegisterSurfaceClass(), true);
-  (void)registered;
   for (const Surface& s : Surfaces) DestroyWindow(s.window);
   Surfaces.clear();
   std::vector<Box> displays;

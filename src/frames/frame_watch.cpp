@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "frames/frame_surface.h"
 #include "frames/frames.h"
 
 namespace {
@@ -31,6 +32,9 @@ constexpr struct {
 };
 
 HWINEVENTHOOK Hooks[std::size(kEventRanges)];
+// Flockhand's own windows: its main window moving or changing size, a tooltip coming or going,
+// cover or uncover frames.
+HWINEVENTHOOK OwnHook = nullptr;
 bool Watching = false;
 UINT_PTR PendingTimer = 0;
 ULONGLONG LookEveryMs = kLookMs;
@@ -54,13 +58,19 @@ void ScheduleIn(UINT ms) {
   if (!PendingTimer) PendingTimer = SetTimer(nullptr, 0, ms, OnTimer);
 }
 
-// Only whole top-level windows matter; their controls, carets and the mouse pointer do not.
+// Only whole top-level windows matter; their controls, carets and the mouse pointer do not,
+// nor the frames' own surfaces.
 void CALLBACK OnWindowEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
                             DWORD) {
   if (window && object == OBJID_WINDOW && child == CHILDID_SELF &&
-      GetAncestor(window, GA_ROOT) == window) {
+      GetAncestor(window, GA_ROOT) == window && !IsFrameSurface(window)) {
     ScheduleIn(kGatherMs);
   }
+}
+
+HWINEVENTHOOK Hook(DWORD first, DWORD last, DWORD process, DWORD flags) {
+  return SetWinEventHook(first, last, nullptr, OnWindowEvent, process, 0,
+                         WINEVENT_OUTOFCONTEXT | flags);
 }
 
 }  // namespace
@@ -68,11 +78,13 @@ void CALLBACK OnWindowEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG
 void StartWatchingWindows() {
   if (Watching) return;
   Watching = true;
-  // Flockhand's own windows are left out: it knows when it moves them, and Wine 8 calls an
-  // out-of-context hook for its own process's events at a bad address.
   for (size_t i = 0; i < std::size(kEventRanges); ++i) {
-    Hooks[i] = SetWinEventHook(kEventRanges[i].first, kEventRanges[i].last, nullptr, OnWindowEvent,
-                               0, 0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+    Hooks[i] = Hook(kEventRanges[i].first, kEventRanges[i].last, 0, WINEVENT_SKIPOWNPROCESS);
+  }
+  // Wine 8 calls an out-of-context hook for its own process's events at a bad address (the
+  // process crashes); there the look every 100 ms sees Flockhand's windows too.
+  if (!UnderWine) {
+    OwnHook = Hook(EVENT_OBJECT_SHOW, EVENT_OBJECT_LOCATIONCHANGE, GetCurrentProcessId(), 0);
   }
   ScheduleIn(kGatherMs);
 }
@@ -83,6 +95,8 @@ void StopWatchingWindows() {
     if (hook) UnhookWinEvent(hook);
     hook = nullptr;
   }
+  if (OwnHook) UnhookWinEvent(OwnHook);
+  OwnHook = nullptr;
   if (PendingTimer) KillTimer(nullptr, PendingTimer);
   PendingTimer = 0;
 }

@@ -61,6 +61,16 @@ TEST(SettingsText, RewriteReplacesOnlyTheSection) {
   }
 }
 
+// Another section's rewrite leaves "BASE" byte for byte, and "BASE"'s leaves the other.
+TEST(SettingsText, SectionsOfTheirOwnAreKeptApart) {
+  const std::string base = "[base]\nPASTECONFIRM=true\n alpha = 7\n";
+  const std::string frames = RewriteSection(base, "FRAMES", "show = FALSE");
+  EXPECT_EQ(frames, base + "[FRAMES]\r\nshow = FALSE\r\n");
+  EXPECT_FALSE(ReadFlag(ProfileValue(frames, "frames", "show")));
+  EXPECT_EQ(RewriteSection(frames, "BASE", "alpha = 9"),
+            "[BASE]\r\nalpha = 9\r\n[FRAMES]\r\nshow = FALSE\r\n");
+}
+
 TEST(DocumentsPath, JoinsWithinMaxPath) {
   EXPECT_EQ(JoinFolderPath(UTF16("C:\\Users\\me\\Documents"), UTF16("fkh.ini")),
             UTF16("C:\\Users\\me\\Documents\\fkh.ini"));
