@@ -2,8 +2,8 @@
 // window is active, the user's switch is on and something is selected: then whatever the user
 // types goes to exactly the framed terminals. A modal dialog of Flockhand's takes the
 // activation, so they are hidden while one is open. They stay during and after the fade of
-// Alt+T: they lie below Flockhand's window and on the terminals' own edges, never between the
-// user and the text seen through the faded window.
+// Alt+T: they are cut around Flockhand's window, never drawn over it, and lie on the terminals'
+// own edges, so they never come between the user and the text seen through the faded window.
 #pragma once
 
 // The user's switch (the system menu's item).

@@ -24,9 +24,8 @@ double CpuMs(HANDLE process) {
   FILETIME created, exited, kernel, user;
   Require(GetProcessTimes(process, &created, &exited, &kernel, &user),
           "could not read Flockhand's processor times");
-  const auto ms = [](const FILETIME& t) {
-    return static_cast<double>(static_cast<ULONGLONG>(t.dwHighDateTime) << 32 | t.dwLowDateTime) /
-           1e4;
+  const auto ms = [](const FILETIME& t) {  // in units of 100 ns
+    return ULARGE_INTEGER{{t.dwLowDateTime, t.dwHighDateTime}}.QuadPart / 1e4;
   };
   return ms(kernel) + ms(user);
 }
@@ -46,9 +45,8 @@ double CpuPerSecond(const Stage& stage, bool moving) {
   for (int step = 0; GetTickCount64() - start < kSpanMs; ++step) {
     for (size_t i = 0; moving && i < kMoving; ++i) {
       const HWND window = stage.Terminals()[i].window;
-      RECT r = e2e::WindowRect(window);
-      const int dx = step % 2 ? -8 : 8;
-      SetWindowPos(window, nullptr, r.left + dx, r.top, 0, 0,
+      const RECT r = e2e::WindowRect(window);
+      SetWindowPos(window, nullptr, r.left + (step % 2 ? -8 : 8), r.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
     }
     Sleep(kStepMs);

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "harness/capture.h"
 #include "harness/documents.h"
@@ -41,15 +42,15 @@ class Frames : public ::testing::Test {
   // Starts Flockhand and selects the rows that the filter leaves.
   void Start(int rows, const wchar_t* filter) {
     app_ = std::make_unique<Flockhand>();
-    ASSERT_TRUE(app_->Ready() &&
-                WaitUntil([&] { return ListRowCount(P().terminalList) == rows; }, 5s) &&
-                app_->Activate());
+    ASSERT_TRUE(
+        app_->Ready() &&
+        WaitUntil([&] { return ListRowCount(app_->Controls().terminalList) == rows; }, 5s) &&
+        app_->Activate());
     PressKey('F', kAlt);
-    ASSERT_TRUE(WaitUntil([&] { return app_->Focus() == P().filterBox; }, 5s));
+    ASSERT_TRUE(WaitUntil([&] { return app_->Focus() == app_->Controls().filterBox; }, 5s));
     TypeText(filter);
     PressKey('A', kAlt);
   }
-  const Panel& P() const { return app_->Controls(); }
   // The system menu's item, by its mnemonic.
   void Switch() {
     PressKey(VK_SPACE, kAlt);
@@ -146,11 +147,10 @@ TEST_F(Frames, HungHugeAndDisplayChange) {
   const RECT h = WindowRect(hung.Window());
   EXPECT_TRUE(WaitUntil([&] { return AccentAt(1447, 300) && AccentAt(600, 847); }, 5s));
   EXPECT_TRUE(Framed(h) && app_->Answers(1s));
-  for (HWND surface : TopLevelWindows(app_->Process().Pid(), L"FlockhandFrames")) {
-    PostMessageW(surface, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
-  }
-  EXPECT_TRUE(WaitUntil(
-      [&] { return TopLevelWindows(app_->Process().Pid(), L"FlockhandFrames").size() == 2; }, 5s));
+  const auto surfaces = [&] { return TopLevelWindows(app_->Process().Pid(), L"FlockhandFrames"); };
+  const std::vector<HWND> before = surfaces();
+  for (HWND s : before) PostMessageW(s, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
+  EXPECT_TRUE(WaitUntil([&] { return surfaces().size() == 2 && !IsWindow(before.at(0)); }, 5s));
   EXPECT_TRUE(app_->Answers(1s) && Framed(h) && AccentAt(600, 847));
 }
 
