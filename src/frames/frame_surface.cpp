@@ -46,8 +46,9 @@ void OnPaint(HWND window) {
       const Box& b = piece.box;
       const RECT r{b.left, b.top, b.right, b.bottom};
       RECT visible;
-      if (IntersectRect(&visible, &r, &paint.rcPaint))
+      if (IntersectRect(&visible, &r, &paint.rcPaint)) {
         FillRect(dc, &r, piece.accent ? accent : edge);
+      }
     }
   }
   DeleteObject(edge);

@@ -118,8 +118,8 @@ void LoadSettings() {
 bool SaveSettings() { return SaveSettingsSection("BASE", FormatSettingsSection(CurrentSettings)); }
 
 std::optional<std::string> ReadSettingsFile() {
-  bool utf16 = false;
   if (IniPath.empty()) return std::string();
+  bool utf16 = false;
   return ReadSettingsText(utf16);
 }
 

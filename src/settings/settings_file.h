@@ -1,5 +1,5 @@
 // The three settings and fkh.ini, the file in the Documents folder that keeps them. The file is
-// read once at start-up and rewritten only when the options dialog is confirmed.
+// read once at start-up and rewritten when the options dialog is confirmed or frames switched.
 #pragma once
 
 #include <optional>
