@@ -40,6 +40,7 @@ add_executable(flockhand WIN32
   src/app/compact_mode.cpp
   src/app/control_panel.cpp
   src/app/control_tips.cpp
+  src/app/frames_menu.cpp
   src/app/layout_controls.cpp
   src/app/main.cpp
   src/app/main_window.cpp
@@ -48,6 +49,9 @@ add_executable(flockhand WIN32
   src/broadcast/keystroke.cpp
   src/broadcast/paste.cpp
   src/broadcast/paste_confirm_dialog.cpp
+  src/frames/frame_surface.cpp
+  src/frames/frame_watch.cpp
+  src/frames/frames.cpp
   src/operations/arrangement.cpp
   src/operations/displays.cpp
   src/operations/flash_and_hide.cpp
@@ -58,6 +62,7 @@ add_executable(flockhand WIN32
   src/resources/help_file.cpp
   src/resources/image_buttons.cpp
   src/resources/png_image.cpp
+  src/settings/frames_setting.cpp
   src/settings/options_dialog.cpp
   src/settings/settings_file.cpp
   src/settings/transparency.cpp
@@ -80,7 +85,7 @@ target_compile_definitions(flockhand PRIVATE UNICODE _UNICODE STRICT
 target_compile_options(flockhand PRIVATE ${FLOCKHAND_WARNINGS})
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${ARTWORK_DIR} -I${HELP_DIR} -I${CMAKE_SOURCE_DIR}/src/resources")
 target_link_options(flockhand PRIVATE -municode -static)
-target_link_libraries(flockhand PRIVATE comctl32 gdiplus ole32 shell32 shlwapi uuid)
+target_link_libraries(flockhand PRIVATE comctl32 dwmapi gdiplus ole32 shell32 shlwapi uuid)
 # The shipped program carries no debug information: flockhand.debug keeps it, with the
 # symbols, for a debugger, which finds it through the program's debug link.
 add_custom_command(TARGET flockhand POST_BUILD

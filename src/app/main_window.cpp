@@ -6,8 +6,10 @@
 #include "app/compact_mode.h"
 #include "app/control_panel.h"
 #include "app/control_tips.h"
+#include "app/frames_menu.h"
 #include "app/layout_controls.h"
 #include "debug_print.h"
+#include "frames/frames.h"
 #include "operations/displays.h"
 #include "panel.h"
 #include "resources/about_dialog.h"
@@ -55,6 +57,7 @@ LRESULT OnCreate(HWND window) {
   // A layered window is shown only once its attributes are set: start fully opaque.
   SetLayeredWindowAttributes(window, RGB(255, 255, 255), 255, LWA_ALPHA);
   LoadSettings();
+  AppendFramesMenuItem(window);
   return 0;
 }
 
@@ -69,6 +72,7 @@ LRESULT OnDestroy(HWND window) {
 LRESULT OnActivate(WPARAM wParam) {
   const WORD state = LOWORD(wParam);
   if (state == WA_ACTIVE || state == WA_CLICKACTIVE) SetFocus(CommandBox);
+  FollowActivation(state != WA_INACTIVE && !HIWORD(wParam));
   return 0;
 }
 
@@ -97,6 +101,7 @@ LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
   if ((command == IDM_SYS_OPTIONS || command == IDM_SYS_ABOUT) && !fromKeys) ForceOpaque();
   if (command == IDM_SYS_ABOUT) AboutDialog();
   if (command == IDM_SYS_OPTIONS) OptionsDialog();
+  if (command == IDM_SYS_FRAMES) ToggleFramesMenuItem(window);
   return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
 }
 

@@ -1,9 +1,10 @@
 // The seven window-operation controls are enabled exactly while something is selected; no
-// other control is ever disabled.
+// other control is ever disabled. The frames follow the selection.
 #include <initializer_list>
 #include <windows.h>
 
 #include "app/selection_counter.h"
+#include "frames/frames.h"
 #include "operations/grid_boxes.h"
 #include "panel.h"
 #include "terminals/terminal_lists.h"
@@ -16,4 +17,5 @@ void RefreshSelectionState() {
   }
   SuggestGrid();
   SetWindowTextW(SelectionCountLabel, FormatSelectionCount(SelectedTerminals.size()).c_str());
+  RefreshFrames();
 }

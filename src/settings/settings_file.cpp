@@ -118,13 +118,21 @@ void LoadSettings() {
   }
 }
 
-bool SaveSettings() {
+bool SaveSettings() { return SaveSettingsSection("BASE", FormatSettingsSection(CurrentSettings)); }
+
+std::optional<std::string> ReadSettingsFile() {
+  if (IniPath.empty()) return std::string();
+  bool utf16 = false;
+  return ReadSettingsText(utf16);
+}
+
+bool SaveSettingsSection(std::string_view name, std::string_view body) {
   if (IniPath.empty() || IsReadOnly(IniPath)) return false;
   bool utf16 = false;
   // What cannot be read cannot be kept: better the old settings in the file than lost sections.
   const std::optional<std::string> text = ReadSettingsText(utf16);
   if (!text) return false;
-  std::optional<std::string> bytes = RewriteSettingsFile(*text, CurrentSettings);
+  std::optional<std::string> bytes = RewriteSection(*text, name, body);
   if (utf16) {
     bytes = Utf8ToUtf16(*bytes);
     if (!bytes) return false;

@@ -113,31 +113,32 @@ std::string FormatSettingsSection(const Settings& settings) {
          "\r\nalpha = " + std::to_string(settings.alpha);
 }
 
-std::string RewriteSettingsFile(std::string_view fileText, const Settings& settings) {
-  const std::string section = "[BASE]\r\n" + FormatSettingsSection(settings) + "\r\n";
+std::string RewriteSection(std::string_view fileText, std::string_view name,
+                           std::string_view body) {
+  const std::string section = "[" + std::string(name) + "]\r\n" + std::string(body) + "\r\n";
   std::string text;
   std::string_view rest = fileText;
   if (rest.size() != WithoutBom(rest).size()) {
     text += kUtf8Bom;
     rest = WithoutBom(rest);
   }
-  bool inBase = false;
+  bool inSection = false;
   bool written = false;
   // Blank lines that end a replaced section still separate it from the next one.
   std::string trailingBlanks;
   while (!rest.empty()) {
     const std::string_view line = NextLine(rest);
-    if (const auto name = SectionName(line)) {
+    if (const auto sectionName = SectionName(line)) {
       text += trailingBlanks;
       trailingBlanks.clear();
-      inBase = SameName(*name, kSection);
-      if (!inBase) {
+      inSection = SameName(*sectionName, name);
+      if (!inSection) {
         text += line;
       } else if (!written) {
         text += section;
         written = true;
       }
-    } else if (!inBase) {
+    } else if (!inSection) {
       text += line;
     } else if (Trim(line).empty()) {
       trailingBlanks += line;

@@ -1,5 +1,5 @@
-// The text of fkh.ini: reading section "BASE" with the rules of the Windows profile functions,
-// and rewriting that section whole while every other line of the file stays as it was. The file
+// The text of fkh.ini: reading its sections with the rules of the Windows profile functions,
+// and rewriting one section whole while every other line of the file stays as it was. The file
 // is handled as bytes (ANSI or UTF-8): the names and values the program uses are ASCII.
 #pragma once
 
@@ -33,7 +33,8 @@ Settings ReadSettings(std::string_view fileText);
 // The section's contents: "pasteConfirm = TRUE\r\nforcePaste = TRUE\r\nalpha = 60".
 std::string FormatSettingsSection(const Settings& settings);
 
-// fileText with its first section "BASE" replaced by "[BASE]" and the three lines (or, without
-// one, the section appended at the end); later "BASE" sections are dropped, every other line is
-// kept byte for byte.
-std::string RewriteSettingsFile(std::string_view fileText, const Settings& settings);
+// fileText with its first section `name` replaced by "[name]" and the lines of `body` (or,
+// without one, the section appended at the end); later sections of that name are dropped, every
+// other line is kept byte for byte. Section "BASE" takes FormatSettingsSection's text; other
+// features keep their settings in sections of their own.
+std::string RewriteSection(std::string_view fileText, std::string_view name, std::string_view body);

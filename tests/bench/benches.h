@@ -51,4 +51,9 @@ Comparison HideOthersBench(Stage& stage, int runs);
 // terminals, not the cells.
 Comparison ArrangeGridSizeBench(Stage& stage, int runs);
 
+// The frames with every terminal of the stage selected and Flockhand in front: its processor
+// time while 50 terminals move (against the same with the frames off) and while nothing moves.
+// Prints its own rows: a time per second, not a ratio, as the floor is next to nothing.
+void FramesBench(Stage& stage);
+
 }  // namespace bench

@@ -29,11 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                          (data[3] & 2) != 0};
   const std::string text(reinterpret_cast<const char*>(data) + 4, size - 4);
 
-  const std::string rewritten = RewriteSettingsFile(text, written);
+  const std::string rewritten = RewriteSection(text, "BASE", FormatSettingsSection(written));
   const Settings read = ReadSettings(rewritten);
   FUZZ_CHECK(read.alpha == written.alpha && read.pasteConfirm == written.pasteConfirm &&
              read.forcePaste == written.forcePaste);
-  FUZZ_CHECK(RewriteSettingsFile(rewritten, written) == rewritten);
+  FUZZ_CHECK(RewriteSection(rewritten, "BASE", FormatSettingsSection(written)) == rewritten);
 
   // Section and key names taken from the text itself, so that they often exist in it.
   const std::string section = PlainWord(text.substr(0, 8)),

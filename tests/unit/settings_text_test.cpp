@@ -57,8 +57,18 @@ TEST(SettingsText, RewriteReplacesOnlyTheSection) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.before);
-    EXPECT_EQ(RewriteSettingsFile(c.before, {0, false, true}), c.after);
+    EXPECT_EQ(RewriteSection(c.before, "BASE", FormatSettingsSection({0, false, true})), c.after);
   }
+}
+
+// Another section's rewrite leaves "BASE" byte for byte, and "BASE"'s leaves the other.
+TEST(SettingsText, SectionsOfTheirOwnAreKeptApart) {
+  const std::string base = "[base]\nPASTECONFIRM=true\n alpha = 7\n";
+  const std::string frames = RewriteSection(base, "FRAMES", "show = FALSE");
+  EXPECT_EQ(frames, base + "[FRAMES]\r\nshow = FALSE\r\n");
+  EXPECT_FALSE(ReadFlag(ProfileValue(frames, "frames", "show")));
+  EXPECT_EQ(RewriteSection(frames, "BASE", "alpha = 9"),
+            "[BASE]\r\nalpha = 9\r\n[FRAMES]\r\nshow = FALSE\r\n");
 }
 
 TEST(DocumentsPath, JoinsWithinMaxPath) {

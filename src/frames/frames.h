@@ -1,0 +1,18 @@
+// Frames around the terminals that will receive the keys. They show while Flockhand's main
+// window is active, the user's switch is on and something is selected: then whatever the user
+// types goes to exactly the framed terminals. A modal dialog of Flockhand's takes the
+// activation, so they are hidden while one is open. They stay during and after the fade of
+// Alt+T: they are cut around Flockhand's window, never drawn over it, and lie on the terminals'
+// own edges, so they never come between the user and the text seen through the faded window.
+#pragma once
+
+// The user's switch (the system menu's item).
+void SwitchFrames(bool on);
+// From WM_ACTIVATE: shown or hidden with the main window's activation. Hiding is immediate; the
+// frames are drawn shortly after an activation, so an operation that brings terminals forward
+// and Flockhand back waits for no frame.
+void FollowActivation(bool active);
+// After every change of the selection.
+void RefreshFrames();
+// Draws the frames as the terminals are now; called by the watch.
+void UpdateFrames();

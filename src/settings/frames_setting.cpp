@@ -1,0 +1,24 @@
+// The frames' switch in fkh.ini; see frames_setting.h.
+#include "settings/frames_setting.h"
+
+#include "settings/settings_file.h"
+#include "settings/settings_text.h"
+
+bool ShowFrames = true;
+
+namespace {
+
+constexpr std::string_view kSection = "FRAMES";
+constexpr std::string_view kKey = "show";
+
+}  // namespace
+
+void LoadFramesSetting() {
+  if (const std::optional<std::string> text = ReadSettingsFile()) {
+    ShowFrames = ReadFlag(ProfileValue(*text, kSection, kKey));
+  }
+}
+
+bool SaveFramesSetting() {
+  return SaveSettingsSection(kSection, std::string(kKey) + (ShowFrames ? " = TRUE" : " = FALSE"));
+}

@@ -1,0 +1,158 @@
+// Frames around the selected terminals, read back from the screen: which terminals have one,
+// how they follow, when they hide, the click through them, the switch in fkh.ini, and windows
+// that are hung, larger than a display or see the displays change.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "harness/capture.h"
+#include "harness/documents.h"
+#include "harness/files.h"
+#include "harness/flockhand.h"
+#include "harness/stand_in.h"
+#include "harness/window_find.h"
+
+namespace e2e {
+namespace {
+
+constexpr uint32_t kAccent = 0xFFA000;  // the frame's inner ring, 2 px in from the edge
+
+bool AccentAt(int x, int y) {
+  const Capture pixel = CaptureScreen({x, y, x + 1, y + 1});
+  return !pixel.Empty() && (pixel.At(0, 0) & 0xFFFFFF) == kAccent;
+}
+
+// How many of the middles of r's four edges show the accent, 2 px inside r.
+int FramedEdges(const RECT& r) {
+  const POINT c = Center(r);
+  return AccentAt(r.left + 2, c.y) + AccentAt(r.right - 3, c.y) + AccentAt(c.x, r.top + 2) +
+         AccentAt(c.x, r.bottom - 3);
+}
+bool Framed(const RECT& r) {
+  return WaitUntil([&] { return FramedEdges(r) == 4; }, 5s);
+}
+bool Unframed(const RECT& r) {
+  return WaitUntil([&] { return FramedEdges(r) == 0; }, 5s);
+}
+
+class Frames : public ::testing::Test {
+ protected:
+  // Starts Flockhand and selects the rows that the filter leaves.
+  void Start(int rows, const wchar_t* filter) {
+    app_ = std::make_unique<Flockhand>();
+    ASSERT_TRUE(
+        app_->Ready() &&
+        WaitUntil([&] { return ListRowCount(app_->Controls().terminalList) == rows; }, 5s) &&
+        app_->Activate());
+    PressKey('F', kAlt);
+    ASSERT_TRUE(WaitUntil([&] { return app_->Focus() == app_->Controls().filterBox; }, 5s));
+    TypeText(filter);
+    PressKey('A', kAlt);
+  }
+  // The system menu's item, by its mnemonic.
+  void Switch() {
+    PressKey(VK_SPACE, kAlt);
+    ASSERT_TRUE(
+        WaitUntil([&] { return !TopLevelWindows(app_->Process().Pid(), L"#32768").empty(); }, 5s));
+    PressKey('F');
+  }
+
+  ScopedDocumentsFolder documents_;
+  std::unique_ptr<Flockhand> app_;
+};
+
+class FramesOnTerminals : public Frames {
+ protected:
+  void SetUp() override { Start(5, L"frame"); }
+  StandIn a_{{L"--title=frame a", L"--pos=450,100,400,300"}};
+  StandIn b_{{L"--title=frame b", L"--pos=900,100,350,300"}};
+  StandIn min_{{L"--title=frame min", L"--pos=450,600,400,300", L"--show=min"}};
+  StandIn c_{{L"--title=frame c", L"--pos=50,500,350,300"}};
+  StandIn other_{{L"--title=other", L"--pos=900,600,350,300"}};
+};
+
+TEST_F(FramesOnTerminals, ExactlyTheSelectedShownOnesAndTheyFollow) {
+  const RECT a = WindowRect(a_.Window()), b = WindowRect(b_.Window()), c = WindowRect(c_.Window());
+  EXPECT_TRUE(Framed(a) && Framed(b) && Framed(c));
+  EXPECT_TRUE(Unframed(WindowRect(other_.Window())) && Unframed({450, 600, 850, 900}));
+  const RECT moved{470, 130, 870, 430}, resized{920, 150, 1220, 350};
+  SetWindowPos(a_.Window(), nullptr, 470, 130, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(b_.Window(), nullptr, 920, 150, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_TRUE(Framed(moved) && Unframed(a));
+  EXPECT_TRUE(Framed(resized) && Unframed(b));
+  ShowWindow(b_.Window(), SW_SHOWMINNOACTIVE);
+  EXPECT_TRUE(Unframed(resized) && Framed(moved)) << "minimised: no frame; the others stay";
+  PostMessageW(c_.Window(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(Unframed(c) && Framed(moved)) << "closed";
+  ASSERT_TRUE(BringToForeground(other_.Window()));
+  EXPECT_TRUE(Unframed(moved)) << "another window active";
+  ASSERT_TRUE(app_->Activate());
+  EXPECT_TRUE(Framed(moved));
+  PressKey('O', kAlt);  // a modal dialog of Flockhand's
+  const HWND dialog = FindTopLevelWindow(app_->Process().Pid(), L"#32770", 5s);
+  EXPECT_TRUE(dialog && Unframed(moved));
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(app_->Settle() && Framed(moved)) << "the dialog closed";
+  PressKey('R', kAlt);  // nothing selected
+  EXPECT_TRUE(Unframed(moved));
+}
+
+TEST_F(FramesOnTerminals, AClickOnAFrameReachesTheTerminal) {
+  const RECT a = WindowRect(a_.Window());
+  ASSERT_TRUE(Framed(a) && a_.Sync());
+  const size_t before = Events(a_.Record(), a_.Window(), L"ACTIVATE").size();
+  Click({Center(a).x, a.top + 2});
+  EXPECT_TRUE(a_.WaitForRecord(
+      [&](const auto& record) { return Events(record, a_.Window(), L"ACTIVATE").size() > before; },
+      5s));
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == a_.Window(); }, 5s));
+}
+
+// The switch is kept in a section of its own; the options dialog's rewrite of "BASE" keeps it.
+TEST_F(Frames, SwitchIsKeptInItsOwnSection) {
+  const std::string base = "[BASE]\r\npasteConfirm = FALSE\r\nforcePaste = TRUE\r\nalpha = 90\r\n";
+  const std::wstring ini = documents_.File(L"fkh.ini");
+  ASSERT_TRUE(WriteFileBytes(ini, base + "[OTHER]\r\nkey = 1\r\n"));
+  StandIn terminal({L"--title=frame", L"--pos=500,200,400,300"});
+  const RECT r = WindowRect(terminal.Window());
+  Start(1, L"frame");
+  ASSERT_TRUE(Framed(r));
+  Switch();
+  EXPECT_TRUE(Unframed(r));
+  const std::string off = base + "[OTHER]\r\nkey = 1\r\n[FRAMES]\r\nshow = FALSE\r\n";
+  EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(ini) == off; }, 5s)) << *ReadFileBytes(ini);
+  PressKey('O', kAlt);
+  ASSERT_NE(FindTopLevelWindow(app_->Process().Pid(), L"#32770", 5s), nullptr);
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(app_->Settle());
+  EXPECT_EQ(ReadFileBytes(ini), off) << "OK rewrites BASE as it was and keeps FRAMES";
+  app_.reset();
+  Start(1, L"frame");  // read back: off
+  EXPECT_TRUE(app_->Settle() && Unframed(r));
+  Switch();
+  EXPECT_TRUE(Framed(r));
+  EXPECT_TRUE(WaitUntil(
+      [&] { return ReadFileBytes(ini)->find("show = TRUE\r\n") != std::string::npos; }, 5s));
+}
+
+// A hung terminal holds nothing up and is framed; a window larger than a display is framed where
+// its edges are on a display, on both displays; after a display change the surfaces are made
+// again, one per display, and show the frames as before.
+TEST_F(Frames, HungHugeAndDisplayChange) {
+  StandIn hung({L"--title=frame hung", L"--pos=1500,400,300,200", L"--hung"});
+  StandIn huge({L"--title=frame huge", L"--pos=-50,-50,1500,900"});
+  Start(2, L"frame");
+  const RECT h = WindowRect(hung.Window());
+  EXPECT_TRUE(WaitUntil([&] { return AccentAt(1447, 300) && AccentAt(600, 847); }, 5s));
+  EXPECT_TRUE(Framed(h) && app_->Answers(1s));
+  const auto surfaces = [&] { return TopLevelWindows(app_->Process().Pid(), L"FlockhandFrames"); };
+  const std::vector<HWND> before = surfaces();
+  for (HWND s : before) PostMessageW(s, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
+  EXPECT_TRUE(WaitUntil([&] { return surfaces().size() == 2 && !IsWindow(before.at(0)); }, 5s));
+  EXPECT_TRUE(app_->Answers(1s) && Framed(h) && AccentAt(600, 847));
+}
+
+}  // namespace
+}  // namespace e2e
