@@ -69,7 +69,7 @@ HWND Flockhand::Focus() const {
   return info.hwndFocus;
 }
 
-bool Flockhand::Activate() const { return BringToForeground(main_); }
+bool Flockhand::Activate() const { return Idle() && BringToForeground(main_); }
 
 bool Flockhand::Answers(Millis timeout) const {
   DWORD_PTR ignored = 0;

@@ -31,7 +31,8 @@ class Flockhand {
 
   // The control that has the keyboard focus in Flockhand's GUI thread.
   HWND Focus() const;
-  // Makes Flockhand the foreground window (real activation, as a click on it would).
+  // Once no operation runs (one may bring terminals forward), makes Flockhand the foreground
+  // window (real activation, as a click on it would).
   bool Activate() const;
   // Whether Flockhand's thread handles a message within timeout: false when it is held, for
   // instance by a dialog of a terminal being closed, or for good.
