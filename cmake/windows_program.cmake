@@ -48,6 +48,11 @@ add_executable(flockhand WIN32
   src/broadcast/keystroke.cpp
   src/broadcast/paste.cpp
   src/broadcast/paste_confirm_dialog.cpp
+  src/groups/group_keys.cpp
+  src/groups/group_menu.cpp
+  src/groups/group_name_dialog.cpp
+  src/groups/group_notice.cpp
+  src/groups/groups.cpp
   src/operations/arrangement.cpp
   src/operations/displays.cpp
   src/operations/flash_and_hide.cpp

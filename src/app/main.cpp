@@ -6,6 +6,7 @@
 #include <gdiplus.h>
 
 #include "app/main_window.h"
+#include "groups/group_keys.h"
 #include "panel.h"
 #include "resources/help_file.h"
 #include "resources/resource_ids.h"
@@ -36,7 +37,7 @@ int RunMessageLoop(HACCEL accelerators) {
     TranslatingAccelerator = true;
     const bool translated = TranslateAcceleratorW(MainWindow, accelerators, &message);
     TranslatingAccelerator = false;
-    if (translated) continue;
+    if (translated || TranslateGroupKey(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

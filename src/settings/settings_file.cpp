@@ -119,17 +119,29 @@ void LoadSettings() {
 }
 
 bool SaveSettings() {
+  return RewriteIniFile(
+      [](std::string_view text) { return RewriteSettingsFile(text, CurrentSettings); });
+}
+
+std::optional<std::string> ReadIniText() {
+  bool utf16 = false;
+  if (IniPath.empty()) return std::nullopt;
+  return ReadSettingsText(utf16);
+}
+
+bool RewriteIniFile(const std::function<std::string(std::string_view)>& rewrite) {
   if (IniPath.empty() || IsReadOnly(IniPath)) return false;
   bool utf16 = false;
   // What cannot be read cannot be kept: better the old settings in the file than lost sections.
   const std::optional<std::string> text = ReadSettingsText(utf16);
   if (!text) return false;
-  std::optional<std::string> bytes = RewriteSettingsFile(*text, CurrentSettings);
+  std::optional<std::string> bytes = rewrite(*text);
   if (utf16) {
     bytes = Utf8ToUtf16(*bytes);
     if (!bytes) return false;
     bytes->insert(0, kUtf16Bom);
   }
+  if (bytes->size() > kMaxFileBytes) return false;
   const std::wstring newPath = IniPath + L".new";
   if (!WriteWholeFile(newPath, *bytes) ||
       !MoveFileExW(newPath.c_str(), IniPath.c_str(),

@@ -2,7 +2,10 @@
 // read once at start-up and rewritten only when the options dialog is confirmed.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "settings/settings_text.h"
 
@@ -16,3 +19,12 @@ void LoadSettings();
 // text goes to a file beside it that then replaces it, so a failed write leaves the old file
 // whole. False when nothing was written.
 bool SaveSettings();
+
+// The file's text as the section readers take it (its bytes, or UTF-8 for a UTF-16 file): empty
+// when there is no file, nullopt when it cannot be read whole or lies past the size bound.
+std::optional<std::string> ReadIniText();
+
+// Replaces the file's text with rewrite(its text), by the same route as SaveSettings; false
+// when nothing was written, also when the new text would lie past the size bound, since a file
+// past it is no longer read.
+bool RewriteIniFile(const std::function<std::string(std::string_view)>& rewrite);
