@@ -2,6 +2,7 @@
 // exactly as the settings reader recognises them, so both agree on where a section ends.
 #include "groups/group_text.h"
 
+#include <unordered_map>
 #include <unordered_set>
 
 #include "settings/settings_text.h"
@@ -132,10 +133,10 @@ class GroupLines {
     }
     if (!inSection_) return LineKind::Outside;
     if (Trim(line).empty()) return LineKind::Blank;
-    if (names_.size() >= kMaxGroups || !ParseGroupLine(line, group) ||
-        !names_.insert(group.name).second) {
-      return LineKind::NotLoaded;
-    }
+    if (!ParseGroupLine(line, group)) return LineKind::NotLoaded;
+    if (names_.count(group.name) != 0) return LineKind::Loaded;
+    if (names_.size() >= kMaxGroups) return LineKind::NotLoaded;
+    names_.insert(group.name);
     return LineKind::Loaded;
   }
 
@@ -198,12 +199,20 @@ std::string FormatGroupLine(const Group& group) {
 
 std::vector<Group> ReadGroups(std::string_view fileText) {
   std::vector<Group> groups;
+  std::unordered_map<Utf16String, std::size_t> places;
   GroupLines lines(fileText);
   std::string_view line;
   LineKind kind;
   Group group;
   while (lines.Next(line, kind, group)) {
-    if (kind == LineKind::Loaded) groups.push_back(group);
+    if (kind != LineKind::Loaded) continue;
+    const auto [place, isNew] = places.emplace(group.name, groups.size());
+    if (isNew) {
+      groups.push_back(std::move(group));
+    } else {
+      std::vector<Utf16String>& titles = groups[place->second].titles;
+      titles.insert(titles.end(), group.titles.begin(), group.titles.end());
+    }
   }
   return groups;
 }

@@ -31,7 +31,7 @@ bool ParseGroupLine(std::string_view line, Group& group);
 std::string FormatGroupLine(const Group& group);
 
 // The groups of the file's first section "Groups" (named without regard to case), in file
-// order. A line whose name an earlier line already gave is not loaded.
+// order. A line whose name an earlier line already gave adds its titles to that group.
 std::vector<Group> ReadGroups(std::string_view fileText);
 
 // fileText with its first section "Groups" holding `groups`, one line each, followed by the
