@@ -1,6 +1,6 @@
 // Entry point: register the window class, start GDI+, create and show the main window, and
 // run the message loop. Every message of the thread is first offered to the accelerator
-// table against the main window, so command keys never reach a control.
+// table against the main window, then to the group keys, so command keys never reach a control.
 #include <windows.h>
 #include <commctrl.h>
 #include <gdiplus.h>
