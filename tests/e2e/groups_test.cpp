@@ -1,7 +1,7 @@
 // Saved groups against real stand-in terminals: saved from the list's menu into fkh.ini,
 // recalled after Flockhand and the terminals have restarted, by key and from the menu, as a
-// selection that broadcasts; a group with none of its terminals listed; the options dialog's
-// OK keeps the groups.
+// selection that broadcasts; a group with none of its terminals listed; removed and renamed
+// from the menu; the options dialog's OK keeps the groups.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -15,6 +15,7 @@
 #include "harness/stand_in.h"
 #include "harness/text.h"
 #include "harness/window_find.h"
+#include "resources/resource_ids.h"
 
 namespace e2e {
 namespace {
@@ -138,6 +139,16 @@ TEST(Groups, SavedOnceRecalledAfterARestartByKeyAndMenu) {
   ASSERT_TRUE(ClickUntilClosed(FindChildById(question, IDYES), question) && s.app.Settle());
   EXPECT_TRUE(FileIs(documents, "[BASE]\r\nalpha = 90\r\n[Groups]\r\n" + kWebLine));
 
+  ASSERT_TRUE(s.Choose({'N', '1'}));  // rename: the old name is offered, selected
+  const HWND rename = s.Dialog();
+  EXPECT_EQ(WindowText(rename), L"グループ名の変更");
+  EXPECT_EQ(WindowText(GetDlgItem(rename, IDC_GROUP_NAME)), L"web=サーバー");
+  TypeText(L"db;web [x]");
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(rename); }, 10s) && s.app.Settle());
+  const std::string renamed = "db%3Bweb %5Bx%5D" + kWebLine.substr(kWebLine.find(" ="));
+  EXPECT_TRUE(FileIs(documents, "[BASE]\r\nalpha = 90\r\n[Groups]\r\n" + renamed));
+
   PressKey('O', kAlt);  // the options dialog's OK rewrites [BASE] and keeps the groups
   const HWND options = s.Dialog();
   ASSERT_NE(options, nullptr);
@@ -145,7 +156,7 @@ TEST(Groups, SavedOnceRecalledAfterARestartByKeyAndMenu) {
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(options); }, 10s));
   EXPECT_TRUE(FileIs(documents,
                      "[BASE]\r\npasteConfirm = TRUE\r\nforcePaste = TRUE\r\nalpha = 90\r\n"
-                     "[Groups]\r\n" + kWebLine));
+                     "[Groups]\r\n" + renamed));
 }
 
 }  // namespace
