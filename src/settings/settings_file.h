@@ -21,7 +21,8 @@ void LoadSettings();
 bool SaveSettings();
 
 // The file's text as the section readers take it (its bytes, or UTF-8 for a UTF-16 file): empty
-// when there is no file, nullopt when it cannot be read whole or lies past the size bound.
+// when there is no file; nullopt without a Documents folder, or when the file cannot be read
+// whole or lies past the size bound.
 std::optional<std::string> ReadIniText();
 
 // Replaces the file's text with rewrite(its text), by the same route as SaveSettings; false
