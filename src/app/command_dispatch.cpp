@@ -6,6 +6,7 @@
 #include "app/compact_mode.h"
 #include "app/main_window.h"
 #include "broadcast/paste.h"
+#include "groups/groups.h"
 #include "operations/arrangement.h"
 #include "operations/cell_layout.h"
 #include "operations/flash_and_hide.h"
@@ -57,6 +58,6 @@ bool DispatchCommand(int id, int notification) {
     case IDM_QUICK_TOP: QuickArrange(ArrangeArea::TopHalf); return true;
     case IDM_QUICK_RIGHT: QuickArrange(ArrangeArea::RightHalf); return true;
     case IDM_QUICK_BOTTOM: QuickArrange(ArrangeArea::BottomHalf); return true;
-    default: return false;
+    default: return DispatchGroupCommand(id);
   }
 }

@@ -1,11 +1,12 @@
 // Entry point: register the window class, start GDI+, create and show the main window, and
 // run the message loop. Every message of the thread is first offered to the accelerator
-// table against the main window, so command keys never reach a control.
+// table against the main window, then to the group keys, so command keys never reach a control.
 #include <windows.h>
 #include <commctrl.h>
 #include <gdiplus.h>
 
 #include "app/main_window.h"
+#include "groups/group_keys.h"
 #include "panel.h"
 #include "resources/help_file.h"
 #include "resources/resource_ids.h"
@@ -36,7 +37,7 @@ int RunMessageLoop(HACCEL accelerators) {
     TranslatingAccelerator = true;
     const bool translated = TranslateAcceleratorW(MainWindow, accelerators, &message);
     TranslatingAccelerator = false;
-    if (translated) continue;
+    if (translated || TranslateGroupKey(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -10,6 +10,8 @@
 #include "app/layout_controls.h"
 #include "debug_print.h"
 #include "frames/frames.h"
+#include "groups/group_menu.h"
+#include "groups/groups.h"
 #include "operations/displays.h"
 #include "panel.h"
 #include "resources/about_dialog.h"
@@ -58,6 +60,7 @@ LRESULT OnCreate(HWND window) {
   SetLayeredWindowAttributes(window, RGB(255, 255, 255), 255, LWA_ALPHA);
   LoadSettings();
   AppendFramesMenuItem(window);
+  LoadGroups();
   return 0;
 }
 
@@ -105,6 +108,16 @@ LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
 }
 
+// The right button, the menu key or Shift+F10 on the terminal list opens the groups menu; the
+// list box passes WM_CONTEXTMENU up to its parent.
+LRESULT OnContextMenu(HWND window, WPARAM wParam, LPARAM lParam) {
+  if (reinterpret_cast<HWND>(wParam) != TerminalListBox) {
+    return DefWindowProcW(window, WM_CONTEXTMENU, wParam, lParam);
+  }
+  ShowGroupMenu(lParam);
+  return 0;
+}
+
 LRESULT OnHotKey(WPARAM wParam) {
   if (wParam != ID_SUMMON_HOTKEY) return 0;
   ForceOpaque();
@@ -130,6 +143,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return DefWindowProcW(window, message, wParam, lParam);
     case WM_SYSCOMMAND: return OnSysCommand(window, wParam, lParam);
     case WM_HOTKEY: return OnHotKey(wParam);
+    case WM_CONTEXTMENU: return OnContextMenu(window, wParam, lParam);
     case kFinishStartupMessage: CreateControlTips(); return 0;
     default: return DefWindowProcW(window, message, wParam, lParam);
   }

@@ -75,6 +75,15 @@
 #define IDC_ALPHA_VALUE 116
 #define IDC_FORCE_PASTE_CHECK 117
 
+/* Saved groups: the name dialog (saving and renaming), the menu's save item, and three ranges
+   of menu commands, one command per group in each (kMaxGroups of groups/group_text.h) */
+#define IDD_GROUP_NAME 120
+#define IDC_GROUP_NAME 121
+#define IDM_GROUP_SAVE 3100
+#define IDM_GROUP_RECALL_FIRST 10000
+#define IDM_GROUP_RENAME_FIRST 11000
+#define IDM_GROUP_REMOVE_FIRST 12000
+
 /* Global hot key Ctrl+Shift+T */
 #define ID_SUMMON_HOTKEY 5000
 

@@ -14,11 +14,13 @@ constexpr std::string_view kKey = "show";
 }  // namespace
 
 void LoadFramesSetting() {
-  if (const std::optional<std::string> text = ReadSettingsFile()) {
+  if (const std::optional<std::string> text = ReadIniText()) {
     ShowFrames = ReadFlag(ProfileValue(*text, kSection, kKey));
   }
 }
 
 bool SaveFramesSetting() {
-  return SaveSettingsSection(kSection, std::string(kKey) + (ShowFrames ? " = TRUE" : " = FALSE"));
+  const std::string body = std::string(kKey) + (ShowFrames ? " = TRUE" : " = FALSE");
+  return RewriteIniFile(
+      [&body](std::string_view text) { return RewriteSection(text, kSection, body); });
 }

@@ -118,26 +118,31 @@ void LoadSettings() {
   }
 }
 
-bool SaveSettings() { return SaveSettingsSection("BASE", FormatSettingsSection(CurrentSettings)); }
+bool SaveSettings() {
+  return RewriteIniFile([](std::string_view text) {
+    return RewriteSection(text, "BASE", FormatSettingsSection(CurrentSettings));
+  });
+}
 
-std::optional<std::string> ReadSettingsFile() {
-  if (IniPath.empty()) return std::string();
+std::optional<std::string> ReadIniText() {
   bool utf16 = false;
+  if (IniPath.empty()) return std::nullopt;
   return ReadSettingsText(utf16);
 }
 
-bool SaveSettingsSection(std::string_view name, std::string_view body) {
+bool RewriteIniFile(const std::function<std::string(std::string_view)>& rewrite) {
   if (IniPath.empty() || IsReadOnly(IniPath)) return false;
   bool utf16 = false;
   // What cannot be read cannot be kept: better the old settings in the file than lost sections.
   const std::optional<std::string> text = ReadSettingsText(utf16);
   if (!text) return false;
-  std::optional<std::string> bytes = RewriteSection(*text, name, body);
+  std::optional<std::string> bytes = rewrite(*text);
   if (utf16) {
     bytes = Utf8ToUtf16(*bytes);
     if (!bytes) return false;
     bytes->insert(0, kUtf16Bom);
   }
+  if (bytes->size() > kMaxFileBytes) return false;
   const std::wstring newPath = IniPath + L".new";
   if (!WriteWholeFile(newPath, *bytes) ||
       !MoveFileExW(newPath.c_str(), IniPath.c_str(),

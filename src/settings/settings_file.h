@@ -2,6 +2,7 @@
 // read once at start-up and rewritten when the options dialog is confirmed or frames switched.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,9 +19,12 @@ void LoadSettings();
 // when nothing was written.
 bool SaveSettings();
 
-// The file's text, empty when there is no file; nullopt when it cannot be read whole.
-std::optional<std::string> ReadSettingsFile();
-// Rewrites the file's section `name` with the lines of `body`, keeping every other line (see
-// RewriteSection). The new text goes to a file beside it that then replaces it, so a failed
-// write leaves the old file whole. False when nothing was written.
-bool SaveSettingsSection(std::string_view name, std::string_view body);
+// The file's text as the section readers take it (its bytes, or UTF-8 for a UTF-16 file): empty
+// when there is no file; nullopt without a Documents folder, or when the file cannot be read
+// whole or lies past the size bound.
+std::optional<std::string> ReadIniText();
+
+// Replaces the file's text with rewrite(its text), by the same route as SaveSettings; false
+// when nothing was written, also when the new text would lie past the size bound, since a file
+// past it is no longer read.
+bool RewriteIniFile(const std::function<std::string(std::string_view)>& rewrite);

@@ -25,31 +25,8 @@ std::string_view Trim(std::string_view text) {
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
-bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return LowerAscii(x) == LowerAscii(y);
-         });
-}
-
 std::string_view WithoutBom(std::string_view text) {
   return text.substr(0, kUtf8Bom.size()) == kUtf8Bom ? text.substr(kUtf8Bom.size()) : text;
-}
-
-// The next line of rest with its line feed, taken off rest.
-std::string_view NextLine(std::string_view& rest) {
-  const std::size_t end = rest.find('\n');
-  const std::size_t length = end == std::string_view::npos ? rest.size() : end + 1;
-  const std::string_view line = rest.substr(0, length);
-  rest.remove_prefix(length);
-  return line;
-}
-
-// The name between "[" and the last "]" of a section header; nullopt for any other line.
-std::optional<std::string_view> SectionName(std::string_view line) {
-  line = Trim(line);
-  const std::size_t close = line.rfind(']');
-  if (line.empty() || line.front() != '[' || close == std::string_view::npos) return std::nullopt;
-  return line.substr(1, close - 1);
 }
 
 std::string_view Unquote(std::string_view value) {
@@ -59,6 +36,27 @@ std::string_view Unquote(std::string_view value) {
 }
 
 }  // namespace
+
+bool SameName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return LowerAscii(x) == LowerAscii(y);
+         });
+}
+
+std::string_view NextLine(std::string_view& rest) {
+  const std::size_t end = rest.find('\n');
+  const std::size_t length = end == std::string_view::npos ? rest.size() : end + 1;
+  const std::string_view line = rest.substr(0, length);
+  rest.remove_prefix(length);
+  return line;
+}
+
+std::optional<std::string_view> SectionName(std::string_view line) {
+  line = Trim(line);
+  const std::size_t close = line.rfind(']');
+  if (line.empty() || line.front() != '[' || close == std::string_view::npos) return std::nullopt;
+  return line.substr(1, close - 1);
+}
 
 std::optional<std::string> ProfileValue(std::string_view fileText, std::string_view section,
                                         std::string_view key) {

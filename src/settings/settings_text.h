@@ -16,6 +16,14 @@ struct Settings {
 // String values are read into 64 units with the terminator, so 63 of them survive.
 constexpr std::size_t kProfileValueLimit = 63;
 
+// Lines of the file as the profile functions see them, for the other sections' own readers.
+// The next line of rest with its line feed, taken off rest.
+std::string_view NextLine(std::string_view& rest);
+// The name between "[" and the last "]" of a section header; nullopt for any other line.
+std::optional<std::string_view> SectionName(std::string_view line);
+// Section and key names compare without regard to ASCII case.
+bool SameName(std::string_view a, std::string_view b);
+
 // The value of key in the first section named `section` (both matched without regard to ASCII
 // case), blanks around it and one pair of enclosing quotes removed, cut to kProfileValueLimit.
 // nullopt when the section or the key is missing.

@@ -69,3 +69,14 @@ void InvertSelection() {
   RefreshSelectionState();
   SetFocus(CommandBox);
 }
+
+// A filter that hid some of the terminals would leave a part of the group selected, and the
+// next command would silently miss the rest: the filter is cleared first, as reverse order and
+// refresh clear it, and every listed terminal of the group is selected.
+std::size_t SelectTitled(const std::vector<Utf16String>& titles) {
+  if (GetWindowTextLengthW(FilterBox) > 0) SetWindowTextW(FilterBox, L"");  // runs ApplyFilter
+  SelectedTerminals = WithTitlesIn(AllTerminals, titles);
+  MarkRows(AllTerminals);
+  RefreshSelectionState();
+  return SelectedTerminals.size();
+}

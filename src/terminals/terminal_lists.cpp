@@ -2,6 +2,7 @@
 #include "terminals/terminal_lists.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 TerminalList AllTerminals;
 TerminalList FilteredTerminals;
@@ -28,6 +29,15 @@ TerminalList Unselected(const TerminalList& shown, const TerminalList& selection
     if (selected.count(entry.window) == 0) unselected.push_back(entry);
   }
   return unselected;
+}
+
+TerminalList WithTitlesIn(const TerminalList& shown, const std::vector<Utf16String>& titles) {
+  const std::unordered_set<Utf16View> wanted(titles.begin(), titles.end());
+  TerminalList found;
+  for (const TerminalEntry& entry : shown) {
+    if (wanted.count(entry.title) != 0) found.push_back(entry);
+  }
+  return found;
 }
 
 std::vector<std::pair<std::size_t, std::size_t>> SelectedRuns(const TerminalList& shown,

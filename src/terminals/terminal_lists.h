@@ -25,6 +25,10 @@ void KeepOnlyWindowsIn(TerminalList& selection, const TerminalList& keep);
 // The elements of `shown` whose window is not in `selection`, in order.
 TerminalList Unselected(const TerminalList& shown, const TerminalList& selection);
 
+// The elements of `shown` whose title is one of `titles`, in order: a saved group's terminals
+// among those listed. Titles are what outlives a restart; window handles are not.
+TerminalList WithTitlesIn(const TerminalList& shown, const std::vector<Utf16String>& titles);
+
 // The runs of consecutive rows of `shown` whose window is in `selection`, as first and last
 // row, in row order: marking a run takes one message to the list box instead of one per row.
 std::vector<std::pair<std::size_t, std::size_t>> SelectedRuns(const TerminalList& shown,

@@ -27,6 +27,10 @@ Comparison FilterBench(Stage& stage, int runs, bool everySelected);
 Comparison ReverseBench(Stage& stage, int runs);
 Comparison InvertBench(Stage& stage, int runs);
 
+// Recalling the saved group of every terminal with nothing selected, against the same marks and
+// counter here.
+Comparison RecallBench(Stage& stage, int runs);
+
 // A key-down in the command box with the 100 alpha terminals (or every terminal) selected
 // against reading their placements and posting the key-down from this process.
 Comparison BroadcastBench(Stage& stage, int runs, bool everyTerminal);

@@ -203,4 +203,39 @@ Comparison InvertBench(Stage& stage, int runs) {
   return result;
 }
 
+Comparison RecallBench(Stage& stage, int runs) {
+  Comparison result;
+  result.name = Scene(stage, "group recall", false);
+  result.baseline = "mark+counter";
+  result.target = 1.3;
+  const size_t all = stage.Terminals().size();
+  stage.Bare().Fill(stage.Terminals(), 0);
+  const auto deselect = [&] {
+    SelectEveryTerminal(stage);
+    stage.Send(stage.Main(), WM_COMMAND, IDM_INVERT, 0, "the invert command (Alt+R)");
+  };
+  deselect();
+  const auto flockhand = [&] {
+    stage.Settle();
+    const double start = NowMicros();
+    stage.Send(stage.Main(), WM_COMMAND, IDM_GROUP_RECALL_FIRST, 0, "the first group's recall");
+    const double elapsed = NowMicros() - start;
+    RequireMarked(stage, all, "after the recall");
+    deselect();
+    return elapsed;
+  };
+  const auto bare = [&] {
+    stage.Settle();
+    const double start = NowMicros();
+    stage.Bare().Mark(all);
+    stage.Bare().ShowSelection(all);
+    const double elapsed = NowMicros() - start;
+    stage.Bare().Mark(0);
+    stage.Bare().ShowSelection(0);
+    return elapsed;
+  };
+  Alternate(3, runs, flockhand, bare, result);
+  return result;
+}
+
 }  // namespace bench

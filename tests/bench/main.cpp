@@ -56,6 +56,8 @@ std::vector<Comparison> EverySelectedScene(int alpha, int beta, std::vector<std:
   results.push_back(FilterBench(stage, kRuns, true));
   Progress("Alt+R invert, " + scene);
   results.push_back(InvertBench(stage, kRuns));
+  Progress("group recall, " + scene);
+  results.push_back(RecallBench(stage, kRuns));
   Progress("key-down broadcast, " + scene);
   results.push_back(BroadcastBench(stage, kRuns, true));
   memory.push_back(WorkingSet(stage));

@@ -54,9 +54,12 @@ Stage::Stage(int alpha, int beta, bool hidden)
                                           std::to_string(terminals_.size()) + " terminals, not " +
                                           std::to_string(count));
 
+  // One saved group holds every terminal's title (plain ASCII, written as it is).
+  std::string every = "[Groups]\r\nevery =";
+  for (const Terminal& terminal : terminals_) every += " " + e2e::Utf8(terminal.title) + ",";
   Require(e2e::WriteFileBytes(documents_.File(L"fkh.ini"),
                               "[BASE]\r\npasteConfirm = FALSE\r\nforcePaste = FALSE\r\n"
-                              "alpha = 60\r\n"),
+                              "alpha = 60\r\n" + every + "\r\n"),
           "could not write Flockhand's fkh.ini");
   const std::wstring program = e2e::NextToTests(L"flockhand.exe");
   flockhand_ = e2e::StartProcess(program);

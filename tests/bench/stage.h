@@ -2,7 +2,8 @@
 // 400 and 1600), one running Flockhand with its controls found, and this process's bare list
 // box beside it.
 // Flockhand reads its settings from a Documents folder of the scene's own: alpha 60, and a
-// multi-line paste goes to the terminals without confirmation and without clicks.
+// multi-line paste goes to the terminals without confirmation and without clicks. Its first saved
+// group holds every terminal.
 #pragma once
 
 #include <windows.h>

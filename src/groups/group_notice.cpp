@@ -1,0 +1,53 @@
+// The notice is one tracking tooltip, made on first use and reused: a message box would take
+// the focus, and one box per key press of a held key would stack up.
+#include "groups/group_notice.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "panel.h"
+
+namespace {
+
+// Long enough to read a sentence.
+constexpr UINT kShownMs = 4000;
+
+HWND NoticeTip;
+TTTOOLINFOW NoticeTool;
+std::wstring NoticeText;
+UINT_PTR HideTimer;
+
+void CALLBACK HideWhenDue(HWND, UINT, UINT_PTR, DWORD) { HideGroupNotice(); }
+
+void CreateNoticeTip() {
+  NoticeTip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP | TTS_NOPREFIX,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                              MainWindow, nullptr, ModuleHandle, nullptr);
+  NoticeTool.cbSize = TTTOOLINFOW_V2_SIZE;
+  NoticeTool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+  NoticeTool.hwnd = MainWindow;
+  NoticeTool.lpszText = const_cast<wchar_t*>(L"");
+  SendMessageW(NoticeTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&NoticeTool));
+  SendMessageW(NoticeTip, TTM_SETMAXTIPWIDTH, 0, 300);
+}
+
+}  // namespace
+
+void ShowGroupNotice(const std::wstring& text) {
+  if (!NoticeTip) CreateNoticeTip();
+  NoticeText = text;
+  NoticeTool.lpszText = NoticeText.data();
+  SendMessageW(NoticeTip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&NoticeTool));
+  RECT box;
+  GetWindowRect(CommandBox, &box);
+  SendMessageW(NoticeTip, TTM_TRACKPOSITION, 0, MAKELPARAM(box.left, box.bottom + 2));
+  SendMessageW(NoticeTip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&NoticeTool));
+  if (HideTimer) KillTimer(nullptr, HideTimer);
+  HideTimer = SetTimer(nullptr, 0, kShownMs, HideWhenDue);
+}
+
+void HideGroupNotice() {
+  if (HideTimer) KillTimer(nullptr, HideTimer);
+  HideTimer = 0;
+  if (NoticeTip) SendMessageW(NoticeTip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&NoticeTool));
+}
