@@ -1,9 +1,7 @@
 // See bare_window.h.
 #include "bare_window.h"
 
-namespace {
-
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
@@ -16,12 +14,10 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   }
 }
 
-}  // namespace
-
-HWND CreateBareWindow(HINSTANCE instance, const wchar_t* windowClass) {
+HWND CreateBareWindow(HINSTANCE instance, const wchar_t* windowClass, WNDPROC procedure) {
   WNDCLASSEXW registration{};
   registration.cbSize = sizeof(registration);
-  registration.lpfnWndProc = WindowProc;
+  registration.lpfnWndProc = procedure;
   registration.hInstance = instance;
   registration.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   registration.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENU + 1);
