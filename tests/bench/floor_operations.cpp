@@ -3,8 +3,8 @@
 // its filter box) and reaches the same result on its own controls and on the same terminals with
 // the fewest calls it can: the controls that follow the selection are touched only when what
 // they show changes, and nothing is asked of a control that the program already knows. Paced
-// operations keep Flockhand's pauses, waited out answering sent messages; arrangement, hiding and
-// the menu-bar switch wait for each terminal with the same bounded round trip.
+// operations keep Flockhand's pauses and its bounded round trips to each terminal, and answer the
+// messages other programs send them meanwhile (SMTO_NORMAL instead of SMTO_BLOCK).
 #include "floor_operations.h"
 
 #include <commctrl.h>
@@ -228,7 +228,7 @@ void Pause(DWORD ms) {
 
 void Answer(HWND terminal) {
   DWORD_PTR ignored = 0;
-  SendMessageTimeoutW(terminal, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
+  SendMessageTimeoutW(terminal, WM_NULL, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
                       &ignored);
 }
 
@@ -306,7 +306,7 @@ void HideMenuBar(const Terminal& terminal) {
   DWORD_PTR ignored = 0;
   SendMessageTimeoutW(GetDlgItem(dialog, kSetupTitleEdit), WM_SETTEXT, 0,
                       reinterpret_cast<LPARAM>(terminal.title.c_str()),
-                      SMTO_BLOCK | SMTO_ABORTIFHUNG, kSetTextTimeoutMs, &ignored);
+                      SMTO_NORMAL | SMTO_ABORTIFHUNG, kSetTextTimeoutMs, &ignored);
   PostMessageW(GetDlgItem(dialog, kSetupHideMenuBarCheck), BM_SETCHECK, BST_CHECKED, 0);
   PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
 }
