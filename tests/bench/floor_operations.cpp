@@ -59,6 +59,15 @@ BOOL CALLBACK Collect(HWND window, LPARAM) {
   return TRUE;
 }
 
+// The handles in `list` that are selected, or those that are not.
+std::unordered_set<HWND> Among(const Terminals& list, bool selected) {
+  std::unordered_set<HWND> found;
+  for (const Terminal& terminal : list) {
+    if ((Selected.count(terminal.window) != 0) == selected) found.insert(terminal.window);
+  }
+  return found;
+}
+
 Terminals SelectedInOrder(const Terminals& list) {
   Terminals selected;
   for (const Terminal& row : list) {
@@ -93,7 +102,8 @@ void ShowRows(const Terminals* rows) {
   InvalidateRect(Panel.list, nullptr, TRUE);
 }
 
-// The controls that follow the number selected, touched only when what they show changes: the
+// The controls that follow the number selected, touched only when what they show changes (after
+// every command): the
 // seven window-operation controls are enabled while any is selected, the grid counts take the
 // suggestion below 55 and the counter shows the number.
 void ShowSelection(size_t before) {
@@ -112,7 +122,6 @@ void ShowSelection(size_t before) {
 }
 
 void ApplyFilter() {
-  const size_t before = Selected.size();
   wchar_t text[kFilterTextLimit + 1];
   Filter.assign(text, static_cast<size_t>(
                           std::max(GetWindowTextW(Panel.filterBox, text, kFilterTextLimit + 1), 0)));
@@ -121,13 +130,8 @@ void ApplyFilter() {
   for (const Terminal& terminal : All) {
     if (Filter.empty() || TitleMatchesFilter(terminal.title, prepared)) rows.push_back(terminal);
   }
-  std::unordered_set<HWND> kept;
-  for (const Terminal& row : rows) {
-    if (Selected.count(row.window)) kept.insert(row.window);
-  }
-  Selected.swap(kept);
+  Selected = Among(rows, true);
   ShowRows(&rows);
-  ShowSelection(before);
 }
 
 // All terminals in the new order; a filter in place is cleared, which shows them.
@@ -140,18 +144,12 @@ void ShowAll() {
 }
 
 void Refresh() {
-  const size_t before = Selected.size();
   All.clear();
   EnumWindows(Collect, 0);
   std::sort(All.begin(), All.end(), Ascending);
   Descending = false;
-  std::unordered_set<HWND> found;
-  for (const Terminal& terminal : All) {
-    if (Selected.count(terminal.window)) found.insert(terminal.window);
-  }
-  Selected.swap(found);
+  Selected = Among(All, true);
   ShowAll();
-  ShowSelection(before);
 }
 
 void Reverse() {
@@ -163,31 +161,16 @@ void Reverse() {
 }
 
 void SelectFromList() {
-  const size_t before = Selected.size();
   std::vector<int> marked(Rows.size());
   const LRESULT count = SendMessageW(Panel.list, LB_GETSELITEMS, marked.size(),
                                      reinterpret_cast<LPARAM>(marked.data()));
   Selected.clear();
   for (LRESULT i = 0; i < count; ++i) Selected.insert(Rows[static_cast<size_t>(marked[i])].window);
-  ShowSelection(before);
-}
-
-void SelectAll() {
-  const size_t before = Selected.size();
-  SendMessageW(Panel.list, LB_SETSEL, TRUE, -1);
-  for (const Terminal& row : Rows) Selected.insert(row.window);
-  ShowSelection(before);
 }
 
 void Invert() {
-  const size_t before = Selected.size();
-  std::unordered_set<HWND> inverted;
-  for (const Terminal& row : Rows) {
-    if (!Selected.count(row.window)) inverted.insert(row.window);
-  }
-  Selected.swap(inverted);
+  Selected = Among(Rows, false);
   ShowRows(nullptr);
-  ShowSelection(before);
 }
 
 bool AllNormal(const Terminals& terminals) {
@@ -335,7 +318,7 @@ void SwitchMenuBars() {
   SetFocus(Panel.commandBox);
 }
 
-bool Command(int id, int notification) {
+bool RunCommand(int id, int notification) {
   switch (id) {
     case IDC_FILTER_BOX:
       if (notification == EN_UPDATE) ApplyFilter();
@@ -345,7 +328,6 @@ bool Command(int id, int notification) {
       return true;
     case IDM_REFRESH: Refresh(); return true;
     case IDM_REVERSE: Reverse(); return true;
-    case IDM_SELECT_ALL: SelectAll(); return true;
     case IDM_INVERT: Invert(); return true;
     case IDM_TRANSPARENCY: Fade(); return true;
     case IDM_PASTE: Paste(); return true;
@@ -356,6 +338,14 @@ bool Command(int id, int notification) {
     case IDM_FOCUS_FILTER: SetFocus(Panel.filterBox); return true;
     default: return false;
   }
+}
+
+// Every command ends with the controls that follow the selection brought up to date.
+bool Command(int id, int notification) {
+  const size_t before = Selected.size();
+  const bool known = RunCommand(id, notification);
+  ShowSelection(before);
+  return known;
 }
 
 LRESULT CALLBACK CommandBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -125,16 +125,10 @@ void Program::RequireMarked(size_t count, const std::string& when) const {
 void Program::Select(size_t count) const {
   const wchar_t* filter = count > 0 && count <= 100 ? L"alpha" : L"";
   Send(filterBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(filter), "the filter text");
-  if (count == static_cast<size_t>(RowCount())) {
-    Command(IDM_SELECT_ALL, "the select-all command");
-  } else {
-    Send(list, LB_SETSEL, FALSE, -1, "LB_SETSEL");
-    if (count > 0) {
-      Send(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, count - 1), "LB_SELITEMRANGE");
-    }
-    Send(main, WM_COMMAND, MAKEWPARAM(IDC_TERMINAL_LIST, LBN_SELCHANGE),
-         reinterpret_cast<LPARAM>(list), "the selection change");
-  }
+  Send(list, LB_SETSEL, FALSE, -1, "LB_SETSEL");
+  if (count > 0) Send(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, count - 1), "LB_SELITEMRANGE");
+  Send(main, WM_COMMAND, MAKEWPARAM(IDC_TERMINAL_LIST, LBN_SELCHANGE),
+       reinterpret_cast<LPARAM>(list), "the selection change");
   RequireMarked(count, "after selecting " + std::to_string(count));
 }
 
