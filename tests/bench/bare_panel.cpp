@@ -93,9 +93,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCo
   // Common Controls 6 registers its classes only once loaded.
   INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&commonControls);
-  HWND window = CreateBareWindow(instance, kBarePanelClass, FloorProc);
+  // The floor of the operations has the layered, composited main window of Flockhand.
+  const bool operations = wcscmp(commandLine, L"--operations") == 0;
+  HWND window = CreateBareWindow(instance, kBarePanelClass, FloorProc,
+                                 operations ? WS_EX_LAYERED | WS_EX_COMPOSITED : 0);
   if (!window) return 1;
   AddPanel(window);
-  if (wcscmp(commandLine, L"--operations") == 0) StartOperations();
+  if (operations) StartOperations();
   return ShowAndRun(window, showCommand);
 }

@@ -14,7 +14,8 @@ LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   }
 }
 
-HWND CreateBareWindow(HINSTANCE instance, const wchar_t* windowClass, WNDPROC procedure) {
+HWND CreateBareWindow(HINSTANCE instance, const wchar_t* windowClass, WNDPROC procedure,
+                      DWORD exStyle) {
   WNDCLASSEXW registration{};
   registration.cbSize = sizeof(registration);
   registration.lpfnWndProc = procedure;
@@ -23,7 +24,7 @@ HWND CreateBareWindow(HINSTANCE instance, const wchar_t* windowClass, WNDPROC pr
   registration.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENU + 1);
   registration.lpszClassName = windowClass;
   if (!RegisterClassExW(&registration)) return nullptr;
-  return CreateWindowExW(0, windowClass, L"Baseline",
+  return CreateWindowExW(exStyle, windowClass, L"Baseline",
                          WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, CW_USEDEFAULT, 0,
                          420, 370, nullptr, nullptr, instance, nullptr);
 }

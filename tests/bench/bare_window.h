@@ -9,7 +9,7 @@ LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 // Registers windowClass with procedure and creates the (still hidden) window; null on failure.
 HWND CreateBareWindow(HINSTANCE instance, const wchar_t* windowClass,
-                      WNDPROC procedure = BareWindowProc);
+                      WNDPROC procedure = BareWindowProc, DWORD exStyle = 0);
 
 // Shows and paints the window, then runs the message loop until WM_QUIT.
 int ShowAndRun(HWND window, int showCommand);

@@ -102,10 +102,9 @@ void ShowRows(const Terminals* rows) {
   InvalidateRect(Panel.list, nullptr, TRUE);
 }
 
-// The controls that follow the number selected, touched only when what they show changes (after
-// every command): the
-// seven window-operation controls are enabled while any is selected, the grid counts take the
-// suggestion below 55 and the counter shows the number.
+// After every command, the controls that follow the number selected, touched only when what
+// they show changes: the seven window-operation controls are enabled while any is selected, the
+// grid counts take the suggestion below 55 and the counter shows the number.
 void ShowSelection(size_t before) {
   const size_t now = Selected.size();
   if ((before == 0) != (now == 0)) {
@@ -373,8 +372,6 @@ void AddTip(HWND control) {
 
 void StartOperations() {
   for (HWND control : Panel.tipped) AddTip(control);
-  SetWindowLongPtrW(Panel.main, GWL_EXSTYLE,
-                    GetWindowLongPtrW(Panel.main, GWL_EXSTYLE) | WS_EX_LAYERED | WS_EX_COMPOSITED);
   SetLayeredWindowAttributes(Panel.main, RGB(255, 255, 255), kOpaque, LWA_ALPHA);
   CommandBoxDefaultProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
       Panel.commandBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CommandBoxProc)));

@@ -14,8 +14,8 @@ struct FloorPanel {
 };
 extern FloorPanel Panel;
 
-// Gives the tipped controls a tooltip each and the window its layered style, as Flockhand has
-// them, and lists the terminals with none selected.
+// Gives the tipped controls a tooltip each, as Flockhand has them, makes the layered window
+// opaque, and lists the terminals with none selected.
 void StartOperations();
 
 // The window procedure of the floor's main window.
