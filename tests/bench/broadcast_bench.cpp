@@ -65,8 +65,7 @@ Comparison BroadcastBench(Stage& stage, int runs, bool everyTerminal) {
   Comparison result{everyTerminal ? "key-down, " + std::to_string(count) + " selected"
                                   : "key-down to 100 terminals",
                     "placements+posts", 1.15, {}, {}};
-  std::vector<HWND> targets;
-  for (const Terminal& terminal : stage.First(count)) targets.push_back(terminal.window);
+  const std::vector<HWND> targets = stage.FirstWindows(count);
   // A terminal that is not in the normal state would make Flockhand warn in a message box.
   for (HWND target : targets) Require(IsNormal(target), "a terminal is not shown normal");
   stage.Flockhand().Select(count);

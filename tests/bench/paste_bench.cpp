@@ -27,8 +27,7 @@ size_t Pastes(const e2e::StandIn& terminals) {
 void ComparePastes(Stage& stage, size_t count, const wchar_t* text, int runs,
                    const std::function<Timed(const Program&)>& time, Comparison& result,
                    Comparison* answers = nullptr) {
-  std::vector<HWND> targets;
-  for (const Terminal& terminal : stage.First(count)) targets.push_back(terminal.window);
+  const std::vector<HWND> targets = stage.FirstWindows(count);
   for (HWND target : targets) Require(IsNormal(target), "an alpha terminal is not shown normal");
   stage.Flockhand().Select(count);
   stage.Floor().Select(count);

@@ -166,8 +166,10 @@ Stage::~Stage() {
   Close(floor_);
 }
 
-std::vector<Terminal> Stage::First(size_t count) const {
-  return {terminals_.begin(), terminals_.begin() + static_cast<ptrdiff_t>(count)};
+std::vector<HWND> Stage::FirstWindows(size_t count) const {
+  std::vector<HWND> windows;
+  for (size_t i = 0; i < count; ++i) windows.push_back(terminals_[i].window);
+  return windows;
 }
 
 void Stage::Settle() const {

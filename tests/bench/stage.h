@@ -61,8 +61,8 @@ class Stage {
 
   // All terminals in title order, as they announced themselves.
   const std::vector<Terminal>& Terminals() const { return terminals_; }
-  // The first `count` of them: the alpha ones come first.
-  std::vector<Terminal> First(size_t count) const;
+  // The windows of the first `count` of them: the alpha ones come first.
+  std::vector<HWND> FirstWindows(size_t count) const;
   const e2e::StandIn& Alpha() const { return alpha_; }
   const e2e::StandIn& Beta() const { return beta_; }
   const Program& Flockhand() const { return flockhand_; }

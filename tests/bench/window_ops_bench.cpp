@@ -70,19 +70,13 @@ void SetCounts(const Program& program, int columns, int rows) {
   }
 }
 
-std::vector<HWND> Windows(const std::vector<Terminal>& terminals) {
-  std::vector<HWND> windows;
-  for (const Terminal& terminal : terminals) windows.push_back(terminal.window);
-  return windows;
-}
-
 }  // namespace
 
 std::vector<Comparison> ArrangeBench(Stage& stage, int runs) {
   std::vector<Comparison> results = {
       {"arrange 100 of 500", "same calls, paced the same", 1.05, {}, {}},
       {"answer, arranging 100", "answer of the floor", 0, {}, {}, kAnswerLimitMs}};
-  const std::vector<HWND> alpha = Windows(stage.First(100));
+  const std::vector<HWND> alpha = stage.FirstWindows(100);
   const auto side = [&](const Program& program) {
     program.Select(100);
     SetCounts(program, 10, 10);
@@ -150,7 +144,7 @@ Comparison ArrangeGridSizeBench(Stage& stage, int runs) {
   Comparison result{"arrange 10 in 300 x 300", "arrange 10 in 2 x 5", 1.15, {}, {}};
   const Program& flockhand = stage.Flockhand();
   flockhand.Select(10);
-  const std::vector<HWND> ten = Windows(stage.First(10));
+  const std::vector<HWND> ten = stage.FirstWindows(10);
   const auto arrange = [&](int columns, int rows) {
     SetCounts(flockhand, columns, rows);
     MoveHome(ten);
