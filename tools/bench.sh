@@ -2,7 +2,8 @@
 # The benchmark command: installs what is missing, builds the Windows programs (build/windows)
 # and runs flockhand_bench.exe in a Wine session of its own (build/windows/wine-bench), apart
 # from the one the tests use. Prints a table with PASS or MISS per speed target, also kept in
-# build/windows/bench.txt; "tools/bench.sh startup" times start-up only. Exits non-zero only
+# build/windows/bench.txt. Arguments choose rows by name ("tools/bench.sh startup", "scale",
+# "Alt+R"; see docs/benchmarks.md); without them every row runs. Exits non-zero only
 # when the benchmarks could not run; a missed target is a MISS in the table, not a failure.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,11 +18,18 @@ if [[ ! -d $build/tests/bench ]]; then
   echo "bench: tests/bench is not part of the build; the root CMakeLists.txt must add it" >&2
   exit 1
 fi
-# The benchmark target depends on flockhand, vtwin32 and minimal_window.
+# The benchmark target depends on flockhand, vtwin32, minimal_window and bare_panel.
 cmake --build "$build" -j "$(nproc)" --target flockhand_bench || exit 1
 
-"$root/tools/wine-session.sh" start "$session" || exit 1
+# The whole session on one CPU: a Wine call is a request to the wineserver, and from a thread
+# on another CPU than the wineserver's it costs several times as much (a wake-up across CPUs
+# each way), so two programs making the same calls differ by up to 6x depending on where the
+# scheduler happened to put them. On one CPU every program pays the same.
+cpu=$(($(nproc) - 1))
+"$root/tools/wine-session.sh" stop "$session" >/dev/null 2>&1
+taskset -c "$cpu" "$root/tools/wine-session.sh" start "$session" || exit 1
 trap '"$root/tools/wine-session.sh" stop "$session"' EXIT
 
-"$root/tools/wine-exec.sh" "$session" "$build/bin/flockhand_bench.exe" "$@" | tee "$build/bench.txt"
+taskset -c "$cpu" "$root/tools/wine-exec.sh" "$session" "$build/bin/flockhand_bench.exe" "$@" |
+  tee "$build/bench.txt"
 exit "${PIPESTATUS[0]}"

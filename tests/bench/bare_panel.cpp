@@ -1,15 +1,20 @@
-// The start-up floor: minimal_window.exe plus Flockhand's 21 controls, with their classes,
-// styles, texts, font and Common Controls 6 (the same manifest), placed where Flockhand's
-// layout puts them, in one window shown and painted once. No tooltips, images, menu items,
-// hot key or terminal discovery: the least any program showing this panel has to do.
+// bare_panel.exe, the floor program. Without arguments it is the start-up floor:
+// minimal_window.exe plus Flockhand's 21 controls, with their classes, styles, texts, font and
+// Common Controls 6 (the same manifest), placed where Flockhand's layout puts them, in one window
+// shown and painted once. No tooltips, images, menu items, hot key or terminal discovery: the
+// least any program showing this panel has to do. With --operations it is the floor of every
+// other row (floor_operations.cpp).
 #include "bare_window.h"
 
 #include <commctrl.h>
 
+#include <cwchar>
 #include <initializer_list>
 
 #include "app/panel_layout.h"
+#include "floor_operations.h"
 #include "minimal_window.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -24,9 +29,10 @@ constexpr int kClientWidth = 404;
 constexpr int kClientHeight = 331;
 
 HWND Add(HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* text, DWORD style,
-         LayoutRect place) {
+         LayoutRect place, int id = 0) {
   return CreateWindowExW(exStyle, windowClass, text, style, place.x, place.y, place.width,
-                         place.height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+                         place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 void AddPanel(HWND main) {
@@ -35,37 +41,44 @@ void AddPanel(HWND main) {
   HWND lettered[19];
   int count = 0;
   auto add = [&](HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* text,
-                 DWORD style, LayoutRect place) {
-    HWND control = Add(parent, exStyle, windowClass, text, style, place);
+                 DWORD style, LayoutRect place, int id = 0) {
+    HWND control = Add(parent, exStyle, windowClass, text, style, place, id);
     lettered[count++] = control;
     return control;
   };
-  add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.commandBox);
+  FloorPanel& p = Panel;
+  p.main = main;
+  p.commandBox = add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.commandBox);
   Add(main, 0, L"BUTTON", L"", kButton, at.compactButton);
   add(main, 0, L"STATIC", L"TeraTerm ウィンドウ一覧", kChild | SS_LEFT | SS_NOTIFY, at.listCaption);
-  add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.filterBox);
-  add(main, WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
-      kChild | WS_BORDER | WS_VSCROLL | LBS_EXTENDEDSEL | LBS_NOTIFY, at.terminalList);
-  add(main, 0, L"BUTTON", L"並び順を反転", kButton, at.reverseOrderButton);
-  add(main, 0, L"BUTTON", L"選択を反転", kButton, at.invertSelectionButton);
-  add(main, 0, L"BUTTON", L"点滅", kButton, at.flashButton);
+  p.filterBox = add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.filterBox, IDC_FILTER_BOX);
+  p.list = add(main, WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
+               kChild | WS_BORDER | WS_VSCROLL | LBS_EXTENDEDSEL | LBS_NOTIFY, at.terminalList,
+               IDC_TERMINAL_LIST);
+  HWND reverse = add(main, 0, L"BUTTON", L"並び順を反転", kButton, at.reverseOrderButton);
+  HWND invert = add(main, 0, L"BUTTON", L"選択を反転", kButton, at.invertSelectionButton);
+  HWND flash = add(main, 0, L"BUTTON", L"点滅", kButton, at.flashButton);
   HWND group = add(main, 0, L"BUTTON", L"ウィンドウ操作", kChild | BS_GROUPBOX, at.windowOpsGroup);
-  add(group, 0, L"COMBOBOX", nullptr, kDropDown, at.displayCombo);
-  add(group, 0, L"BUTTON", L"MenuBar Off", kButton, at.menuBarButton);
+  HWND display = add(group, 0, L"COMBOBOX", nullptr, kDropDown, at.displayCombo);
+  p.menuBarButton = add(group, 0, L"BUTTON", L"MenuBar Off", kButton, at.menuBarButton);
   HWND area = add(group, 0, L"COMBOBOX", nullptr, kDropDown, at.areaCombo);
   for (const wchar_t* item : {L"画面いっぱい", L"左半分", L"上半分", L"右半分", L"下半分"}) {
     SendMessageW(area, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
   }
   SendMessageW(area, CB_SETCURSEL, 0, 0);
   add(group, 0, L"STATIC", L"列", kChild | SS_LEFT, at.columnsLabel);
-  add(group, WS_EX_CLIENTEDGE, L"EDIT", L"1", kNumber, at.columnsEdit);
+  p.columnsEdit = add(group, WS_EX_CLIENTEDGE, L"EDIT", L"1", kNumber, at.columnsEdit);
   add(group, 0, L"STATIC", L"行", kChild | SS_LEFT, at.rowsLabel);
-  add(group, WS_EX_CLIENTEDGE, L"EDIT", L"1", kNumber, at.rowsEdit);
-  add(group, 0, L"BUTTON", L"並べる", kButton, at.arrangeButton);
-  add(group, 0, L"BUTTON", L"他を隠す", kButton, at.hideOthersButton);
-  add(main, 0, L"BUTTON", L"TeraTermウィンドウ更新", kButton, at.refreshButton);
+  p.rowsEdit = add(group, WS_EX_CLIENTEDGE, L"EDIT", L"1", kNumber, at.rowsEdit);
+  HWND arrange = add(group, 0, L"BUTTON", L"並べる", kButton, at.arrangeButton);
+  HWND hide = add(group, 0, L"BUTTON", L"他を隠す", kButton, at.hideOthersButton);
+  HWND refresh = add(main, 0, L"BUTTON", L"TeraTermウィンドウ更新", kButton, at.refreshButton);
   Add(main, 0, L"BUTTON", L"", kButton, at.helpButton);
-  add(main, 0, L"STATIC", L"選択ウィンドウ数：  0  ", kChild | SS_RIGHT, at.selectionCountLabel);
+  p.counter =
+      add(main, 0, L"STATIC", L"選択ウィンドウ数：  0  ", kChild | SS_RIGHT, at.selectionCountLabel);
+  p.operations = {display, p.menuBarButton, area, p.columnsEdit, p.rowsEdit, arrange, hide};
+  p.tipped = {p.commandBox, p.filterBox, p.list, reverse, invert, flash,
+              display, p.menuBarButton, area, arrange, hide, refresh};
   LOGFONTW logFont{};
   GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont);
   HFONT font = CreateFontIndirectW(&logFont);
@@ -76,12 +89,16 @@ void AddPanel(HWND main) {
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
   // Common Controls 6 registers its classes only once loaded.
   INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&commonControls);
-  HWND window = CreateBareWindow(instance, kBarePanelClass);
+  // The floor of the operations has the layered, composited main window of Flockhand.
+  const bool operations = wcscmp(commandLine, L"--operations") == 0;
+  HWND window = CreateBareWindow(instance, kBarePanelClass, FloorProc,
+                                 operations ? WS_EX_LAYERED | WS_EX_COMPOSITED : 0);
   if (!window) return 1;
   AddPanel(window);
+  if (operations) StartOperations();
   return ShowAndRun(window, showCommand);
 }

@@ -1,9 +1,7 @@
 // See bare_window.h.
 #include "bare_window.h"
 
-namespace {
-
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
@@ -16,18 +14,17 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   }
 }
 
-}  // namespace
-
-HWND CreateBareWindow(HINSTANCE instance, const wchar_t* windowClass) {
+HWND CreateBareWindow(HINSTANCE instance, const wchar_t* windowClass, WNDPROC procedure,
+                      DWORD exStyle) {
   WNDCLASSEXW registration{};
   registration.cbSize = sizeof(registration);
-  registration.lpfnWndProc = WindowProc;
+  registration.lpfnWndProc = procedure;
   registration.hInstance = instance;
   registration.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   registration.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENU + 1);
   registration.lpszClassName = windowClass;
   if (!RegisterClassExW(&registration)) return nullptr;
-  return CreateWindowExW(0, windowClass, L"Baseline",
+  return CreateWindowExW(exStyle, windowClass, L"Baseline",
                          WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, CW_USEDEFAULT, 0,
                          420, 370, nullptr, nullptr, instance, nullptr);
 }

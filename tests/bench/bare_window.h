@@ -4,8 +4,12 @@
 
 #include <windows.h>
 
-// Registers windowClass and creates the (still hidden) window; null on failure.
-HWND CreateBareWindow(HINSTANCE instance, const wchar_t* windowClass);
+// Paints nothing and ends the message loop when the window is destroyed.
+LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Registers windowClass with procedure and creates the (still hidden) window; null on failure.
+HWND CreateBareWindow(HINSTANCE instance, const wchar_t* windowClass,
+                      WNDPROC procedure = BareWindowProc, DWORD exStyle = 0);
 
 // Shows and paints the window, then runs the message loop until WM_QUIT.
 int ShowAndRun(HWND window, int showCommand);

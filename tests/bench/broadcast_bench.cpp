@@ -1,6 +1,5 @@
-// The broadcast benchmark: one key-down in Flockhand's command box with the 100 "alpha"
-// terminals selected (or every terminal), against reading their placements and posting the
-// key-down from here. Every run waits until the terminals have recorded (and painted) the
+// The broadcast benchmark: one key-down in the command box of Flockhand and of the floor with
+// the 100 "alpha" terminals selected (or every terminal). Every run waits until the terminals have recorded (and painted) the
 // key-downs it sent, so that no run competes with the terminals still working off the one before.
 #include <windows.h>
 #include <tlhelp32.h>
@@ -9,7 +8,6 @@
 #include "harness/record.h"
 #include "harness/wait.h"
 #include "painting.h"
-#include "resource_ids.h"
 
 namespace bench {
 
@@ -63,67 +61,35 @@ class PausedTerminals {
 }  // namespace
 
 Comparison BroadcastBench(Stage& stage, int runs, bool everyTerminal) {
-  Comparison result;
-  std::vector<HWND> targets = stage.Alpha().Windows();
-  if (everyTerminal) {
-    targets.insert(targets.end(), stage.Beta().Windows().begin(), stage.Beta().Windows().end());
-    result.name = "key-down, " + std::to_string(targets.size()) + " selected";
-  } else {
-    result.name = "key-down to 100 terminals";
-    Require(targets.size() == 100,
-            "the alpha stand-in has " + std::to_string(targets.size()) + " windows, not 100");
-  }
-  result.baseline = "placements+posts";
-  result.target = 1.2;
+  const size_t count = everyTerminal ? stage.Terminals().size() : 100;
+  Comparison result{everyTerminal ? "key-down, " + std::to_string(count) + " selected"
+                                  : "key-down to 100 terminals",
+                    "placements+posts", 1.15, {}, {}};
+  const std::vector<HWND> targets = stage.FirstWindows(count);
   // A terminal that is not in the normal state would make Flockhand warn in a message box.
   for (HWND target : targets) Require(IsNormal(target), "a terminal is not shown normal");
-  if (everyTerminal) {
-    SelectEveryTerminal(stage);
-  } else {
-    stage.SelectAlpha();
-  }
+  stage.Flockhand().Select(count);
+  stage.Floor().Select(count);
 
   size_t sent = KeyDowns(stage, everyTerminal);
-  const auto delivered = [&](const char* by) {
-    sent += targets.size();
-    Require(e2e::WaitUntil([&] { return KeyDowns(stage, everyTerminal) >= sent; }, 60s),
-            std::string("the terminals did not record the key-downs sent by ") + by);
-    Require(KeyDowns(stage, everyTerminal) == sent,
-            std::string("the terminals recorded more key-downs than ") + by + " sent");
-    WaitUntilPainted(targets, "a terminal");
-  };
-  const auto flockhand = [&] {
-    stage.Settle();
-    double elapsed;
-    {
-      PausedTerminals paused(stage);
-      const double start = NowMicros();
-      stage.Send(stage.CommandBox(), WM_KEYDOWN, kKey, kKeyLParam, "a key-down in the command box");
-      elapsed = NowMicros() - start;
-    }
-    delivered("Flockhand");
-    return elapsed;
-  };
-  const auto bare = [&] {
-    stage.Settle();
-    bool allNormal = true;
-    double elapsed;
-    {
-      PausedTerminals paused(stage);
-      const double start = NowMicros();
-      for (HWND target : targets) {
-        if (!IsNormal(target)) allNormal = false;
+  const auto side = [&](const Program& program) {
+    return [&] {
+      double elapsed;
+      {
+        PausedTerminals paused(stage);
+        elapsed = stage.Time(program, program.commandBox, WM_KEYDOWN, kKey, kKeyLParam,
+                             "a key-down in the command box");
       }
-      if (allNormal) {
-        for (HWND target : targets) PostMessageW(target, WM_KEYDOWN, kKey, kKeyLParam);
-      }
-      elapsed = NowMicros() - start;
-    }
-    Require(allNormal, "a terminal left the normal state");
-    delivered("the bare loop");
-    return elapsed;
+      sent += targets.size();
+      Require(e2e::WaitUntil([&] { return KeyDowns(stage, everyTerminal) >= sent; }, 60s),
+              "the terminals did not record the key-downs sent by " + program.name);
+      Require(KeyDowns(stage, everyTerminal) == sent,
+              "the terminals recorded more key-downs than " + program.name + " sent");
+      WaitUntilPainted(targets, "a terminal");
+      return Timed(elapsed);
+    };
   };
-  Alternate(3, runs, flockhand, bare, result);
+  Alternate(3, runs, side(stage.Flockhand()), side(stage.Floor()), result);
   if (!everyTerminal) {
     Require(KeyDowns(stage.Beta()) == 0, "unselected beta terminals received key-downs");
   }

@@ -1,26 +1,77 @@
-// flockhand_bench.exe: times Flockhand against bare equivalents under Wine and prints the
-// table. Exit code 0 once every benchmark ran (targets met or not), 1 if one could not run.
-// With the argument "startup" it runs only the start-up comparison and its reference; with
-// "scale" only the scenes with every terminal selected, at 500 and at 2000 terminals; with
-// "frames" only the frames' processor time.
+// flockhand_bench.exe: times Flockhand against its floor under Wine and prints the table. Exit
+// code 0 once every benchmark ran (targets met or not), 1 if one could not run.
+// Arguments choose rows: a row runs when "<scene>: <row>" contains one of them ("startup",
+// "scale", "2000", "Alt+R", "scale 2000 selected: F4"); without arguments every row runs.
 #include <windows.h>
 #include <psapi.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "benches.h"
+#include "harness/text.h"
 #include "report.h"
 
 namespace {
 
 using namespace bench;
 
-// Runs of each side per comparison, after its warm-up runs.
+// Runs of each side per comparison, after its warm-up runs; the paced operations take seconds
+// per run and run fewer.
 constexpr int kRuns = 21;
-// Flockhand's time with 2000 terminals over its time with 500, at most.
-constexpr double kGrowthTarget = 4.5;
+constexpr int kPacedRuns = 5;
+// Flockhand's growth from 500 to 2000 terminals over its floor's, at most.
+constexpr double kGrowthTarget = 1.1;
+
+struct Row {
+  const char* name;
+  std::function<std::vector<Comparison>(Stage&)> run;
+};
+
+struct Scene {
+  const char* name;
+  int alpha, beta;
+  bool everySelected;
+  std::vector<Row> rows;
+};
+
+template <typename Bench, typename... Args>
+std::function<std::vector<Comparison>(Stage&)> One(Bench bench, Args... args) {
+  return [=](Stage& stage) { return std::vector<Comparison>{bench(stage, args...)}; };
+}
+
+template <typename Bench>
+std::function<std::vector<Comparison>(Stage&)> Two(Bench bench) {
+  return [=](Stage& stage) { return bench(stage, kPacedRuns); };
+}
+
+std::vector<Row> EverySelectedRows() {
+  return {{"F5 refresh", One(RefreshBench, kRuns, true)},
+          {"F4 reverse", One(ReverseBench, kRuns)},
+          {"filter key", One(FilterBench, kRuns, true)},
+          {"Alt+R invert", One(InvertBench, kRuns)},
+          {"key-down", One(BroadcastBench, kRuns, true)}};
+}
+
+const std::vector<Scene>& Scenes() {
+  static const std::vector<Scene> scenes = {
+      {"500 terminals", 100, 400, false,
+       {{"F5 refresh", One(RefreshBench, kRuns, false)},
+        {"filter key", One(FilterBench, kRuns, false)},
+        {"key-down", One(BroadcastBench, kRuns, false)},
+        {"fade", One(FadeBench, kRuns)},
+        {"lines pasted", One(PasteBench, kRuns)},
+        {"one line pasted", Two(SingleLinePasteBench)},
+        {"arrange 100", Two(ArrangeBench)},
+        {"hide others", One(HideOthersBench, kPacedRuns)},
+        {"menu bars off", Two(MenuBarBench)},
+        {"arrange 10 in 300 x 300", One(ArrangeGridSizeBench, kPacedRuns)}}},
+      {"scale 500 selected", 100, 400, true, EverySelectedRows()},
+      {"scale 2000 selected", 400, 1600, true, EverySelectedRows()}};
+  return scenes;
+}
 
 void Progress(const std::string& step) {
   std::printf("flockhand_bench: %s\n", step.c_str());
@@ -30,7 +81,7 @@ void Progress(const std::string& step) {
 std::string WorkingSet(const Stage& stage) {
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof(counters);
-  Require(GetProcessMemoryInfo(stage.Process(), &counters, sizeof(counters)),
+  Require(GetProcessMemoryInfo(stage.Flockhand().process.Handle(), &counters, sizeof(counters)),
           "could not read Flockhand's memory counters");
   char line[160];
   std::snprintf(line, sizeof(line), "%-32s %9.1f MB (peak %.1f MB)",
@@ -39,80 +90,49 @@ std::string WorkingSet(const Stage& stage) {
   return line;
 }
 
-// F5, F4, a filter key, Alt+R and a key-down with every one of alpha + beta terminals
-// selected; Flockhand's working set goes to `memory`. The terminals are hidden: their painting
-// does not then load the X server while the runs go on (Flockhand lists and addresses hidden
-// terminals like the others).
-std::vector<Comparison> EverySelectedScene(int alpha, int beta, std::vector<std::string>& memory) {
-  const std::string scene = std::to_string(alpha + beta) + " selected";
-  Progress("starting " + std::to_string(alpha + beta) + " hidden stand-in terminals and Flockhand");
-  Stage stage(alpha, beta, true);
-  std::vector<Comparison> results;
-  Progress("F5 refresh, " + scene);
-  results.push_back(RefreshBench(stage, kRuns, true));
-  Progress("F4 reverse, " + scene);
-  results.push_back(ReverseBench(stage, kRuns));
-  Progress("filter keystroke, " + scene);
-  results.push_back(FilterBench(stage, kRuns, true));
-  Progress("Alt+R invert, " + scene);
-  results.push_back(InvertBench(stage, kRuns));
-  Progress("group recall, " + scene);
-  results.push_back(RecallBench(stage, kRuns));
-  Progress("key-down broadcast, " + scene);
-  results.push_back(BroadcastBench(stage, kRuns, true));
-  memory.push_back(WorkingSet(stage));
-  return results;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  const std::wstring only = argc > 1 ? argv[1] : L"";
-  try {
-    std::vector<Comparison> results, references;
-    std::vector<std::string> memory;
-    if (only == L"frames") {
-      Progress("starting 500 stand-in terminals and Flockhand for the frames");
-      Stage stage(100, 400);
-      FramesBench(stage);
-      return 0;
+  std::vector<std::string> chosen;
+  for (int i = 1; i < argc; ++i) chosen.push_back(e2e::Utf8(argv[i]));
+  const auto wanted = [&](const std::string& name) {
+    if (chosen.empty()) return true;
+    for (const std::string& part : chosen) {
+      if (name.find(part) != std::string::npos) return true;
     }
-    if (only != L"scale") {
+    return false;
+  };
+  try {
+    std::vector<Comparison> results, references, growth[2];
+    std::vector<std::string> memory;
+    if (wanted("startup: start-up")) {
       Progress("start-up, flockhand.exe and bare_panel.exe alternately");
       results.push_back(StartupBench(kRuns));
       Progress("start-up, bare_panel.exe and minimal_window.exe alternately");
       references.push_back(StartupFloorBench(kRuns));
-      if (only == L"startup") {
-        PrintTable(results, references);
-        return 0;
-      }
-      Progress("starting 500 stand-in terminals and Flockhand");
-      Stage stage(100, 400);
-      Progress("F5 refresh");
-      results.push_back(RefreshBench(stage, kRuns, false));
-      Progress("filter keystroke");
-      results.push_back(FilterBench(stage, kRuns, false));
-      Progress("key-down broadcast");
-      results.push_back(BroadcastBench(stage, kRuns, false));
-      Progress("fade");
-      results.push_back(FadeBench(stage, kRuns));
-      Progress("multi-line paste");
-      results.push_back(PasteBench(stage, kRuns));
-      Progress("arrangement");
-      results.push_back(ArrangeBench(stage, kRuns));
-      Progress("hide others");
-      results.push_back(HideOthersBench(stage, kRuns));
-      Progress("arrangement, 300 x 300 against 2 x 5");
-      results.push_back(ArrangeGridSizeBench(stage, kRuns));
-      Progress("frames around 500 selected terminals");
-      FramesBench(stage);
     }
-    const std::vector<Comparison> small = EverySelectedScene(100, 400, memory);
-    const std::vector<Comparison> large = EverySelectedScene(400, 1600, memory);
-    results.insert(results.end(), small.begin(), small.end());
-    results.insert(results.end(), large.begin(), large.end());
+    for (const Scene& scene : Scenes()) {
+      std::vector<const Row*> rows;
+      for (const Row& row : scene.rows) {
+        if (wanted(std::string(scene.name) + ": " + row.name)) rows.push_back(&row);
+      }
+      if (rows.empty()) continue;
+      Progress("starting " + std::to_string(scene.alpha + scene.beta) +
+               " stand-in terminals, Flockhand and its floor");
+      Stage stage(scene.alpha, scene.beta, scene.everySelected);
+      for (const Row* row : rows) {
+        Progress(std::string(scene.name) + ": " + row->name);
+        for (const Comparison& result : row->run(stage)) {
+          results.push_back(result);
+          if (scene.everySelected) growth[scene.alpha > 100].push_back(result);
+        }
+      }
+      if (scene.everySelected) memory.push_back(WorkingSet(stage));
+    }
     PrintTable(results, references);
-    PrintGrowth(small, large, kGrowthTarget);
+    if (!growth[0].empty() && growth[0].size() == growth[1].size()) {
+      PrintGrowth(growth[0], growth[1], kGrowthTarget);
+    }
     std::printf("\n");
     for (const std::string& line : memory) std::printf("%s\n", line.c_str());
     return 0;

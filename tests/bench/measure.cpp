@@ -47,19 +47,19 @@ double Comparison::Ratio() const {
 }
 
 void Alternate(int warmups, int runs, const TimedRun& flockhand, const TimedRun& bare,
-               Comparison& into) {
+               Comparison& into, Comparison* answers) {
   for (int i = 0; i < warmups; ++i) {
     flockhand();
     bare();
   }
+  const auto run = [&](const TimedRun& side, Samples Comparison::*samples) {
+    const Timed timed = side();
+    (into.*samples).micros.push_back(timed.micros);
+    if (answers) (answers->*samples).micros.push_back(timed.answer);
+  };
   for (int i = 0; i < runs; ++i) {
-    if (i % 2 == 0) {
-      into.flockhand.micros.push_back(flockhand());
-      into.bare.micros.push_back(bare());
-    } else {
-      into.bare.micros.push_back(bare());
-      into.flockhand.micros.push_back(flockhand());
-    }
+    run(i % 2 ? bare : flockhand, i % 2 ? &Comparison::bare : &Comparison::flockhand);
+    run(i % 2 ? flockhand : bare, i % 2 ? &Comparison::flockhand : &Comparison::bare);
   }
 }
 

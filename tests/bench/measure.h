@@ -29,30 +29,39 @@ struct Samples {
   double Max() const;
 };
 
-// Flockhand against the bare equivalent of what it does, and the ratio it may reach. A
+// Flockhand against its floor, and the ratio it may reach, or the most it may take (limitMs). A
 // reference comparison times another program in Flockhand's place and has no target.
 struct Comparison {
   std::string name;      // what Flockhand (or the reference's program) did
   std::string baseline;  // what it is compared with
-  double target = 0;     // the highest acceptable ratio of the medians
+  double target = 0;     // the highest acceptable ratio
   Samples flockhand;
   Samples bare;
+  double limitMs = 0;    // when set, the target is Flockhand's median against this
 
   // The median of the runs' ratios, each Flockhand run over the baseline run of its pair: the
   // two runs of a pair follow each other, so a burst of load from other programs on the
   // machine weighs on both, where it would shift one side's median alone.
   double Ratio() const;
-  bool Met() const { return Ratio() <= target; }
+  bool Met() const { return limitMs > 0 ? flockhand.Median() <= limitMs * 1000 : Ratio() <= target; }
 };
 
-// A timed run: does its set-up, times only its own section, checks what happened, and returns
-// the microseconds of the timed section.
-using TimedRun = std::function<double()>;
+// What a run measured: the microseconds of its timed section and, for the paced operations,
+// the longest the program took to answer another process meanwhile.
+struct Timed {
+  Timed(double timed, double longestAnswer = 0) : micros(timed), answer(longestAnswer) {}
+  double micros;
+  double answer;
+};
+
+// A timed run: does its set-up, times only its own section, checks what happened.
+using TimedRun = std::function<Timed()>;
 
 // Runs flockhand and bare `warmups` times each unrecorded, then `runs` times each into the
-// comparison. Pairs alternate which side goes first, so that a drift in the machine's load
-// (other programs run beside the benchmark) weighs on both sides alike.
+// comparison, and their answers into `answers` if given. Pairs alternate which side goes first,
+// so that a drift in the machine's load (other programs run beside the benchmark) weighs on both
+// sides alike.
 void Alternate(int warmups, int runs, const TimedRun& flockhand, const TimedRun& bare,
-               Comparison& into);
+               Comparison& into, Comparison* answers = nullptr);
 
 }  // namespace bench

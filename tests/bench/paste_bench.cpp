@@ -1,8 +1,8 @@
-// The paste benchmark: Alt+V's command with the 100 "alpha" terminals selected and a multi-line
-// text on the clipboard (no confirmation, no clicks: every paste command at once), against
-// reading their placements and the clipboard's text and posting the paste command from here.
-// Every run waits until the terminals have pasted (each reads the clipboard itself) and painted,
-// so that none holds the clipboard when the next run opens it.
+// The paste benchmarks, Alt+V's command in Flockhand and in the floor. Lines to the 100 "alpha"
+// terminals go out at once (no confirmation, no clicks); a single line goes to 60 terminals one
+// every 100 ms, paced, and is timed to its end while another process asks for answers. Every
+// run waits until the terminals have pasted (each reads the clipboard itself) and painted, so
+// that none holds the clipboard when the next run opens it.
 #include <windows.h>
 
 #include <string>
@@ -19,80 +19,65 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr UINT kPasteCommand = 50230;
-constexpr wchar_t kText[] = L"uname -a\r\nuptime\r\n";
-
 size_t Pastes(const e2e::StandIn& terminals) {
   return e2e::Events(terminals.Record(), nullptr, L"PASTE").size();
 }
 
-std::wstring ClipboardText() {
-  std::wstring text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
+// Pastes `text` to the first `count` alpha terminals with both programs, timed by `time`.
+void ComparePastes(Stage& stage, size_t count, const wchar_t* text, int runs,
+                   const std::function<Timed(const Program&)>& time, Comparison& result,
+                   Comparison* answers = nullptr) {
+  const std::vector<HWND> targets = stage.FirstWindows(count);
+  for (HWND target : targets) Require(IsNormal(target), "an alpha terminal is not shown normal");
+  stage.Flockhand().Select(count);
+  stage.Floor().Select(count);
+  Require(e2e::SetClipboardText(text), "could not put the text on the clipboard");
+  size_t pasted = Pastes(stage.Alpha());
+  const auto side = [&](const Program& program) {
+    return [&] {
+      // The paste starts only from the command box.
+      program.Command(IDM_FOCUS_COMMAND, "the command-box focus command");
+      const Timed timed = time(program);
+      pasted += targets.size();
+      Require(stage.Alpha().WaitForRecord(
+                  [&](const std::vector<e2e::RecordLine>& record) {
+                    return e2e::Events(record, nullptr, L"PASTE").size() >= pasted;
+                  },
+                  30s),
+              "the alpha terminals did not paste what " + program.name + " sent");
+      Require(Pastes(stage.Alpha()) == pasted,
+              "the alpha terminals pasted more often than " + program.name + " asked");
+      WaitUntilPainted(targets, "an alpha terminal");
+      return timed;
+    };
+  };
+  Alternate(1, runs, side(stage.Flockhand()), side(stage.Floor()), result, answers);
+  Require(Pastes(stage.Beta()) == 0, "unselected beta terminals pasted");
 }
 
 }  // namespace
 
 Comparison PasteBench(Stage& stage, int runs) {
-  Comparison result;
-  result.name = "lines pasted to 100 terminals";
-  result.baseline = "placements+clip+posts";
-  result.target = 1.2;
-  const std::vector<HWND>& targets = stage.Alpha().Windows();
-  for (HWND target : targets) Require(IsNormal(target), "an alpha terminal is not shown normal");
-  stage.SelectAlpha();
-  // The paste starts only from the command box.
-  stage.Send(stage.Main(), WM_COMMAND, IDM_FOCUS_COMMAND, 0, "the command-box focus command");
-  Require(e2e::SetClipboardText(kText), "could not put the text on the clipboard");
-
-  size_t pasted = Pastes(stage.Alpha());
-  const auto delivered = [&](const char* by) {
-    pasted += targets.size();
-    Require(stage.Alpha().WaitForRecord(
-                [&](const std::vector<e2e::RecordLine>& record) {
-                  return e2e::Events(record, nullptr, L"PASTE").size() >= pasted;
+  Comparison result{"lines pasted to 100 terminals", "placements+clip+posts", 1.15, {}, {}};
+  ComparePastes(stage, 100, L"uname -a\r\nuptime\r\n", runs,
+                [&](const Program& program) {
+                  return Timed(stage.Time(program, program.main, WM_COMMAND, IDM_PASTE, 0,
+                                          "the paste command"));
                 },
-                30s),
-            std::string("the alpha terminals did not paste what ") + by + " sent");
-    Require(Pastes(stage.Alpha()) == pasted,
-            std::string("the alpha terminals pasted more often than ") + by + " asked");
-    WaitUntilPainted(targets, "an alpha terminal");
-  };
-  const auto flockhand = [&] {
-    stage.Settle();
-    const double start = NowMicros();
-    stage.Send(stage.Main(), WM_COMMAND, IDM_PASTE, 0, "the paste command");
-    const double elapsed = NowMicros() - start;
-    delivered("Flockhand");
-    return elapsed;
-  };
-  const auto bare = [&] {
-    stage.Settle();
-    const double start = NowMicros();
-    bool allNormal = true;
-    for (HWND target : targets) {
-      if (!IsNormal(target)) allNormal = false;
-    }
-    const bool lines = ClipboardText().find(L'\n') != std::wstring::npos;
-    if (allNormal && lines) {
-      for (HWND target : targets) PostMessageW(target, WM_COMMAND, kPasteCommand, 0);
-    }
-    const double elapsed = NowMicros() - start;
-    Require(allNormal && lines, "an alpha terminal left the normal state, or the text its lines");
-    delivered("the bare loop");
-    return elapsed;
-  };
-  Alternate(3, runs, flockhand, bare, result);
-  Require(Pastes(stage.Beta()) == 0, "unselected beta terminals pasted");
+                result);
   return result;
+}
+
+std::vector<Comparison> SingleLinePasteBench(Stage& stage, int runs) {
+  std::vector<Comparison> results = {
+      {"one line pasted to 60", "paced the same", 1.05, {}, {}},
+      {"answer, one line to 60", "answer of the floor", 0, {}, {}, kAnswerLimitMs}};
+  ComparePastes(stage, 60, L"uname -a", runs,
+                [&](const Program& program) {
+                  return stage.TimePaced(program, IDM_PASTE, "a paced paste");
+                },
+                results[0], &results[1]);
+  return results;
 }
 
 }  // namespace bench

@@ -10,8 +10,8 @@ namespace bench {
 // results have targets; references are printed below them without one.
 void PrintTable(const std::vector<Comparison>& results, const std::vector<Comparison>& references);
 
-// Flockhand's median of each comparison in `large` over the same one in `small`, against
-// `target` (4 would be linear in the number of terminals when `large` has four times as many).
+// Flockhand's growth from each comparison in `small` to the same one in `large`, over its
+// floor's growth, against `target`.
 void PrintGrowth(const std::vector<Comparison>& small, const std::vector<Comparison>& large,
                  double target);
 

@@ -97,7 +97,7 @@ const Program kMinimalWindow = {L"minimal_window.exe", kMinimalWindowClass};
 Comparison StartupBench(int runs) {
   Comparison result;
   result.name = "start-up to first paint";
-  result.target = 1.25;
+  result.target = 1.15;
   Against(kFlockhand, kBarePanel, runs, result);
   return result;
 }
