@@ -68,7 +68,7 @@ TEST(About, OpensFromItsThreeRoutesAndClosesFourWays) {
     EXPECT_TRUE(GetWindowLongW(FindChild(dialog, L"Static", L"Flockhand, Version 1.6"), GWL_STYLE) &
                 SS_NOPREFIX);
     EXPECT_NE(FindChild(dialog, L"Static", kRights), nullptr);
-    EXPECT_TRUE(WaitUntil([&] { return app.Focus() == ok; }, 5s)) << "the focus starts on OK";
+    EXPECT_TRUE(app.WaitForFocus(ok)) << "the focus starts on OK";
     if (closer == kOk) ClickWindow(ok);
     if (closer == kEnter) PressKey(VK_RETURN);
     if (closer == kEscape) PressKey(VK_ESCAPE);

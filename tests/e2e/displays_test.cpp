@@ -40,12 +40,6 @@ std::wstring DisplayLine(const Display& d) {
          L", " + std::to_wstring(d.work.right) + L", " + std::to_wstring(d.work.bottom) + L"\n";
 }
 
-size_t CountLines(Flockhand& app, const std::wstring& line) {
-  size_t count = 0;
-  for (const std::wstring& l : app.Process().DebugLines()) count += (l == line);
-  return count;
-}
-
 int Selected(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
 
 // Picks the next item of a drop-down list as a user would: click it open, arrow down, Enter.
@@ -106,9 +100,7 @@ TEST(Displays, DisplayAndWorkAreaChangesSelectTheFirstDisplayAgain) {
   Flockhand app;
   ASSERT_TRUE(app.Ready());
   const Panel& p = app.Controls();
-  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(p.terminalList) == 1; }, 5s));
-  ASSERT_TRUE(app.Activate());
-  PressKey('A', kAlt);  // selecting enables the display list
+  ASSERT_TRUE(app.SelectAll(1));  // selecting enables the display list
   ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(p.display) != FALSE; }, 5s));
   const std::wstring countLine = L"2\n";
 
@@ -116,18 +108,18 @@ TEST(Displays, DisplayAndWorkAreaChangesSelectTheFirstDisplayAgain) {
   ASSERT_TRUE(WaitUntil([&] { return Selected(p.display) == 1; }, 5s)) << "second display picked";
   PostMessageW(app.Main(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
   EXPECT_TRUE(WaitUntil([&] { return Selected(p.display) == 0; }, 5s));
-  EXPECT_EQ(CountLines(app, countLine), 2u) << "the displays were listed again";
+  EXPECT_EQ(app.Process().CountDebugLines(countLine), 2u) << "the displays were listed again";
 
   // Another kind of setting change leaves the list alone.
   PickNextItem(p.display);
   ASSERT_TRUE(WaitUntil([&] { return Selected(p.display) == 1; }, 5s));
   SendMessageW(app.Main(), WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0);
   EXPECT_EQ(Selected(p.display), 1);
-  EXPECT_EQ(CountLines(app, countLine), 2u);
+  EXPECT_EQ(app.Process().CountDebugLines(countLine), 2u);
   // A work-area change (the task bar moved) refreshes it.
   SendMessageW(app.Main(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
   EXPECT_EQ(Selected(p.display), 0);
-  EXPECT_EQ(CountLines(app, countLine), 3u);
+  EXPECT_EQ(app.Process().CountDebugLines(countLine), 3u);
 }
 
 TEST(GridSuggestion, FollowsTheSelectionAndTheAreaAndOverwritesTypedValues) {
@@ -138,8 +130,7 @@ TEST(GridSuggestion, FollowsTheSelectionAndTheAreaAndOverwritesTypedValues) {
   const Panel& p = app.Controls();
   ASSERT_TRUE(WaitUntil([&] { return ListRowCount(p.terminalList) == 12; }, 5s));
   EXPECT_TRUE(ShowsGrid(p, L"2", L"2")) << "nothing selected, whole area";
-  ASSERT_TRUE(app.Activate());
-  PressKey('A', kAlt);
+  ASSERT_TRUE(app.SelectAll(12));
   EXPECT_TRUE(WaitUntil([&] { return WindowText(p.counter) == L"選択ウィンドウ数：  12 "; }, 5s));
   EXPECT_TRUE(ShowsGrid(p, L"3", L"4")) << "12 selected, whole area";
   PickNextItem(p.area);  // left half
@@ -166,9 +157,7 @@ TEST(GridSuggestion, FiftyFiveSelectedKeepWhatTheBoxesHold) {
   Flockhand app;
   ASSERT_TRUE(app.Ready());
   const Panel& p = app.Controls();
-  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(p.terminalList) == 55; }, 10s));
-  ASSERT_TRUE(app.Activate());
-  PressKey('A', kAlt);
+  ASSERT_TRUE(app.SelectAll(55, 10s));
   ASSERT_TRUE(WaitUntil([&] { return WindowText(p.counter) == L"選択ウィンドウ数：  55 "; }, 5s));
   EXPECT_TRUE(ShowsGrid(p, L"2", L"2")) << "55 selected: the start-up suggestion stays";
   TypeInto(p.columnsEdit, L"7");

@@ -19,10 +19,7 @@ namespace {
 class Keyboard : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(app_.Ready() && WaitUntil([&] { return ListRowCount(P().terminalList) == 2; }, 5s));
-    ASSERT_TRUE(SetClipboardText(L"uptime") && app_.Activate());
-    PressKey('A', kAlt);
-    ASSERT_TRUE(WaitUntil([&] { return Marks() == L"2"; }, 5s));
+    ASSERT_TRUE(app_.Ready() && SetClipboardText(L"uptime") && app_.SelectAll(2));
   }
   const Panel& P() const { return app_.Controls(); }
   // Once the last operation is over (some leave a terminal in front), Flockhand in front and the

@@ -15,19 +15,6 @@
 namespace e2e {
 namespace {
 
-// Waits until Flockhand has written `count` debug lines holding text.
-bool WaitForLines(Flockhand& app, const std::wstring& text, size_t count) {
-  return WaitUntil(
-      [&] {
-        size_t seen = 0;
-        for (const std::wstring& line : app.Process().DebugLines()) {
-          seen += line.find(text) != std::wstring::npos;
-        }
-        return seen == count;
-      },
-      10s);
-}
-
 bool WaitForAlpha(HWND window, BYTE alpha) {
   return WaitUntil([&] { return WindowAlpha(window) == alpha; }, 5s);
 }
@@ -53,10 +40,10 @@ TEST(TransparencyTest, DoubleClickAndAltTFadeOverEveryStep) {
     ASSERT_TRUE(app.Ready());
     ASSERT_TRUE(app.Activate());
     DoubleClick(Center(WindowRect(app.Controls().commandBox)));
-    EXPECT_TRUE(WaitForLines(app, c.out, 1));
+    EXPECT_TRUE(app.Process().WaitForDebugLines(c.out, 1));
     EXPECT_TRUE(WaitForAlpha(app.Main(), c.faded));
     PressKey('T', kAlt);
-    EXPECT_TRUE(WaitForLines(app, c.in, 1));
+    EXPECT_TRUE(app.Process().WaitForDebugLines(c.in, 1));
     EXPECT_TRUE(WaitForAlpha(app.Main(), 255));
   }
 }
@@ -66,13 +53,14 @@ TEST(TransparencyTest, HotKeyAndTheOptionsDialogsEndMakeItOpaqueAltOKeepsTheFade
   Flockhand app;
   ASSERT_TRUE(app.Ready());
   ASSERT_TRUE(app.Activate());
-  const std::wstring fadeOut = L"fade out: 255 to 60";
+  const std::wstring fadeOut = L"fade out: 255 to 60, steps 196\n";
   PressKey('T', kAlt);
-  ASSERT_TRUE(WaitForLines(app, fadeOut, 1));
+  ASSERT_TRUE(app.Process().WaitForDebugLines(fadeOut, 1));
   PressKey('T', kCtrl | kShift);
   EXPECT_TRUE(WaitForAlpha(app.Main(), 255)) << "the hot key";
   PressKey('T', kAlt);
-  ASSERT_TRUE(WaitForLines(app, fadeOut, 2)) << "the hot key ended the fade: Alt+T fades out";
+  ASSERT_TRUE(app.Process().WaitForDebugLines(fadeOut, 2))
+      << "the hot key ended the fade: Alt+T fades out";
   PressKey('O', kAlt);
   HWND dialog = FindTopLevelWindow(app.Process().Pid(), L"#32770", 5s);
   ASSERT_NE(dialog, nullptr);
@@ -83,7 +71,8 @@ TEST(TransparencyTest, HotKeyAndTheOptionsDialogsEndMakeItOpaqueAltOKeepsTheFade
   EXPECT_TRUE(WaitForAlpha(app.Main(), 255)) << "Cancel";
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 5s) && app.Settle());
   PressKey('T', kAlt);
-  ASSERT_TRUE(WaitForLines(app, fadeOut, 3)) << "the setting stayed 60 and the fade ended";
+  ASSERT_TRUE(app.Process().WaitForDebugLines(fadeOut, 3))
+      << "the setting stayed 60 and the fade ended";
   PressKey(VK_SPACE, kAlt);  // the system menu, then its item "オプション(&O)"
   ASSERT_TRUE(
       WaitUntil([&] { return !TopLevelWindows(app.Process().Pid(), L"#32768").empty(); }, 5s));
@@ -94,7 +83,7 @@ TEST(TransparencyTest, HotKeyAndTheOptionsDialogsEndMakeItOpaqueAltOKeepsTheFade
   PressKey(VK_ESCAPE);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 5s) && app.Settle());
   PressKey('T', kAlt);
-  EXPECT_TRUE(WaitForLines(app, fadeOut, 4)) << "the menu item ended the fade";
+  EXPECT_TRUE(app.Process().WaitForDebugLines(fadeOut, 4)) << "the menu item ended the fade";
 }
 
 }  // namespace

@@ -80,6 +80,30 @@ bool Flockhand::Settle() const {
   return Answers(10s) && WaitUntil([&] { return GetForegroundWindow() == main_; }, 10s);
 }
 
+bool Flockhand::WaitForFocus(HWND control, Millis timeout) const {
+  return WaitUntil([&] { return Focus() == control; }, timeout);
+}
+
+bool Flockhand::ClickToFocus(HWND control, Millis timeout) const {
+  ClickWindow(control);
+  return WaitForFocus(control, timeout);
+}
+
+bool Flockhand::SelectAll(int rows, Millis timeout) const {
+  const HWND list = panel_.terminalList;
+  if (!WaitUntil([&] { return ListRowCount(list) == rows; }, timeout) || !Activate()) return false;
+  PressKey('A', kAlt);
+  return WaitUntil([&] { return MarkedRows(list).size() == static_cast<size_t>(rows); }, timeout);
+}
+
+std::vector<HWND> Flockhand::Warnings() const {
+  std::vector<HWND> boxes;
+  for (HWND box : TopLevelWindows(process_->Pid(), L"#32770")) {
+    if (IsWindowVisible(box) && WindowText(box) == L"警告") boxes.push_back(box);
+  }
+  return boxes;
+}
+
 std::wstring ListRowText(HWND listBox, int row) {
   return ItemText(listBox, LB_GETTEXTLEN, LB_GETTEXT, row, L"<no row>");
 }
@@ -90,6 +114,12 @@ std::wstring ComboItemText(HWND combo, int item) {
 
 int ListRowCount(HWND listBox) {
   return static_cast<int>(SendMessageW(listBox, LB_GETCOUNT, 0, 0));
+}
+
+std::vector<std::wstring> ListRows(HWND listBox) {
+  std::vector<std::wstring> rows;
+  for (int row = 0; row < ListRowCount(listBox); ++row) rows.push_back(ListRowText(listBox, row));
+  return rows;
 }
 
 POINT ListRowPoint(HWND listBox, int row) {

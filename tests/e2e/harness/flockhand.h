@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "harness/debuggee.h"
 #include "harness/input.h"
@@ -39,6 +41,15 @@ class Flockhand {
   // Waits until Flockhand's thread takes messages again and its window is in front: after a
   // dialog closes, Wine without a window manager holds the thread for about 2 s.
   bool Settle() const;
+  // Waits until control has the keyboard focus.
+  bool WaitForFocus(HWND control, Millis timeout = 5s) const;
+  // Clicks control and waits until it has the focus.
+  bool ClickToFocus(HWND control, Millis timeout = 5s) const;
+  // Waits until the terminal list shows `rows` rows, selects them all as a user does (Alt+A
+  // with Flockhand in front) and waits until every one is marked.
+  bool SelectAll(int rows, Millis timeout = 5s) const;
+  // The warning boxes ("警告") Flockhand shows.
+  std::vector<HWND> Warnings() const;
 
  private:
   std::unique_ptr<Debuggee> process_;
@@ -50,6 +61,8 @@ class Flockhand {
 std::wstring ListRowText(HWND listBox, int row);
 std::wstring ComboItemText(HWND combo, int item);
 int ListRowCount(HWND listBox);
+// The texts of all rows, top first.
+std::vector<std::wstring> ListRows(HWND listBox);
 // The screen point a user clicks to hit a row of a list box that is scrolled to the top.
 POINT ListRowPoint(HWND listBox, int row);
 // Clicks that row with the modifiers held: kCtrl toggles its mark, kShift extends the marks.
