@@ -60,7 +60,7 @@ TEST(BadInput, HostileTitlesAreListedFilteredAndArranged) {
   EXPECT_TRUE(WaitUntil([&] { return SortedRows(p.terminalList) == std::vector{titles[1]}; }, 5s))
       << Joined(SortedRows(p.terminalList));
   SendMessageW(p.filterBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
-  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(p.terminalList) == 4; }, 5s));
+  ASSERT_TRUE(app.WaitForRows(4));
 
   // All four in 2 x 2 on the 1280x1024 display: each in a cell of its own.
   for (HWND edit : {p.columnsEdit, p.rowsEdit}) {
@@ -160,7 +160,7 @@ TEST(BadInput, TwoThousandTerminalsAtStartAllGetTheKey) {
   Flockhand app;
   ASSERT_TRUE(app.Ready());
   const Panel& p = app.Controls();
-  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(p.terminalList) == 2000; }, 30s));
+  ASSERT_TRUE(app.WaitForRows(2000, 30s));
   EXPECT_TRUE(app.Answers(1s));
   ASSERT_TRUE(app.SelectAll(2000, 30s) && app.ClickToFocus(p.commandBox));
   PressKey('K');

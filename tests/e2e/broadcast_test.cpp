@@ -22,7 +22,7 @@ class BroadcastTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(nodes_.Started()) << nodes_.Error();
     ASSERT_TRUE(app_.Ready());
-    ASSERT_TRUE(WaitUntil([&] { return ListRowCount(List()) == 3; }, 5s));
+    ASSERT_TRUE(app_.WaitForRows(3));
     ASSERT_TRUE(app_.Activate());
   }
   HWND List() const { return app_.Controls().terminalList; }

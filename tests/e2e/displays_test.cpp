@@ -128,7 +128,7 @@ TEST(GridSuggestion, FollowsTheSelectionAndTheAreaAndOverwritesTypedValues) {
   Flockhand app;
   ASSERT_TRUE(app.Ready());
   const Panel& p = app.Controls();
-  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(p.terminalList) == 12; }, 5s));
+  ASSERT_TRUE(app.WaitForRows(12));
   EXPECT_TRUE(ShowsGrid(p, L"2", L"2")) << "nothing selected, whole area";
   ASSERT_TRUE(app.SelectAll(12));
   EXPECT_TRUE(WaitUntil([&] { return WindowText(p.counter) == L"選択ウィンドウ数：  12 "; }, 5s));

@@ -66,7 +66,7 @@ class Keyboard : public ::testing::Test {
     return std::to_wstring(Events(terms_.Record(), nullptr, L"PASTE").size());
   }
   std::wstring Dialog() const {
-    HWND dialog = FindTopLevelWindow(pid_, L"#32770", 0ms);
+    HWND dialog = app_.Dialog(0ms);
     return dialog ? WindowText(dialog) : L"";
   }
   std::wstring Focus() const {
@@ -88,7 +88,6 @@ class Keyboard : public ::testing::Test {
   ScopedDocumentsFolder docs_;  // default settings: single lines paste without a question
   StandIn terms_{{L"--title=kb", L"--count=2"}};
   Flockhand app_;
-  const DWORD pid_ = app_.Process().Pid();
 };
 
 using Probe = std::wstring (Keyboard::*)() const;

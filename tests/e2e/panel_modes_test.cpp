@@ -165,20 +165,16 @@ TEST(SystemMenu, OptionsAndAboutItemsMakeTheWindowOpaque) {
     ASSERT_TRUE(app.Activate());
     ASSERT_TRUE(SetLayeredWindowAttributes(app.Main(), 0, 100, LWA_ALPHA));
     ASSERT_EQ(WindowAlpha(app.Main()), 100);
-    PressKey(VK_SPACE, kAlt);
-    ASSERT_TRUE(
-        WaitUntil([&] { return !TopLevelWindows(app.Process().Pid(), L"#32768").empty(); }, 5s))
-        << "Alt+Space opens the system menu";
+    ASSERT_TRUE(app.OpenSystemMenu()) << "Alt+Space opens the system menu";
     PressKey(mnemonic);
-    EXPECT_TRUE(WaitUntil([&] { return WindowAlpha(app.Main()) == 255; }, 5s));
+    EXPECT_TRUE(app.WaitForAlpha(255));
     if (mnemonic != 'O') continue;
     // The options dialog opens on the opaque window; closed, the next item can be chosen.
-    HWND dialog = FindTopLevelWindow(app.Process().Pid(), L"#32770", 5s);
+    HWND dialog = app.Dialog();
     ASSERT_NE(dialog, nullptr) << "the item opens the options dialog";
     EXPECT_EQ(WindowAlpha(app.Main()), 255);
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 5s));
-    ASSERT_TRUE(app.Settle());
+    ASSERT_TRUE(app.WaitForClosed(dialog));
   }
 }
 

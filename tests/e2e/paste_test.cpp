@@ -47,9 +47,7 @@ class PasteTest : public ::testing::Test {
   void Paste(bool altV) const {
     altV ? PressKey('V', kAlt) : RightClick(Center(WindowRect(Box())));
   }
-  HWND ConfirmDialog(Millis timeout) const {
-    return FindTopLevelWindow(app_->Process().Pid(), L"#32770", timeout);
-  }
+  HWND ConfirmDialog(Millis timeout) const { return app_->Dialog(timeout); }
   std::vector<RecordLine> WaitForPastes(size_t count) const {
     nodes_->WaitForRecord(
         [&](const std::vector<RecordLine>& r) {

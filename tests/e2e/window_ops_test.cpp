@@ -39,9 +39,7 @@ class WindowOps : public ::testing::Test {
   // Starts Flockhand, waits for its rows, types filter and selects all rows it leaves.
   void Start(int rows, const wchar_t* filter, size_t selected) {
     app_ = std::make_unique<Flockhand>();
-    ASSERT_TRUE(app_->Ready() &&
-                WaitUntil([&] { return ListRowCount(P().terminalList) == rows; }, 5s) &&
-                app_->Activate());
+    ASSERT_TRUE(app_->Ready() && app_->WaitForRows(rows) && app_->Activate());
     TypeFilter(filter);
     ASSERT_TRUE(app_->SelectAll(selected));
   }

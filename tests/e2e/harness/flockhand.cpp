@@ -89,11 +89,32 @@ bool Flockhand::ClickToFocus(HWND control, Millis timeout) const {
   return WaitForFocus(control, timeout);
 }
 
+bool Flockhand::WaitForRows(int rows, Millis timeout) const {
+  return WaitUntil([&] { return ListRowCount(panel_.terminalList) == rows; }, timeout);
+}
+
 bool Flockhand::SelectAll(int rows, Millis timeout) const {
-  const HWND list = panel_.terminalList;
-  if (!WaitUntil([&] { return ListRowCount(list) == rows; }, timeout) || !Activate()) return false;
+  if (!WaitForRows(rows, timeout) || !Activate()) return false;
   PressKey('A', kAlt);
-  return WaitUntil([&] { return MarkedRows(list).size() == static_cast<size_t>(rows); }, timeout);
+  const auto marked = [&] { return MarkedRows(panel_.terminalList).size(); };
+  return WaitUntil([&] { return marked() == static_cast<size_t>(rows); }, timeout);
+}
+
+bool Flockhand::WaitForAlpha(BYTE alpha, Millis timeout) const {
+  return WaitUntil([&] { return WindowAlpha(main_) == alpha; }, timeout);
+}
+
+bool Flockhand::OpenSystemMenu() const {
+  PressKey(VK_SPACE, kAlt);
+  return WaitUntil([&] { return !TopLevelWindows(process_->Pid(), L"#32768").empty(); }, 5s);
+}
+
+HWND Flockhand::Dialog(Millis timeout) const {
+  return FindTopLevelWindow(process_->Pid(), L"#32770", timeout);
+}
+
+bool Flockhand::WaitForClosed(HWND dialog, Millis timeout) const {
+  return WaitUntil([&] { return !IsWindow(dialog); }, timeout) && Settle();
 }
 
 std::vector<HWND> Flockhand::Warnings() const {

@@ -45,9 +45,19 @@ class Flockhand {
   bool WaitForFocus(HWND control, Millis timeout = 5s) const;
   // Clicks control and waits until it has the focus.
   bool ClickToFocus(HWND control, Millis timeout = 5s) const;
-  // Waits until the terminal list shows `rows` rows, selects them all as a user does (Alt+A
-  // with Flockhand in front) and waits until every one is marked.
+  // Waits until the terminal list shows `rows` rows.
+  bool WaitForRows(int rows, Millis timeout = 5s) const;
+  // Waits for the rows, selects them all as a user does (Alt+A with Flockhand in front) and
+  // waits until every one is marked.
   bool SelectAll(int rows, Millis timeout = 5s) const;
+  // Waits until the main window's layered alpha is alpha.
+  bool WaitForAlpha(BYTE alpha, Millis timeout = 5s) const;
+  // Alt+Space: waits until the system menu shows.
+  bool OpenSystemMenu() const;
+  // Flockhand's first visible dialog box, waiting for it up to timeout; nullptr if none came.
+  HWND Dialog(Millis timeout = 5s) const;
+  // Waits until dialog is gone and Flockhand has settled after it.
+  bool WaitForClosed(HWND dialog, Millis timeout = 10s) const;
   // The warning boxes ("警告") Flockhand shows.
   std::vector<HWND> Warnings() const;
 
