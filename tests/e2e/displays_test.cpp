@@ -8,6 +8,7 @@
 
 #include "harness/flockhand.h"
 #include "harness/input.h"
+#include "harness/monitors.h"
 #include "harness/stand_in.h"
 #include "harness/text.h"
 #include "harness/window_find.h"
@@ -15,27 +16,7 @@
 namespace e2e {
 namespace {
 
-struct Display {
-  std::wstring name;
-  RECT work;
-};
-
-std::vector<Display> SystemDisplays() {
-  std::vector<Display> displays;
-  EnumDisplayMonitors(
-      nullptr, nullptr,
-      [](HMONITOR monitor, HDC, LPRECT, LPARAM param) -> BOOL {
-        MONITORINFOEXW info{};
-        info.cbSize = sizeof(info);
-        GetMonitorInfoW(monitor, &info);
-        reinterpret_cast<std::vector<Display>*>(param)->push_back({info.szDevice, info.rcWork});
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&displays));
-  return displays;
-}
-
-std::wstring DisplayLine(const Display& d) {
+std::wstring DisplayLine(const Monitor& d) {
   return d.name + L": " + std::to_wstring(d.work.left) + L", " + std::to_wstring(d.work.top) +
          L", " + std::to_wstring(d.work.right) + L", " + std::to_wstring(d.work.bottom) + L"\n";
 }
@@ -79,7 +60,7 @@ void TypeInto(HWND edit, const wchar_t* text) {
 }
 
 TEST(Displays, BothMonitorsAreListedAndWrittenToTheDebugOutput) {
-  const std::vector<Display> displays = SystemDisplays();
+  const std::vector<Monitor> displays = Monitors();
   ASSERT_EQ(displays.size(), 2u) << "the test display has two monitors";
   Flockhand app;
   ASSERT_TRUE(app.Ready());

@@ -287,7 +287,7 @@ TEST(HarnessSelfTest, TwoMonitorsSideBySide) {
   const auto monitors = e2e::Monitors();
   ASSERT_EQ(monitors.size(), 2u) << "Wine sees " << monitors.size() << " monitor(s)";
   std::map<LONG, RECT> byLeft;
-  for (const RECT& m : monitors) byLeft[m.left] = m;
+  for (const e2e::Monitor& m : monitors) byLeft[m.rect.left] = m.rect;
   const RECT first = byLeft.begin()->second;
   const RECT second = byLeft.rbegin()->second;
   EXPECT_EQ(first.left, 0);
@@ -300,8 +300,8 @@ TEST(HarnessSelfTest, TwoMonitorsSideBySide) {
 TEST(HarnessSelfTest, ClicksLandOnTheWindowUnderThePointOnEitherMonitor) {
   const auto monitors = e2e::Monitors();
   ASSERT_EQ(monitors.size(), 2u);
-  for (const RECT& monitor : monitors) {
-    const RECT area{monitor.left + 50, monitor.top + 60, monitor.left + 250, monitor.top + 210};
+  for (const e2e::Monitor& m : monitors) {
+    const RECT area{m.rect.left + 50, m.rect.top + 60, m.rect.left + 250, m.rect.top + 210};
     TargetWindow target(area, RGB(0, 128, 0));
     ASSERT_TRUE(IsWindowVisible(target.Handle()));
 
