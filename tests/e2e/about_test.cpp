@@ -44,18 +44,16 @@ TEST(About, OpensFromItsThreeRoutesAndClosesFourWays) {
       {kAltQuestionMark, kOk}, {kAltSlash, kEnter}, {kSystemMenu, kEscape}, {kAltSlash, kCloseBox}};
   Flockhand app;
   ASSERT_TRUE(app.Ready());
-  const DWORD pid = app.Process().Pid();
   for (const auto [route, closer] : cases) {
     SCOPED_TRACE(testing::Message() << "route " << route << ", closer " << closer);
     ASSERT_TRUE(app.Activate() && SetLayeredWindowAttributes(app.Main(), 0, 100, LWA_ALPHA));
     if (route == kSystemMenu) {
-      PressKey(VK_SPACE, kAlt);
-      ASSERT_TRUE(WaitUntil([&] { return !TopLevelWindows(pid, L"#32768").empty(); }, 5s));
+      ASSERT_TRUE(app.OpenSystemMenu());
       PressKey('A');
     } else {
       PressKey(VK_OEM_2, route == kAltQuestionMark ? kAlt | kShift : kAlt);
     }
-    HWND dialog = FindTopLevelWindow(pid, L"#32770", 10s);
+    HWND dialog = app.Dialog(10s);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(WindowText(dialog), L"バージョン情報 Flockhand");
     BYTE alpha = 0;
@@ -68,7 +66,7 @@ TEST(About, OpensFromItsThreeRoutesAndClosesFourWays) {
     EXPECT_TRUE(GetWindowLongW(FindChild(dialog, L"Static", L"Flockhand, Version 1.6"), GWL_STYLE) &
                 SS_NOPREFIX);
     EXPECT_NE(FindChild(dialog, L"Static", kRights), nullptr);
-    EXPECT_TRUE(WaitUntil([&] { return app.Focus() == ok; }, 5s)) << "the focus starts on OK";
+    EXPECT_TRUE(app.WaitForFocus(ok)) << "the focus starts on OK";
     if (closer == kOk) ClickWindow(ok);
     if (closer == kEnter) PressKey(VK_RETURN);
     if (closer == kEscape) PressKey(VK_ESCAPE);

@@ -23,8 +23,7 @@ namespace e2e {
 namespace {
 
 std::vector<std::wstring> SortedRows(HWND list) {
-  std::vector<std::wstring> rows;
-  for (int i = 0; i < ListRowCount(list); ++i) rows.push_back(ListRowText(list, i));
+  std::vector<std::wstring> rows = ListRows(list);
   std::sort(rows.begin(), rows.end());
   return rows;
 }
@@ -52,7 +51,7 @@ TEST(BadInput, HostileTitlesAreListedFilteredAndArranged) {
 
   ASSERT_TRUE(app.Activate());
   PressKey('F', kAlt);
-  ASSERT_TRUE(WaitUntil([&] { return app.Focus() == p.filterBox; }, 5s));
+  ASSERT_TRUE(app.WaitForFocus(p.filterBox));
   TypeText(rtl.substr(0, 4));
   ASSERT_TRUE(WaitUntil([&] { return WindowText(p.filterBox) == rtl.substr(0, 4); }, 5s));
   EXPECT_TRUE(WaitUntil([&] { return SortedRows(p.terminalList) == std::vector{titles[2]}; }, 5s))
@@ -61,15 +60,13 @@ TEST(BadInput, HostileTitlesAreListedFilteredAndArranged) {
   EXPECT_TRUE(WaitUntil([&] { return SortedRows(p.terminalList) == std::vector{titles[1]}; }, 5s))
       << Joined(SortedRows(p.terminalList));
   SendMessageW(p.filterBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
-  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(p.terminalList) == 4; }, 5s));
+  ASSERT_TRUE(app.WaitForRows(4));
 
   // All four in 2 x 2 on the 1280x1024 display: each in a cell of its own.
   for (HWND edit : {p.columnsEdit, p.rowsEdit}) {
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"2"));
   }
-  ASSERT_TRUE(app.Activate());
-  PressKey('A', kAlt);
-  ASSERT_TRUE(WaitUntil([&] { return MarkedRows(p.terminalList).size() == 4; }, 5s));
+  ASSERT_TRUE(app.SelectAll(4));
   PressKey('L', kAlt);
   const std::set<std::vector<LONG>> cells = {
       {0, 0, 640, 512}, {640, 0, 1280, 512}, {0, 512, 640, 1024}, {640, 512, 1280, 1024}};
@@ -134,13 +131,7 @@ TEST(BadInput, HeldOrHugeClipboardAnswersWithinASecond) {
   ASSERT_TRUE(nodes.Started()) << nodes.Error();
   Flockhand app;
   ASSERT_TRUE(app.Ready());
-  const Panel& p = app.Controls();
-  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(p.terminalList) == 2; }, 5s));
-  ASSERT_TRUE(app.Activate());
-  PressKey('A', kAlt);
-  ASSERT_TRUE(WaitUntil([&] { return MarkedRows(p.terminalList).size() == 2; }, 5s));
-  ClickWindow(p.commandBox);
-  ASSERT_TRUE(WaitUntil([&] { return app.Focus() == p.commandBox; }, 5s));
+  ASSERT_TRUE(app.SelectAll(2) && app.ClickToFocus(app.Controls().commandBox));
 
   std::wstring text(5'000'000, L'x');  // 10 MB, one line feed in the middle
   text[2'500'000] = L'\n';
@@ -169,13 +160,9 @@ TEST(BadInput, TwoThousandTerminalsAtStartAllGetTheKey) {
   Flockhand app;
   ASSERT_TRUE(app.Ready());
   const Panel& p = app.Controls();
-  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(p.terminalList) == 2000; }, 30s));
+  ASSERT_TRUE(app.WaitForRows(2000, 30s));
   EXPECT_TRUE(app.Answers(1s));
-  ASSERT_TRUE(app.Activate());
-  PressKey('A', kAlt);
-  ASSERT_TRUE(WaitUntil([&] { return MarkedRows(p.terminalList).size() == 2000; }, 30s));
-  ClickWindow(p.commandBox);
-  ASSERT_TRUE(WaitUntil([&] { return app.Focus() == p.commandBox; }, 5s));
+  ASSERT_TRUE(app.SelectAll(2000, 30s) && app.ClickToFocus(p.commandBox));
   PressKey('K');
   EXPECT_TRUE(terminals.WaitForRecord(
       [](const auto& record) { return Events(record, nullptr, L"KEYDOWN").size() >= 2000; }, 60s));

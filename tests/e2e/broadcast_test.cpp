@@ -22,7 +22,7 @@ class BroadcastTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(nodes_.Started()) << nodes_.Error();
     ASSERT_TRUE(app_.Ready());
-    ASSERT_TRUE(WaitUntil([&] { return ListRowCount(List()) == 3; }, 5s));
+    ASSERT_TRUE(app_.WaitForRows(3));
     ASSERT_TRUE(app_.Activate());
   }
   HWND List() const { return app_.Controls().terminalList; }
@@ -32,9 +32,12 @@ class BroadcastTest : public ::testing::Test {
     }
     return nullptr;
   }
-  void FocusCommandBox() {
-    ClickWindow(app_.Controls().commandBox);
-    ASSERT_TRUE(WaitUntil([&] { return app_.Focus() == app_.Controls().commandBox; }, 3s));
+  bool KeyDownsArrive(size_t count) const {
+    return nodes_.WaitForRecord(
+        [&](const std::vector<RecordLine>& r) {
+          return Events(r, nullptr, L"KEYDOWN").size() >= count;
+        },
+        5s);
   }
 
   StandIn nodes_{{L"--title=node", L"--count=3"}};
@@ -46,13 +49,10 @@ TEST_F(BroadcastTest, SelectedTerminalsGetExactlyTheKeyDownsInSelectionOrder) {
   ClickListRow(List(), 2);
   ClickListRow(List(), 0, kCtrl);
   ASSERT_TRUE(WaitUntil([&] { return MarkedRows(List()) == std::vector<int>{0, 2}; }, 5s));
-  FocusCommandBox();
+  ASSERT_TRUE(app_.ClickToFocus(app_.Controls().commandBox));
   TypeText(L"ab");
   PressKey(VK_RETURN);
-  ASSERT_TRUE(nodes_.WaitForRecord(
-      [](const std::vector<RecordLine>& r) { return Events(r, nullptr, L"KEYDOWN").size() >= 6; },
-      5s))
-      << nodes_.RecordText();
+  ASSERT_TRUE(KeyDownsArrive(6)) << nodes_.RecordText();
   ASSERT_TRUE(nodes_.Sync());
   const auto record = nodes_.Record();
   const auto keys = Events(record, nullptr, L"KEYDOWN");
@@ -77,28 +77,21 @@ TEST_F(BroadcastTest, SelectedTerminalsGetExactlyTheKeyDownsInSelectionOrder) {
 }
 
 TEST_F(BroadcastTest, NothingSelectedSendsNothing) {
-  FocusCommandBox();
+  ASSERT_TRUE(app_.ClickToFocus(app_.Controls().commandBox));
   TypeText(L"q");
   PressKey(VK_F5);  // an accelerator: refreshes and is not broadcast
   // Something that certainly arrives afterwards: select all and type.
-  PressKey('A', kAlt);
-  ASSERT_TRUE(WaitUntil([&] { return MarkedRows(List()) == std::vector<int>{0, 1, 2}; }, 5s));
-  FocusCommandBox();
+  ASSERT_TRUE(app_.SelectAll(3));
+  ASSERT_TRUE(app_.ClickToFocus(app_.Controls().commandBox));
   PressKey(VK_F4);  // reverses the order instead of being broadcast
   ASSERT_TRUE(WaitUntil([&] { return ListRowText(List(), 0) == L"node 3"; }, 5s));
   TypeText(L"z");
-  ASSERT_TRUE(nodes_.WaitForRecord(
-      [](const std::vector<RecordLine>& r) { return Events(r, nullptr, L"KEYDOWN").size() >= 3; },
-      5s))
-      << nodes_.RecordText();
+  ASSERT_TRUE(KeyDownsArrive(3)) << nodes_.RecordText();
   // F5 with the selection in place refreshes (ascending again) and is not broadcast either.
   PressKey(VK_F5);
   ASSERT_TRUE(WaitUntil([&] { return ListRowText(List(), 0) == L"node 1"; }, 5s));
   TypeText(L"y");
-  ASSERT_TRUE(nodes_.WaitForRecord(
-      [](const std::vector<RecordLine>& r) { return Events(r, nullptr, L"KEYDOWN").size() >= 6; },
-      5s))
-      << nodes_.RecordText();
+  ASSERT_TRUE(KeyDownsArrive(6)) << nodes_.RecordText();
   ASSERT_TRUE(nodes_.Sync());
   const auto keys = Events(nodes_.Record(), nullptr, L"KEYDOWN");
   ASSERT_EQ(keys.size(), 6u) << nodes_.RecordText();
@@ -112,16 +105,8 @@ TEST_F(BroadcastTest, NothingSelectedSendsNothing) {
   }
 }
 
-HWND FindWarning(DWORD pid) {
-  for (HWND box : TopLevelWindows(pid, L"#32770")) {
-    if (WindowText(box) == L"警告" && IsWindowVisible(box)) return box;
-  }
-  return nullptr;
-}
-
 TEST_F(BroadcastTest, MaximisedOrMinimisedTerminalStopsTheBroadcastWithAWarning) {
-  PressKey('A', kAlt);
-  ASSERT_TRUE(WaitUntil([&] { return MarkedRows(List()) == std::vector<int>{0, 1, 2}; }, 5s));
+  ASSERT_TRUE(app_.SelectAll(3));
   for (int show : {SW_MINIMIZE, SW_MAXIMIZE}) {
     SCOPED_TRACE(show == SW_MAXIMIZE ? "maximised" : "minimised");
     ShowWindow(Node(2), show);
@@ -131,11 +116,10 @@ TEST_F(BroadcastTest, MaximisedOrMinimisedTerminalStopsTheBroadcastWithAWarning)
     ASSERT_TRUE(app_.Activate());
     // Keep Flockhand above the maximised terminal for the clicks.
     SetWindowPos(app_.Main(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    FocusCommandBox();
+    ASSERT_TRUE(app_.ClickToFocus(app_.Controls().commandBox));
     TypeText(L"x");
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (box = FindWarning(app_.Process().Pid())) != nullptr; }, 5s))
-        << "no warning box";
+    ASSERT_TRUE(WaitUntil([&] { return !app_.Warnings().empty(); }, 5s)) << "no warning box";
+    const HWND box = app_.Warnings()[0];
     std::wstring text;
     for (const ChildInfo& child : Children(box)) {
       if (child.className == L"Static" && child.text.size() > text.size()) text = child.text;

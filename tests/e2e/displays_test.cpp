@@ -8,6 +8,7 @@
 
 #include "harness/flockhand.h"
 #include "harness/input.h"
+#include "harness/monitors.h"
 #include "harness/stand_in.h"
 #include "harness/text.h"
 #include "harness/window_find.h"
@@ -15,35 +16,9 @@
 namespace e2e {
 namespace {
 
-struct Display {
-  std::wstring name;
-  RECT work;
-};
-
-std::vector<Display> SystemDisplays() {
-  std::vector<Display> displays;
-  EnumDisplayMonitors(
-      nullptr, nullptr,
-      [](HMONITOR monitor, HDC, LPRECT, LPARAM param) -> BOOL {
-        MONITORINFOEXW info{};
-        info.cbSize = sizeof(info);
-        GetMonitorInfoW(monitor, &info);
-        reinterpret_cast<std::vector<Display>*>(param)->push_back({info.szDevice, info.rcWork});
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&displays));
-  return displays;
-}
-
-std::wstring DisplayLine(const Display& d) {
+std::wstring DisplayLine(const Monitor& d) {
   return d.name + L": " + std::to_wstring(d.work.left) + L", " + std::to_wstring(d.work.top) +
          L", " + std::to_wstring(d.work.right) + L", " + std::to_wstring(d.work.bottom) + L"\n";
-}
-
-size_t CountLines(Flockhand& app, const std::wstring& line) {
-  size_t count = 0;
-  for (const std::wstring& l : app.Process().DebugLines()) count += (l == line);
-  return count;
 }
 
 int Selected(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
@@ -85,7 +60,7 @@ void TypeInto(HWND edit, const wchar_t* text) {
 }
 
 TEST(Displays, BothMonitorsAreListedAndWrittenToTheDebugOutput) {
-  const std::vector<Display> displays = SystemDisplays();
+  const std::vector<Monitor> displays = Monitors();
   ASSERT_EQ(displays.size(), 2u) << "the test display has two monitors";
   Flockhand app;
   ASSERT_TRUE(app.Ready());
@@ -106,9 +81,7 @@ TEST(Displays, DisplayAndWorkAreaChangesSelectTheFirstDisplayAgain) {
   Flockhand app;
   ASSERT_TRUE(app.Ready());
   const Panel& p = app.Controls();
-  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(p.terminalList) == 1; }, 5s));
-  ASSERT_TRUE(app.Activate());
-  PressKey('A', kAlt);  // selecting enables the display list
+  ASSERT_TRUE(app.SelectAll(1));  // selecting enables the display list
   ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(p.display) != FALSE; }, 5s));
   const std::wstring countLine = L"2\n";
 
@@ -116,18 +89,18 @@ TEST(Displays, DisplayAndWorkAreaChangesSelectTheFirstDisplayAgain) {
   ASSERT_TRUE(WaitUntil([&] { return Selected(p.display) == 1; }, 5s)) << "second display picked";
   PostMessageW(app.Main(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
   EXPECT_TRUE(WaitUntil([&] { return Selected(p.display) == 0; }, 5s));
-  EXPECT_EQ(CountLines(app, countLine), 2u) << "the displays were listed again";
+  EXPECT_EQ(app.Process().CountDebugLines(countLine), 2u) << "the displays were listed again";
 
   // Another kind of setting change leaves the list alone.
   PickNextItem(p.display);
   ASSERT_TRUE(WaitUntil([&] { return Selected(p.display) == 1; }, 5s));
   SendMessageW(app.Main(), WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0);
   EXPECT_EQ(Selected(p.display), 1);
-  EXPECT_EQ(CountLines(app, countLine), 2u);
+  EXPECT_EQ(app.Process().CountDebugLines(countLine), 2u);
   // A work-area change (the task bar moved) refreshes it.
   SendMessageW(app.Main(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
   EXPECT_EQ(Selected(p.display), 0);
-  EXPECT_EQ(CountLines(app, countLine), 3u);
+  EXPECT_EQ(app.Process().CountDebugLines(countLine), 3u);
 }
 
 TEST(GridSuggestion, FollowsTheSelectionAndTheAreaAndOverwritesTypedValues) {
@@ -136,10 +109,9 @@ TEST(GridSuggestion, FollowsTheSelectionAndTheAreaAndOverwritesTypedValues) {
   Flockhand app;
   ASSERT_TRUE(app.Ready());
   const Panel& p = app.Controls();
-  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(p.terminalList) == 12; }, 5s));
+  ASSERT_TRUE(app.WaitForRows(12));
   EXPECT_TRUE(ShowsGrid(p, L"2", L"2")) << "nothing selected, whole area";
-  ASSERT_TRUE(app.Activate());
-  PressKey('A', kAlt);
+  ASSERT_TRUE(app.SelectAll(12));
   EXPECT_TRUE(WaitUntil([&] { return WindowText(p.counter) == L"選択ウィンドウ数：  12 "; }, 5s));
   EXPECT_TRUE(ShowsGrid(p, L"3", L"4")) << "12 selected, whole area";
   PickNextItem(p.area);  // left half
@@ -166,9 +138,7 @@ TEST(GridSuggestion, FiftyFiveSelectedKeepWhatTheBoxesHold) {
   Flockhand app;
   ASSERT_TRUE(app.Ready());
   const Panel& p = app.Controls();
-  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(p.terminalList) == 55; }, 10s));
-  ASSERT_TRUE(app.Activate());
-  PressKey('A', kAlt);
+  ASSERT_TRUE(app.SelectAll(55, 10s));
   ASSERT_TRUE(WaitUntil([&] { return WindowText(p.counter) == L"選択ウィンドウ数：  55 "; }, 5s));
   EXPECT_TRUE(ShowsGrid(p, L"2", L"2")) << "55 selected: the start-up suggestion stays";
   TypeInto(p.columnsEdit, L"7");

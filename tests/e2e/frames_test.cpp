@@ -42,12 +42,9 @@ class Frames : public ::testing::Test {
   // Starts Flockhand and selects the rows that the filter leaves.
   void Start(int rows, const wchar_t* filter) {
     app_ = std::make_unique<Flockhand>();
-    ASSERT_TRUE(
-        app_->Ready() &&
-        WaitUntil([&] { return ListRowCount(app_->Controls().terminalList) == rows; }, 5s) &&
-        app_->Activate());
+    ASSERT_TRUE(app_->Ready() && app_->WaitForRows(rows) && app_->Activate());
     PressKey('F', kAlt);
-    ASSERT_TRUE(WaitUntil([&] { return app_->Focus() == app_->Controls().filterBox; }, 5s));
+    ASSERT_TRUE(app_->WaitForFocus(app_->Controls().filterBox));
     TypeText(filter);
     PressKey('A', kAlt);
   }
@@ -91,7 +88,7 @@ TEST_F(FramesOnTerminals, ExactlyTheSelectedShownOnesAndTheyFollow) {
   ASSERT_TRUE(app_->Activate());
   EXPECT_TRUE(Framed(moved));
   PressKey('O', kAlt);  // a modal dialog of Flockhand's
-  const HWND dialog = FindTopLevelWindow(app_->Process().Pid(), L"#32770", 5s);
+  const HWND dialog = app_->Dialog();
   EXPECT_TRUE(dialog && Unframed(moved));
   PressKey(VK_ESCAPE);
   EXPECT_TRUE(app_->Settle() && Framed(moved)) << "the dialog closed";
@@ -124,7 +121,7 @@ TEST_F(Frames, SwitchIsKeptInItsOwnSection) {
   const std::string off = base + "[OTHER]\r\nkey = 1\r\n[FRAMES]\r\nshow = FALSE\r\n";
   EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(ini) == off; }, 5s)) << *ReadFileBytes(ini);
   PressKey('O', kAlt);
-  ASSERT_NE(FindTopLevelWindow(app_->Process().Pid(), L"#32770", 5s), nullptr);
+  ASSERT_NE(app_->Dialog(), nullptr);
   PressKey(VK_RETURN);
   ASSERT_TRUE(app_->Settle());
   EXPECT_EQ(ReadFileBytes(ini), off) << "OK rewrites BASE as it was and keeps FRAMES";

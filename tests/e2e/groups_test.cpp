@@ -23,8 +23,7 @@ namespace {
 // Written by hand before the first start: a group none of whose terminals exists.
 const std::string kHandWritten = "[BASE]\r\nalpha = 90\r\n[Groups]\r\ngone = nowhere 1\r\n";
 // "web=サーバー" with web 1, web 2 and 日本語: "=" and every non-ASCII unit escaped.
-const std::string kWebLine =
-    "web%3D%u30B5%u30FC%u30D0%u30FC = web 1,web 2,%u65E5%u672C%u8A9E\r\n";
+const std::string kWebLine = "web%3D%u30B5%u30FC%u30D0%u30FC = web 1,web 2,%u65E5%u672C%u8A9E\r\n";
 const std::vector<int> kWebRows = {2, 3, 4};  // of db 1, db 2, web 1, web 2, 日本語
 
 // Five terminals and Flockhand listing them, in a Documents folder that outlives them.
@@ -34,11 +33,8 @@ struct Session {
   StandIn japanese{{L"--title=日本語"}};
   Flockhand app;
   const Panel& P() const { return app.Controls(); }
-  bool Ready() {
-    return app.Ready() && WaitUntil([&] { return ListRowCount(P().terminalList) == 5; }, 10s) &&
-           app.Activate();
-  }
-  HWND Dialog() { return FindTopLevelWindow(app.Process().Pid(), L"#32770", 5s); }
+  bool Ready() { return app.Ready() && app.WaitForRows(5, 10s) && app.Activate(); }
+  HWND Dialog() { return app.Dialog(); }
   // Opens the terminal list's menu (a right-click, or Shift+F10 in the focused list) and presses
   // the items' mnemonic keys.
   bool Choose(std::initializer_list<WORD> keys, bool byKeyboard = false) {
@@ -59,12 +55,14 @@ struct Session {
     return WaitUntil([&] { return MarkedRows(P().terminalList) == rows; }, 5s);
   }
   bool NoticeShows(const std::wstring& text) {
-    return WaitUntil([&] {
-      for (HWND tip : TopLevelWindows(app.Process().Pid(), L"tooltips_class32")) {
-        if (IsWindowVisible(tip) && WindowText(tip) == text) return true;
-      }
-      return false;
-    }, 5s);
+    return WaitUntil(
+        [&] {
+          for (HWND tip : TopLevelWindows(app.Process().Pid(), L"tooltips_class32")) {
+            if (IsWindowVisible(tip) && WindowText(tip) == text) return true;
+          }
+          return false;
+        },
+        5s);
   }
 };
 
@@ -97,11 +95,13 @@ TEST(Groups, SavedOnceRecalledAfterARestartByKeyAndMenu) {
     TypeText(L"web=サーバー");
     PressKey(VK_RETURN);
     HWND question = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-      question = FindChild(FindTopLevelWindow(s.app.Process().Pid(), L"#32770", 0ms), L"Static",
-                           L"グループ「web=サーバー」はすでにあります。置き換えますか？");
-      return question != nullptr;
-    }, 5s));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+          question = FindChild(FindTopLevelWindow(s.app.Process().Pid(), L"#32770", 0ms), L"Static",
+                               L"グループ「web=サーバー」はすでにあります。置き換えますか？");
+          return question != nullptr;
+        },
+        5s));
     ASSERT_TRUE(ClickUntilClosed(FindChildById(GetParent(question), IDNO), GetParent(question)));
     ASSERT_TRUE(IsWindow(dialog)) << "back in the name dialog";
     PressKey(VK_ESCAPE);
@@ -129,7 +129,7 @@ TEST(Groups, SavedOnceRecalledAfterARestartByKeyAndMenu) {
 
   PressKey('F', kAlt);  // a filter that hides the group is cleared by the recall
   TypeText(L"db");
-  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(s.P().terminalList) == 2; }, 5s));
+  ASSERT_TRUE(s.app.WaitForRows(2));
   ASSERT_TRUE(s.Choose({'2'}));
   EXPECT_TRUE(s.Marks(kWebRows));
   EXPECT_EQ(WindowText(s.P().filterBox), L"");
@@ -156,7 +156,8 @@ TEST(Groups, SavedOnceRecalledAfterARestartByKeyAndMenu) {
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(options); }, 10s));
   EXPECT_TRUE(FileIs(documents,
                      "[BASE]\r\npasteConfirm = TRUE\r\nforcePaste = TRUE\r\nalpha = 90\r\n"
-                     "[Groups]\r\n" + renamed));
+                     "[Groups]\r\n" +
+                         renamed));
 }
 
 }  // namespace

@@ -17,14 +17,6 @@
 namespace e2e {
 namespace {
 
-std::vector<HWND> Warnings(DWORD pid) {
-  std::vector<HWND> boxes;
-  for (HWND box : TopLevelWindows(pid, L"#32770")) {
-    if (IsWindowVisible(box) && WindowText(box) == L"警告") boxes.push_back(box);
-  }
-  return boxes;
-}
-
 // A normal and a minimised terminal, both selected: every key-down in the command box warns.
 class Warning : public ::testing::Test {
  protected:
@@ -32,12 +24,9 @@ class Warning : public ::testing::Test {
     ASSERT_TRUE(up_.Started()) << up_.Error();
     ASSERT_TRUE(down_.Started()) << down_.Error();
     ASSERT_TRUE(app_.Ready());
-    ASSERT_TRUE(app_.Activate());
-    PressKey('A', kAlt);
-    ASSERT_TRUE(WaitUntil([&] { return MarkedRows(P().terminalList).size() == 2; }, 5s));
+    ASSERT_TRUE(app_.SelectAll(2));
   }
   const Panel& P() const { return app_.Controls(); }
-  DWORD Pid() { return app_.Process().Pid(); }
   // Posts `count` key-downs to the command box, then F1's command as a barrier: once the
   // captions show the keys (or not, `hints`), every key-down before it has been handled.
   bool FloodCommandBox(int count, bool hints) {
@@ -57,7 +46,7 @@ class Warning : public ::testing::Test {
 TEST_F(Warning, FloodOfKeysShowsOneBoxAndBroadcastsNothingWhileItIsShown) {
   ASSERT_TRUE(FloodCommandBox(3000, true)) << "Flockhand did not get through 3000 key-downs";
   EXPECT_TRUE(app_.Answers(1s));
-  EXPECT_EQ(Warnings(Pid()).size(), 1u);
+  EXPECT_EQ(app_.Warnings().size(), 1u);
   // With the terminal restored behind the box, keys would now go out: not while it is shown.
   ShowWindow(down_.Window(), SW_SHOWNOACTIVATE);
   ASSERT_TRUE(WaitUntil([&] { return !IsIconic(down_.Window()); }, 5s));
@@ -65,19 +54,19 @@ TEST_F(Warning, FloodOfKeysShowsOneBoxAndBroadcastsNothingWhileItIsShown) {
   ASSERT_TRUE(up_.Sync() && down_.Sync());
   EXPECT_TRUE(Events(up_.Record(), nullptr, L"KEYDOWN").empty()) << up_.RecordText();
   EXPECT_TRUE(Events(down_.Record(), nullptr, L"KEYDOWN").empty()) << down_.RecordText();
-  ASSERT_EQ(Warnings(Pid()).size(), 1u);
-  const HWND box = Warnings(Pid())[0];
+  ASSERT_EQ(app_.Warnings().size(), 1u);
+  const HWND box = app_.Warnings()[0];
   EXPECT_TRUE(ClickUntilClosed(GetDlgItem(box, IDOK), box));
-  EXPECT_TRUE(Warnings(Pid()).empty());
+  EXPECT_TRUE(app_.Warnings().empty());
 }
 
 TEST_F(Warning, AfterTheWarningTheNextKeyReachesEverySelectedTerminal) {
   ClickWindow(P().commandBox);
   TypeText(L"x");
-  ASSERT_TRUE(WaitUntil([&] { return Warnings(Pid()).size() == 1; }, 5s));
+  ASSERT_TRUE(WaitUntil([&] { return app_.Warnings().size() == 1; }, 5s));
   ShowWindow(down_.Window(), SW_SHOWNOACTIVATE);
   ASSERT_TRUE(WaitUntil([&] { return !IsIconic(down_.Window()); }, 5s));
-  const HWND box = Warnings(Pid())[0];
+  const HWND box = app_.Warnings()[0];
   ASSERT_TRUE(ClickUntilClosed(GetDlgItem(box, IDOK), box));
   EXPECT_TRUE(WaitUntil(
       [&] { return GetForegroundWindow() == app_.Main() && app_.Focus() == P().commandBox; }, 5s))
@@ -102,8 +91,7 @@ TEST(HugePaste, EachEditTakesItAndAnswersAtOnce) {
   ASSERT_TRUE(terminal.Started()) << terminal.Error();
   Flockhand app;
   ASSERT_TRUE(app.Ready());
-  ASSERT_TRUE(app.Activate());
-  PressKey('A', kAlt);  // the grid counts are enabled only with a selection
+  ASSERT_TRUE(app.SelectAll(1));  // the grid counts are enabled only with a selection
   const Panel& p = app.Controls();
   ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(p.columnsEdit) != FALSE; }, 5s));
   std::wstring text;
@@ -112,8 +100,7 @@ TEST(HugePaste, EachEditTakesItAndAnswersAtOnce) {
   // The filter last: no title holds the digits, so the filter empties the selection.
   for (HWND edit : {p.columnsEdit, p.rowsEdit, p.filterBox}) {
     SCOPED_TRACE(edit == p.filterBox ? "filter" : edit == p.columnsEdit ? "columns" : "rows");
-    ClickWindow(edit);
-    ASSERT_TRUE(WaitUntil([&] { return app.Focus() == edit; }, 5s));
+    ASSERT_TRUE(app.ClickToFocus(edit));
     PressKey(VK_END);
     PressKey(VK_BACK);  // the grid counts hold one digit
     PressKey('V', kCtrl);
@@ -136,11 +123,8 @@ TEST(ListView, TopRowIsKeptAcrossRefreshReverseInvertAndSelectAll) {
   ASSERT_TRUE(hosts.Started()) << hosts.Error();
   Flockhand app;
   ASSERT_TRUE(app.Ready());
-  ASSERT_TRUE(app.Activate());
+  ASSERT_TRUE(app.SelectAll(43));
   const HWND list = app.Controls().terminalList;
-  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(list) == 43; }, 5s));
-  PressKey('A', kAlt);
-  ASSERT_TRUE(WaitUntil([&] { return MarkedRows(list).size() == 43; }, 5s));
   const auto top = [&] { return SendMessageW(list, LB_GETTOPINDEX, 0, 0); };
   struct Step {
     const char* name;

@@ -287,7 +287,7 @@ TEST(HarnessSelfTest, TwoMonitorsSideBySide) {
   const auto monitors = e2e::Monitors();
   ASSERT_EQ(monitors.size(), 2u) << "Wine sees " << monitors.size() << " monitor(s)";
   std::map<LONG, RECT> byLeft;
-  for (const RECT& m : monitors) byLeft[m.left] = m;
+  for (const e2e::Monitor& m : monitors) byLeft[m.rect.left] = m.rect;
   const RECT first = byLeft.begin()->second;
   const RECT second = byLeft.rbegin()->second;
   EXPECT_EQ(first.left, 0);
@@ -300,8 +300,8 @@ TEST(HarnessSelfTest, TwoMonitorsSideBySide) {
 TEST(HarnessSelfTest, ClicksLandOnTheWindowUnderThePointOnEitherMonitor) {
   const auto monitors = e2e::Monitors();
   ASSERT_EQ(monitors.size(), 2u);
-  for (const RECT& monitor : monitors) {
-    const RECT area{monitor.left + 50, monitor.top + 60, monitor.left + 250, monitor.top + 210};
+  for (const e2e::Monitor& m : monitors) {
+    const RECT area{m.rect.left + 50, m.rect.top + 60, m.rect.left + 250, m.rect.top + 210};
     TargetWindow target(area, RGB(0, 128, 0));
     ASSERT_TRUE(IsWindowVisible(target.Handle()));
 
@@ -344,13 +344,9 @@ TEST(HarnessSelfTest, CaptureShowsWhatTheWindowPainted) {
   const COLORREF red = RGB(200, 30, 60);
   TargetWindow target({400, 200, 720, 440}, red);
   e2e::Capture capture;
-  ASSERT_TRUE(e2e::WaitUntil(
-      [&] {
-        capture = e2e::CaptureWindow(target.Handle());
-        return !capture.Empty() && (capture.At(160, 120) & 0xFFFFFFu) == Bgra(red);
-      },
-      5s))
-      << "the window's centre does not show its colour";
+  ASSERT_TRUE(e2e::WaitForCapture(target.Handle(), capture, [&](const e2e::Capture& c) {
+    return !c.Empty() && (c.At(160, 120) & 0xFFFFFFu) == Bgra(red);
+  })) << "the window's centre does not show its colour";
   ASSERT_EQ(capture.width, 320);
   ASSERT_EQ(capture.height, 240);
   EXPECT_EQ(capture.At(60, 45) & 0xFFFFFFu, 0xFFFFFFu) << "the white square is missing";
@@ -359,12 +355,9 @@ TEST(HarnessSelfTest, CaptureShowsWhatTheWindowPainted) {
   const COLORREF blue = RGB(20, 40, 220);
   target.Repaint(blue);
   e2e::Capture repainted;
-  ASSERT_TRUE(e2e::WaitUntil(
-      [&] {
-        repainted = e2e::CaptureWindow(target.Handle());
-        return !repainted.Empty() && (repainted.At(160, 120) & 0xFFFFFFu) == Bgra(blue);
-      },
-      5s));
+  ASSERT_TRUE(e2e::WaitForCapture(target.Handle(), repainted, [&](const e2e::Capture& c) {
+    return !c.Empty() && (c.At(160, 120) & 0xFFFFFFu) == Bgra(blue);
+  }));
   // Everything but the white square changed.
   EXPECT_EQ(e2e::CountDifferentPixels(capture, repainted), 320u * 240u - 40u * 30u);
 

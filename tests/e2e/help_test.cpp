@@ -3,19 +3,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "harness/documents.h"
+#include "harness/files.h"
 #include "harness/flockhand.h"
 #include "harness/input.h"
-#include "harness/record.h"
 #include "harness/window_find.h"
 
 namespace e2e {
 namespace {
-
-using std::filesystem::exists;
 
 std::string EmbeddedHelp(const std::wstring& program) {
   HMODULE module = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -60,7 +55,7 @@ TEST(Help, WritesExactlyTheEmbeddedHelpOverALongerFileAndKeepsOneWindow) {
   ASSERT_EQ(embedded.substr(0, 4), "ITSF") << "a compiled HTML Help file";
   ScopedDocumentsFolder documents;
   const std::wstring chm = documents.File(L"fkh.chm");
-  std::ofstream(std::filesystem::path(chm)) << std::string(embedded.size() * 3, 'x');
+  ASSERT_TRUE(WriteFileBytes(chm, std::string(embedded.size() * 3, 'x')));
   // A stranger's hhctrl.ocx (without HtmlHelpW) where a plain LoadLibrary looks first.
   HtmlHelpLoadOrder preferFiles(L"native,builtin");
   const std::wstring planted = NextToTests(L"hhctrl.ocx");
@@ -68,7 +63,7 @@ TEST(Help, WritesExactlyTheEmbeddedHelpOverALongerFileAndKeepsOneWindow) {
   Flockhand app;
   ASSERT_TRUE(app.Ready() && app.Activate());
   ClickHelp(app);
-  EXPECT_EQ(ReadRecordText(chm), embedded);
+  EXPECT_EQ(ReadFileBytes(chm), embedded);
   ASSERT_TRUE(WaitUntil([&] { return HelpWindows(app) == 1; }, 10s))
       << "no help window: was hhctrl.ocx taken from the program's folder?";
   const HWND first = TopLevelWindows(app.Process().Pid(), L"HH Parent")[0];
@@ -78,7 +73,7 @@ TEST(Help, WritesExactlyTheEmbeddedHelpOverALongerFileAndKeepsOneWindow) {
   PostMessageW(app.Main(), WM_CLOSE, 0, 0);
   ASSERT_TRUE(app.Process().WaitForExit(20s));
   DeleteFileW(planted.c_str());
-  EXPECT_FALSE(exists(chm)) << "fkh.chm is left after exit";
+  EXPECT_FALSE(ReadFileBytes(chm)) << "fkh.chm is left after exit";
 }
 
 // Each case clicks twice; Wine's HTML Help is disabled, so the help file is written but not shown.
@@ -87,9 +82,9 @@ TEST(Help, FailuresLeaveNothingAndShowNothing) {
   // The resource renamed in its directory, where the name is a counted string (the code's copy
   // ends in a zero): Wine's UpdateResource leaves this program unchanged.
   const std::wstring withoutHelp = NextToTests(L"flockhand_without_help.exe");
-  std::string program = ReadRecordText(NextToTests(L"flockhand.exe"));
+  std::string program = ReadFileBytes(NextToTests(L"flockhand.exe")).value_or("");
   program.replace(program.find(std::string("\x08\0H\0E\0L\0P\0_\0C\0H\0M", 17)) + 16, 1, "X");
-  std::ofstream(std::filesystem::path(withoutHelp), std::ios::binary) << program;
+  ASSERT_TRUE(WriteFileBytes(withoutHelp, program));
   const struct {
     const char* name;
     bool folderExists, locked;
@@ -105,7 +100,7 @@ TEST(Help, FailuresLeaveNothingAndShowNothing) {
     SCOPED_TRACE(c.name);
     ScopedDocumentsFolder documents(c.folderExists);
     const std::wstring chm = documents.File(L"fkh.chm");
-    if (c.before != "-") std::ofstream(std::filesystem::path(chm)) << c.before;
+    ASSERT_TRUE(c.before == "-" || WriteFileBytes(chm, c.before));
     Flockhand app(c.program);
     ASSERT_TRUE(app.Ready() && app.Activate());
     HANDLE lock =
@@ -113,15 +108,16 @@ TEST(Help, FailuresLeaveNothingAndShowNothing) {
                  : nullptr;
     ClickHelp(app);
     if (lock) CloseHandle(lock);
-    EXPECT_EQ(exists(chm) ? ReadRecordText(chm) : "-", c.afterFirst);
+    EXPECT_EQ(ReadFileBytes(chm).value_or("-"), c.afterFirst);
     ClickHelp(app);
-    EXPECT_EQ(exists(chm) ? ReadRecordText(chm) : "-", c.afterSecond);
+    EXPECT_EQ(ReadFileBytes(chm).value_or("-"), c.afterSecond);
     EXPECT_EQ(HelpWindows(app), 0u);
     EXPECT_TRUE(TopLevelWindows(app.Process().Pid(), L"#32770").empty()) << "a message box";
     PostMessageW(app.Main(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(app.Process().WaitForExit(20s));
-    EXPECT_FALSE(exists(chm)) << "an fkh.chm from before the start is left after exit";
-    EXPECT_EQ(exists(documents.Path()), c.folderExists);
+    EXPECT_FALSE(ReadFileBytes(chm)) << "an fkh.chm from before the start is left after exit";
+    EXPECT_EQ(GetFileAttributesW(documents.Path().c_str()) != INVALID_FILE_ATTRIBUTES,
+              c.folderExists);
   }
   DeleteFileW(withoutHelp.c_str());
 }

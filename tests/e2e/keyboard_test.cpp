@@ -19,10 +19,7 @@ namespace {
 class Keyboard : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(app_.Ready() && WaitUntil([&] { return ListRowCount(P().terminalList) == 2; }, 5s));
-    ASSERT_TRUE(SetClipboardText(L"uptime") && app_.Activate());
-    PressKey('A', kAlt);
-    ASSERT_TRUE(WaitUntil([&] { return Marks() == L"2"; }, 5s));
+    ASSERT_TRUE(app_.Ready() && SetClipboardText(L"uptime") && app_.SelectAll(2));
   }
   const Panel& P() const { return app_.Controls(); }
   // Once the last operation is over (some leave a terminal in front), Flockhand in front and the
@@ -69,7 +66,7 @@ class Keyboard : public ::testing::Test {
     return std::to_wstring(Events(terms_.Record(), nullptr, L"PASTE").size());
   }
   std::wstring Dialog() const {
-    HWND dialog = FindTopLevelWindow(pid_, L"#32770", 0ms);
+    HWND dialog = app_.Dialog(0ms);
     return dialog ? WindowText(dialog) : L"";
   }
   std::wstring Focus() const {
@@ -91,7 +88,6 @@ class Keyboard : public ::testing::Test {
   ScopedDocumentsFolder docs_;  // default settings: single lines paste without a question
   StandIn terms_{{L"--title=kb", L"--count=2"}};
   Flockhand app_;
-  const DWORD pid_ = app_.Process().Pid();
 };
 
 using Probe = std::wstring (Keyboard::*)() const;

@@ -31,15 +31,11 @@ class Paced : public ::testing::Test {
     nodeArgs.insert(nodeArgs.end(), {L"--title=node", L"--count=" + std::to_wstring(nodes)});
     nodes_ = std::make_unique<StandIn>(nodeArgs);
     app_ = std::make_unique<Flockhand>();
-    ASSERT_TRUE(nodes_->Started() && app_->Ready() &&
-                WaitUntil([&] { return ListRowCount(P().terminalList) == nodes + 1; }, 10s) &&
+    ASSERT_TRUE(nodes_->Started() && app_->Ready() && app_->WaitForRows(nodes + 1, 10s) &&
                 app_->Activate());
     PressKey('F', kAlt);
     TypeText(L"node");
-    PressKey('A', kAlt);
-    ASSERT_TRUE(
-        WaitUntil([&] { return MarkedRows(P().terminalList).size() == size_t(nodes); }, 5s));
-    ClickWindow(P().commandBox);
+    ASSERT_TRUE(app_->SelectAll(nodes) && app_->ClickToFocus(P().commandBox));
   }
   const Panel& P() const { return app_->Controls(); }
   size_t Count(HWND window, const wchar_t* event, const wchar_t* args = nullptr) const {
@@ -54,7 +50,7 @@ class Paced : public ::testing::Test {
     ASSERT_TRUE(SetClipboardText(text));
     PressKey('V', kAlt);
     if (!confirm) return;
-    HWND dialog = FindTopLevelWindow(app_->Process().Pid(), L"#32770", 10s);
+    HWND dialog = app_->Dialog(10s);
     ASSERT_TRUE(dialog && ClickUntilClosed(GetDlgItem(dialog, IDOK), dialog));
   }
 
@@ -107,7 +103,7 @@ TEST_F(Paced, AfterEveryOperationTheNextKeyReachesExactlyTheSelectedTerminals) {
     c.act();
     // Every terminal through with what it was asked, Flockhand in front: then the user types.
     ASSERT_TRUE(WaitUntil(c.done, 20s) && nodes_->Sync(10s) && app_->Settle() &&
-                WaitUntil([&] { return app_->Focus() == P().commandBox; }, 5s));
+                app_->WaitForFocus(P().commandBox));
     TypeText(L"q");
     ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"KEYDOWN") >= all + c.receivers; }, 5s) &&
                 nodes_->Sync() && other_.Sync());

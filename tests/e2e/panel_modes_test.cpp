@@ -152,8 +152,7 @@ TEST(Summon, CtrlShiftTRestoresAMinimisedFadedWindowWithFocusInTheCommandBox) {
   PressKey('T', kCtrl | kShift);
   ASSERT_TRUE(WaitUntil([&] { return !IsIconic(app.Main()); }, 5s)) << "still minimised";
   EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == app.Main(); }, 5s));
-  EXPECT_TRUE(WaitUntil([&] { return app.Focus() == app.Controls().commandBox; }, 5s))
-      << "focus should be in the command box";
+  EXPECT_TRUE(app.WaitForFocus(app.Controls().commandBox)) << "focus should be in the command box";
   EXPECT_EQ(WindowAlpha(app.Main()), 255) << "the summoned window is fully opaque";
 }
 
@@ -166,20 +165,16 @@ TEST(SystemMenu, OptionsAndAboutItemsMakeTheWindowOpaque) {
     ASSERT_TRUE(app.Activate());
     ASSERT_TRUE(SetLayeredWindowAttributes(app.Main(), 0, 100, LWA_ALPHA));
     ASSERT_EQ(WindowAlpha(app.Main()), 100);
-    PressKey(VK_SPACE, kAlt);
-    ASSERT_TRUE(
-        WaitUntil([&] { return !TopLevelWindows(app.Process().Pid(), L"#32768").empty(); }, 5s))
-        << "Alt+Space opens the system menu";
+    ASSERT_TRUE(app.OpenSystemMenu()) << "Alt+Space opens the system menu";
     PressKey(mnemonic);
-    EXPECT_TRUE(WaitUntil([&] { return WindowAlpha(app.Main()) == 255; }, 5s));
+    EXPECT_TRUE(app.WaitForAlpha(255));
     if (mnemonic != 'O') continue;
     // The options dialog opens on the opaque window; closed, the next item can be chosen.
-    HWND dialog = FindTopLevelWindow(app.Process().Pid(), L"#32770", 5s);
+    HWND dialog = app.Dialog();
     ASSERT_NE(dialog, nullptr) << "the item opens the options dialog";
     EXPECT_EQ(WindowAlpha(app.Main()), 255);
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 5s));
-    ASSERT_TRUE(app.Settle());
+    ASSERT_TRUE(app.WaitForClosed(dialog));
   }
 }
 
@@ -188,9 +183,9 @@ TEST(Focus, AltIAndAltFMoveTheFocus) {
   ASSERT_TRUE(app.Ready());
   ASSERT_TRUE(app.Activate());
   PressKey('F', kAlt);
-  EXPECT_TRUE(WaitUntil([&] { return app.Focus() == app.Controls().filterBox; }, 3s));
+  EXPECT_TRUE(app.WaitForFocus(app.Controls().filterBox));
   PressKey('I', kAlt);
-  EXPECT_TRUE(WaitUntil([&] { return app.Focus() == app.Controls().commandBox; }, 3s));
+  EXPECT_TRUE(app.WaitForFocus(app.Controls().commandBox));
 }
 
 TEST(ImageButtons, CompactButtonShowsTheChevronOfItsMode) {
@@ -199,13 +194,9 @@ TEST(ImageButtons, CompactButtonShowsTheChevronOfItsMode) {
   ASSERT_TRUE(app.Activate());
   const Panel& p = app.Controls();
   Capture up;
-  ASSERT_TRUE(WaitUntil(
-      [&] {
-        up = CaptureWindow(p.compactButton);
-        return CountColours(up) > 1;
-      },
-      5s))
-      << "the compact button shows no picture";
+  ASSERT_TRUE(WaitForCapture(p.compactButton, up, [](const Capture& c) {
+    return CountColours(c) > 1;
+  })) << "the compact button shows no picture";
   Capture help = CaptureWindow(p.help);
   size_t bluish = 0;
   for (uint32_t pixel : help.pixels) {
@@ -216,24 +207,15 @@ TEST(ImageButtons, CompactButtonShowsTheChevronOfItsMode) {
 
   PressKey('E', kAlt);
   ASSERT_TRUE(WaitForHeight(app.Main(), 95));
-  Capture down;
-  ASSERT_TRUE(WaitUntil(
-      [&] {
-        down = CaptureWindow(p.compactButton);
-        return CountDifferentPixels(up, down) > 10;
-      },
-      5s))
-      << "compact mode shows the other chevron";
+  Capture now;
+  ASSERT_TRUE(WaitForCapture(p.compactButton, now, [&](const Capture& c) {
+    return CountDifferentPixels(up, c) > 10;
+  })) << "compact mode shows the other chevron";
   PressKey('E', kAlt);
   ASSERT_TRUE(WaitForHeight(app.Main(), 370));
-  Capture again;
-  EXPECT_TRUE(WaitUntil(
-      [&] {
-        again = CaptureWindow(p.compactButton);
-        return CountDifferentPixels(up, again) == 0;
-      },
-      5s))
-      << "back in full mode the up chevron returns";
+  EXPECT_TRUE(WaitForCapture(p.compactButton, now, [&](const Capture& c) {
+    return CountDifferentPixels(up, c) == 0;
+  })) << "back in full mode the up chevron returns";
 }
 
 size_t PrivateBytes(DWORD pid) {

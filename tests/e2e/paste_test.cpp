@@ -38,27 +38,16 @@ class PasteTest : public ::testing::Test {
                      : std::vector<std::wstring>{L"--title=node", L"--count=3"});
     ASSERT_TRUE(nodes_->Started() && (!first_ || first_->Started())) << nodes_->Error();
     app_ = std::make_unique<Flockhand>();
-    ASSERT_TRUE(app_->Ready());
-    const HWND list = app_->Controls().terminalList;
-    const size_t rows = first_ ? 4 : 3;
-    ASSERT_TRUE(WaitUntil([&] { return ListRowCount(list) == static_cast<int>(rows); }, 10s));
-    ASSERT_TRUE(app_->Activate());
-    PressKey('A', kAlt);
-    ASSERT_TRUE(WaitUntil([&] { return MarkedRows(list).size() == rows; }, 5s));
-    ClickWindow(Box());
-    ASSERT_TRUE(FocusIn(Box()));
+    ASSERT_TRUE(app_->Ready() && app_->SelectAll(first_ ? 4 : 3, 10s) &&
+                app_->ClickToFocus(Box(), 10s));
   }
   HWND Box() const { return app_->Controls().commandBox; }
-  bool FocusIn(HWND control) const {
-    return WaitUntil([&] { return app_->Focus() == control; }, 10s);
-  }
+  bool FocusIn(HWND control) const { return app_->WaitForFocus(control, 10s); }
   // A right-button click in the command box, or Alt+V.
   void Paste(bool altV) const {
     altV ? PressKey('V', kAlt) : RightClick(Center(WindowRect(Box())));
   }
-  HWND ConfirmDialog(Millis timeout) const {
-    return FindTopLevelWindow(app_->Process().Pid(), L"#32770", timeout);
-  }
+  HWND ConfirmDialog(Millis timeout) const { return app_->Dialog(timeout); }
   std::vector<RecordLine> WaitForPastes(size_t count) const {
     nodes_->WaitForRecord(
         [&](const std::vector<RecordLine>& r) {

@@ -23,7 +23,7 @@ constexpr int kConfirmCheck = 114, kTrackbar = 115, kAlphaLabel = 116, kForceChe
 HWND OpenOptions(Flockhand& app) {
   if (!app.Activate()) return nullptr;
   PressKey('O', kAlt);
-  return FindTopLevelWindow(app.Process().Pid(), L"#32770", 5s);
+  return app.Dialog();
 }
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
@@ -41,7 +41,7 @@ LRESULT Trackbar(HWND dialog, UINT message) {
 
 bool Closes(const Flockhand& app, HWND dialog, WORD key) {
   PressKey(key);
-  return WaitUntil([&] { return !IsWindow(dialog); }, 10s) && app.Settle();
+  return app.WaitForClosed(dialog);
 }
 
 TEST(SettingsTest, DialogShowsWhatTheFileSaysAndCancelWritesNothing) {

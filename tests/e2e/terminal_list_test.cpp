@@ -15,17 +15,12 @@
 namespace e2e {
 namespace {
 
-std::vector<std::wstring> Rows(HWND list) {
-  std::vector<std::wstring> rows;
-  for (int i = 0; i < ListRowCount(list); ++i) rows.push_back(ListRowText(list, i));
-  return rows;
-}
-
 // Waits until the list shows exactly these rows.
 ::testing::AssertionResult ShowsRows(HWND list, const std::vector<std::wstring>& expected) {
-  if (WaitUntil([&] { return Rows(list) == expected; }, 5s)) return ::testing::AssertionSuccess();
+  if (WaitUntil([&] { return ListRows(list) == expected; }, 5s))
+    return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure()
-         << "rows " << Joined(Rows(list)) << ", expected " << Joined(expected);
+         << "rows " << Joined(ListRows(list)) << ", expected " << Joined(expected);
 }
 
 // The counter's text for 0 to 5 selected: the count left-aligned in three columns.
@@ -99,8 +94,7 @@ TEST(Discovery, LongTitleIsCutTo1023Units) {
   ASSERT_TRUE(terminal.Started()) << terminal.Error();
   Flockhand app;
   ASSERT_TRUE(app.Ready());
-  ASSERT_TRUE(WaitUntil([&] { return ListRowCount(app.Controls().terminalList) == 1; }, 5s));
-  EXPECT_EQ(ListRowText(app.Controls().terminalList, 0), title.substr(0, 1023));
+  EXPECT_TRUE(ShowsRows(app.Controls().terminalList, {title.substr(0, 1023)}));
 }
 
 class TerminalListTest : public ::testing::Test {
@@ -181,7 +175,7 @@ TEST_F(TerminalListTest, SelectAllUnderFilterAndInvertTwice) {
   ClickWindow(P().invertSelection);
   EXPECT_TRUE(MarksRows(List(), {2, 3, 4}));
   EXPECT_TRUE(ShowsSelectionOf(P(), 3));
-  EXPECT_TRUE(WaitUntil([&] { return app_.Focus() == P().commandBox; }, 3s));
+  EXPECT_TRUE(app_.WaitForFocus(P().commandBox));
   ClickWindow(P().invertSelection);
   EXPECT_TRUE(MarksRows(List(), {0, 1}));
   EXPECT_TRUE(ShowsSelectionOf(P(), 2));
@@ -216,12 +210,11 @@ TEST_F(TerminalListTest, RefreshDropsClosedTerminalsAndShowsNewTitles) {
   EXPECT_TRUE(WindowText(P().filterBox).empty());
   EXPECT_TRUE(ShowsSelectionOf(P(), 2)) << "the filter deselected db; the closed one is gone";
   EXPECT_TRUE(MarksRows(List(), {1, 2}));
-  EXPECT_TRUE(WaitUntil([&] { return app_.Focus() == P().commandBox; }, 3s));
+  EXPECT_TRUE(app_.WaitForFocus(P().commandBox));
 }
 
 TEST_F(TerminalListTest, F4InTheCommandBoxReversesWithoutBroadcasting) {
-  ClickWindow(P().commandBox);
-  ASSERT_TRUE(WaitUntil([&] { return app_.Focus() == P().commandBox; }, 3s));
+  ASSERT_TRUE(app_.ClickToFocus(P().commandBox));
   PressKey(VK_F4);
   EXPECT_TRUE(ShowsRows(List(), {L"web Ｘ", L"web 2", L"web 1", L"db 2", L"db 1"}));
 }

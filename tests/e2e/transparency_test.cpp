@@ -15,23 +15,6 @@
 namespace e2e {
 namespace {
 
-// Waits until Flockhand has written `count` debug lines holding text.
-bool WaitForLines(Flockhand& app, const std::wstring& text, size_t count) {
-  return WaitUntil(
-      [&] {
-        size_t seen = 0;
-        for (const std::wstring& line : app.Process().DebugLines()) {
-          seen += line.find(text) != std::wstring::npos;
-        }
-        return seen == count;
-      },
-      10s);
-}
-
-bool WaitForAlpha(HWND window, BYTE alpha) {
-  return WaitUntil([&] { return WindowAlpha(window) == alpha; }, 5s);
-}
-
 TEST(TransparencyTest, DoubleClickAndAltTFadeOverEveryStep) {
   const struct {
     const char* setting;
@@ -53,11 +36,11 @@ TEST(TransparencyTest, DoubleClickAndAltTFadeOverEveryStep) {
     ASSERT_TRUE(app.Ready());
     ASSERT_TRUE(app.Activate());
     DoubleClick(Center(WindowRect(app.Controls().commandBox)));
-    EXPECT_TRUE(WaitForLines(app, c.out, 1));
-    EXPECT_TRUE(WaitForAlpha(app.Main(), c.faded));
+    EXPECT_TRUE(app.Process().WaitForDebugLines(c.out, 1));
+    EXPECT_TRUE(app.WaitForAlpha(c.faded));
     PressKey('T', kAlt);
-    EXPECT_TRUE(WaitForLines(app, c.in, 1));
-    EXPECT_TRUE(WaitForAlpha(app.Main(), 255));
+    EXPECT_TRUE(app.Process().WaitForDebugLines(c.in, 1));
+    EXPECT_TRUE(app.WaitForAlpha(255));
   }
 }
 
@@ -66,35 +49,35 @@ TEST(TransparencyTest, HotKeyAndTheOptionsDialogsEndMakeItOpaqueAltOKeepsTheFade
   Flockhand app;
   ASSERT_TRUE(app.Ready());
   ASSERT_TRUE(app.Activate());
-  const std::wstring fadeOut = L"fade out: 255 to 60";
+  const std::wstring fadeOut = L"fade out: 255 to 60, steps 196\n";
   PressKey('T', kAlt);
-  ASSERT_TRUE(WaitForLines(app, fadeOut, 1));
+  ASSERT_TRUE(app.Process().WaitForDebugLines(fadeOut, 1));
   PressKey('T', kCtrl | kShift);
-  EXPECT_TRUE(WaitForAlpha(app.Main(), 255)) << "the hot key";
+  EXPECT_TRUE(app.WaitForAlpha(255)) << "the hot key";
   PressKey('T', kAlt);
-  ASSERT_TRUE(WaitForLines(app, fadeOut, 2)) << "the hot key ended the fade: Alt+T fades out";
+  ASSERT_TRUE(app.Process().WaitForDebugLines(fadeOut, 2))
+      << "the hot key ended the fade: Alt+T fades out";
   PressKey('O', kAlt);
-  HWND dialog = FindTopLevelWindow(app.Process().Pid(), L"#32770", 5s);
+  HWND dialog = app.Dialog();
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(WindowAlpha(app.Main()), 60) << "Alt+O keeps the fade";
   PressKey(VK_NEXT);  // the preview: 65
-  EXPECT_TRUE(WaitForAlpha(app.Main(), 65));
+  EXPECT_TRUE(app.WaitForAlpha(65));
   PressKey(VK_ESCAPE);
-  EXPECT_TRUE(WaitForAlpha(app.Main(), 255)) << "Cancel";
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 5s) && app.Settle());
+  EXPECT_TRUE(app.WaitForAlpha(255)) << "Cancel";
+  ASSERT_TRUE(app.WaitForClosed(dialog));
   PressKey('T', kAlt);
-  ASSERT_TRUE(WaitForLines(app, fadeOut, 3)) << "the setting stayed 60 and the fade ended";
-  PressKey(VK_SPACE, kAlt);  // the system menu, then its item "オプション(&O)"
-  ASSERT_TRUE(
-      WaitUntil([&] { return !TopLevelWindows(app.Process().Pid(), L"#32768").empty(); }, 5s));
+  ASSERT_TRUE(app.Process().WaitForDebugLines(fadeOut, 3))
+      << "the setting stayed 60 and the fade ended";
+  ASSERT_TRUE(app.OpenSystemMenu());  // then its item "オプション(&O)"
   PressKey('O');
-  dialog = FindTopLevelWindow(app.Process().Pid(), L"#32770", 5s);
+  dialog = app.Dialog();
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(WindowAlpha(app.Main()), 255) << "opaque before the dialog shows";
   PressKey(VK_ESCAPE);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 5s) && app.Settle());
+  ASSERT_TRUE(app.WaitForClosed(dialog));
   PressKey('T', kAlt);
-  EXPECT_TRUE(WaitForLines(app, fadeOut, 4)) << "the menu item ended the fade";
+  EXPECT_TRUE(app.Process().WaitForDebugLines(fadeOut, 4)) << "the menu item ended the fade";
 }
 
 }  // namespace

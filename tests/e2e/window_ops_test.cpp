@@ -3,7 +3,6 @@
 // hung terminal, a closed one, one without a setup dialog and one that closes for it selected.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <functional>
 
@@ -40,31 +39,21 @@ class WindowOps : public ::testing::Test {
   // Starts Flockhand, waits for its rows, types filter and selects all rows it leaves.
   void Start(int rows, const wchar_t* filter, size_t selected) {
     app_ = std::make_unique<Flockhand>();
-    ASSERT_TRUE(app_->Ready() &&
-                WaitUntil([&] { return ListRowCount(P().terminalList) == rows; }, 5s) &&
-                app_->Activate());
+    ASSERT_TRUE(app_->Ready() && app_->WaitForRows(rows) && app_->Activate());
     TypeFilter(filter);
-    PressKey('A', kAlt);
-    ASSERT_TRUE(Marked(selected));
+    ASSERT_TRUE(app_->SelectAll(selected));
   }
   const Panel& P() const { return app_->Controls(); }
   void TypeFilter(const wchar_t* text) {  // Alt+F: a second click could make a double-click
     PressKey('F', kAlt);
-    ASSERT_TRUE(WaitUntil([&] { return app_->Focus() == P().filterBox; }, 5s));
+    ASSERT_TRUE(app_->WaitForFocus(P().filterBox));
     TypeText(text);
-  }
-  bool Marked(size_t rows) {
-    return WaitUntil([&] { return MarkedRows(P().terminalList).size() == rows; }, 5s);
   }
   bool Shows(HWND control, const wchar_t* text) {
     return WaitUntil([&] { return WindowText(control) == text; }, 5s);
   }
   bool InFront() const {
     return WaitUntil([&] { return GetForegroundWindow() == app_->Main(); }, 5s);
-  }
-  size_t Logged(const wchar_t* line) const {
-    const auto lines = app_->Process().DebugLines();
-    return static_cast<size_t>(std::count(lines.begin(), lines.end(), line));
   }
 
   std::unique_ptr<Flockhand> app_;
@@ -85,7 +74,9 @@ TEST_F(Arrangement, CellsInSelectionOrderThenFlockhandInFrontAnyCountsAndNoDispl
   ClickWindow(P().arrange);  // a normal, a minimised and a maximised terminal, 2 x 2 cells
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(IsAt(Tile(i), cells[i])) << "tile " << i + 1;
   EXPECT_TRUE(InFront() && other_.Sync() && IsAt(other_.Window(), {300, 200, 700, 500}));
-  EXPECT_EQ(Logged(L"0, 0\n") + Logged(L"tile 2: 640, 0\n"), 2u);
+  EXPECT_EQ(app_->Process().CountDebugLines(L"0, 0\n") +
+                app_->Process().CountDebugLines(L"tile 2: 640, 0\n"),
+            2u);
   PressKey(VK_F4);  // reversed, the selection takes the cells the other way round
   ASSERT_TRUE(WaitUntil([&] { return ListRowText(P().terminalList, 0) == L"tile 3"; }, 5s));
   PressKey('L', kAlt);
@@ -95,7 +86,7 @@ TEST_F(Arrangement, CellsInSelectionOrderThenFlockhandInFrontAnyCountsAndNoDispl
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"99999"));
   }
   PressKey('L', kAlt);
-  ASSERT_TRUE(WaitUntil([&] { return Logged(L"tile 1: 2, 0\n") == 1; }, 5s));
+  ASSERT_TRUE(app_->Process().WaitForDebugLines(L"tile 1: 2, 0\n", 1, 5s));
   EXPECT_TRUE(app_->Idle() && InFront());
   SendMessageW(P().display, CB_RESETCONTENT, 0, 0);  // no display: nothing moves
   ShowWindow(Tile(0), SW_MINIMIZE);
@@ -103,7 +94,7 @@ TEST_F(Arrangement, CellsInSelectionOrderThenFlockhandInFrontAnyCountsAndNoDispl
   PressKey('L', kAlt);
   PressKey(VK_F1);  // handled after Alt+L: its captions show that Alt+L is done
   ASSERT_TRUE(Shows(P().arrange, L"並べる(L)") && tiles_[0].Sync());
-  EXPECT_TRUE(IsIconic(Tile(0)) && Logged(L"0, 0\n") == 3);
+  EXPECT_TRUE(IsIconic(Tile(0)) && app_->Process().CountDebugLines(L"0, 0\n") == 3);
 }
 
 TEST_F(Arrangement, QuickArrangeKeysSetTheAreaAndKeepTheSecondDisplay) {

@@ -56,6 +56,16 @@ Capture CaptureWindow(HWND window) {
   return CaptureScreen(rect);
 }
 
+bool WaitForCapture(HWND window, Capture& capture, const std::function<bool(const Capture&)>& shows,
+                    Millis timeout) {
+  return WaitUntil(
+      [&] {
+        capture = CaptureWindow(window);
+        return shows(capture);
+      },
+      timeout);
+}
+
 size_t CountDifferentPixels(const Capture& a, const Capture& b) {
   if (a.width != b.width || a.height != b.height) {
     return std::max(a.pixels.size(), b.pixels.size());

@@ -4,8 +4,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "harness/wait.h"
 
 namespace e2e {
 
@@ -23,6 +26,9 @@ struct Capture {
 Capture CaptureScreen(const RECT& rect);
 // What the screen shows where window is (its whole window rectangle, frame included).
 Capture CaptureWindow(HWND window);
+// Captures window into capture until shows(capture) holds: a window paints when it gets to it.
+bool WaitForCapture(HWND window, Capture& capture, const std::function<bool(const Capture&)>& shows,
+                    Millis timeout = 5s);
 
 // The number of pixels that differ (ignoring alpha); captures of different sizes differ
 // everywhere (the larger pixel count).

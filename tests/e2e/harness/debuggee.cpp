@@ -1,6 +1,7 @@
 // The debug loop: CreateProcessW(DEBUG_ONLY_THIS_PROCESS), WaitForDebugEvent/ContinueDebugEvent.
 #include "harness/debuggee.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "harness/text.h"
@@ -132,6 +133,15 @@ std::optional<std::wstring> Debuggee::WaitForDebugLine(std::wstring_view text,
       },
       timeout);
   return found;
+}
+
+size_t Debuggee::CountDebugLines(std::wstring_view text) const {
+  std::lock_guard lock(mutex_);
+  return static_cast<size_t>(std::count(lines_.begin(), lines_.end(), text));
+}
+
+bool Debuggee::WaitForDebugLines(std::wstring_view text, size_t count, Millis timeout) const {
+  return WaitUntil([&] { return CountDebugLines(text) == count; }, timeout);
 }
 
 bool Debuggee::WaitForExit(Millis timeout) const {

@@ -39,6 +39,10 @@ class Debuggee {
   std::vector<std::wstring> DebugLines() const;
   // Waits for a debug text that contains text; returns that whole entry.
   std::optional<std::wstring> WaitForDebugLine(std::wstring_view text, Millis timeout) const;
+  // How many debug texts so far are exactly text ("\n" included).
+  size_t CountDebugLines(std::wstring_view text) const;
+  // Waits until exactly count debug texts are text.
+  bool WaitForDebugLines(std::wstring_view text, size_t count, Millis timeout = 10s) const;
 
   bool WaitForExit(Millis timeout) const;
   // The exit code, once the process has ended.

@@ -90,6 +90,51 @@ bool Flockhand::Settle() const {
   return Idle() && WaitUntil([&] { return GetForegroundWindow() == main_; }, 10s);
 }
 
+bool Flockhand::WaitForFocus(HWND control, Millis timeout) const {
+  return WaitUntil([&] { return Focus() == control; }, timeout);
+}
+
+bool Flockhand::ClickToFocus(HWND control, Millis timeout) const {
+  ClickWindow(control);
+  return WaitForFocus(control, timeout);
+}
+
+bool Flockhand::WaitForRows(int rows, Millis timeout) const {
+  return WaitUntil([&] { return ListRowCount(panel_.terminalList) == rows; }, timeout);
+}
+
+bool Flockhand::SelectAll(int rows, Millis timeout) const {
+  if (!WaitForRows(rows, timeout) || !Activate()) return false;
+  PressKey('A', kAlt);
+  const auto marked = [&] { return MarkedRows(panel_.terminalList).size(); };
+  return WaitUntil([&] { return marked() == static_cast<size_t>(rows); }, timeout);
+}
+
+bool Flockhand::WaitForAlpha(BYTE alpha, Millis timeout) const {
+  return WaitUntil([&] { return WindowAlpha(main_) == alpha; }, timeout);
+}
+
+bool Flockhand::OpenSystemMenu() const {
+  PressKey(VK_SPACE, kAlt);
+  return WaitUntil([&] { return !TopLevelWindows(process_->Pid(), L"#32768").empty(); }, 5s);
+}
+
+HWND Flockhand::Dialog(Millis timeout) const {
+  return FindTopLevelWindow(process_->Pid(), L"#32770", timeout);
+}
+
+bool Flockhand::WaitForClosed(HWND dialog, Millis timeout) const {
+  return WaitUntil([&] { return !IsWindow(dialog); }, timeout) && Settle();
+}
+
+std::vector<HWND> Flockhand::Warnings() const {
+  std::vector<HWND> boxes;
+  for (HWND box : TopLevelWindows(process_->Pid(), L"#32770")) {
+    if (IsWindowVisible(box) && WindowText(box) == L"警告") boxes.push_back(box);
+  }
+  return boxes;
+}
+
 std::wstring ListRowText(HWND listBox, int row) {
   return ItemText(listBox, LB_GETTEXTLEN, LB_GETTEXT, row, L"<no row>");
 }
@@ -100,6 +145,12 @@ std::wstring ComboItemText(HWND combo, int item) {
 
 int ListRowCount(HWND listBox) {
   return static_cast<int>(SendMessageW(listBox, LB_GETCOUNT, 0, 0));
+}
+
+std::vector<std::wstring> ListRows(HWND listBox) {
+  std::vector<std::wstring> rows;
+  for (int row = 0; row < ListRowCount(listBox); ++row) rows.push_back(ListRowText(listBox, row));
+  return rows;
 }
 
 POINT ListRowPoint(HWND listBox, int row) {

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "harness/debuggee.h"
 #include "harness/input.h"
@@ -43,6 +45,25 @@ class Flockhand {
   // Waits until Flockhand is idle and its window is in front: after a dialog closes, Wine
   // without a window manager holds the thread for about 2 s.
   bool Settle() const;
+  // Waits until control has the keyboard focus.
+  bool WaitForFocus(HWND control, Millis timeout = 5s) const;
+  // Clicks control and waits until it has the focus.
+  bool ClickToFocus(HWND control, Millis timeout = 5s) const;
+  // Waits until the terminal list shows `rows` rows.
+  bool WaitForRows(int rows, Millis timeout = 5s) const;
+  // Waits for the rows, selects them all as a user does (Alt+A with Flockhand in front) and
+  // waits until every one is marked.
+  bool SelectAll(int rows, Millis timeout = 5s) const;
+  // Waits until the main window's layered alpha is alpha.
+  bool WaitForAlpha(BYTE alpha, Millis timeout = 5s) const;
+  // Alt+Space: waits until the system menu shows.
+  bool OpenSystemMenu() const;
+  // Flockhand's first visible dialog box, waiting for it up to timeout; nullptr if none came.
+  HWND Dialog(Millis timeout = 5s) const;
+  // Waits until dialog is gone and Flockhand has settled after it.
+  bool WaitForClosed(HWND dialog, Millis timeout = 10s) const;
+  // The warning boxes ("警告") Flockhand shows.
+  std::vector<HWND> Warnings() const;
 
  private:
   std::unique_ptr<Debuggee> process_;
@@ -54,6 +75,8 @@ class Flockhand {
 std::wstring ListRowText(HWND listBox, int row);
 std::wstring ComboItemText(HWND combo, int item);
 int ListRowCount(HWND listBox);
+// The texts of all rows, top first.
+std::vector<std::wstring> ListRows(HWND listBox);
 // The screen point a user clicks to hit a row of a list box that is scrolled to the top.
 POINT ListRowPoint(HWND listBox, int row);
 // Clicks that row with the modifiers held: kCtrl toggles its mark, kShift extends the marks.

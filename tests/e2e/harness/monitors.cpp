@@ -3,12 +3,16 @@
 
 namespace e2e {
 
-std::vector<RECT> Monitors() {
-  std::vector<RECT> monitors;
+std::vector<Monitor> Monitors() {
+  std::vector<Monitor> monitors;
   EnumDisplayMonitors(
       nullptr, nullptr,
-      [](HMONITOR, HDC, LPRECT rect, LPARAM param) -> BOOL {
-        reinterpret_cast<std::vector<RECT>*>(param)->push_back(*rect);
+      [](HMONITOR monitor, HDC, LPRECT, LPARAM param) -> BOOL {
+        MONITORINFOEXW info{};
+        info.cbSize = sizeof(info);
+        GetMonitorInfoW(monitor, &info);
+        reinterpret_cast<std::vector<Monitor>*>(param)->push_back(
+            {info.szDevice, info.rcMonitor, info.rcWork});
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&monitors));

@@ -3,11 +3,18 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 namespace e2e {
 
-// Monitor rectangles in virtual-desktop coordinates, in EnumDisplayMonitors order.
-std::vector<RECT> Monitors();
+struct Monitor {
+  std::wstring name;  // the device name, as \\.\DISPLAY1
+  RECT rect;          // in virtual-desktop coordinates
+  RECT work;          // the work area, likewise
+};
+
+// The monitors in EnumDisplayMonitors order.
+std::vector<Monitor> Monitors();
 
 }  // namespace e2e

@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <cwctype>
 
+#include "harness/files.h"
 #include "harness/text.h"
 
 namespace e2e {
@@ -62,22 +63,8 @@ std::vector<RecordLine> ParseRecord(std::string_view utf8) {
   return lines;
 }
 
-std::string ReadRecordText(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  std::string text;
-  char buffer[65536];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-    text.append(buffer, read);
-  CloseHandle(file);
-  return text;
-}
-
 std::vector<RecordLine> ReadRecord(const std::wstring& path) {
-  return ParseRecord(ReadRecordText(path));
+  return ParseRecord(ReadFileBytes(path).value_or(std::string()));
 }
 
 std::optional<std::vector<uint64_t>> Numbers(const RecordLine& line) {

@@ -24,8 +24,6 @@ struct RecordLine {
 std::vector<RecordLine> ParseRecord(std::string_view utf8);
 // Reads and parses the file; empty if it does not exist (yet).
 std::vector<RecordLine> ReadRecord(const std::wstring& path);
-// The file's raw text, for failure messages.
-std::string ReadRecordText(const std::wstring& path);
 
 // The args of line as space-separated numbers ("0x" prefix: hexadecimal, else decimal);
 // nullopt if any field is not a number.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "harness/files.h"
 #include "harness/process.h"
 #include "harness/record.h"
 #include "harness/wait.h"
@@ -37,7 +38,7 @@ class StandIn {
   const std::wstring& RecordPath() const { return recordPath_; }
   std::vector<RecordLine> Record() const { return ReadRecord(recordPath_); }
   // The raw record, for failure messages.
-  std::string RecordText() const { return ReadRecordText(recordPath_); }
+  std::string RecordText() const { return ReadFileBytes(recordPath_).value_or(std::string()); }
   // Polls the record until predicate holds for it.
   bool WaitForRecord(const std::function<bool(const std::vector<RecordLine>&)>& predicate,
                      Millis timeout) const;
