@@ -16,6 +16,8 @@ namespace {
 // How often a wait looks at a condition that no message announces (a window gone): each
 // millisecond lost there is lost once for every terminal served.
 constexpr DWORD kLookMs = 1;
+// Between terminals served without a pause, messages are read at least this often.
+constexpr double kReadEveryMs = 15;
 constexpr double kProgressAfterMs = 500;
 // A title change costs the window manager a round trip: a few a second are enough to read.
 constexpr double kProgressEveryMs = 100;
@@ -27,6 +29,7 @@ HHOOK KeyboardHook = nullptr;
 std::vector<MSG> Held;
 double StartedMs = 0;
 double ProgressShownMs = 0;
+double ReadMs = 0;
 
 // What the waits read: never the user's input.
 constexpr UINT kWakeFor = QS_POSTMESSAGE | QS_HOTKEY | QS_TIMER | QS_SENDMESSAGE | QS_PAINT;
@@ -123,6 +126,15 @@ void ReadMessages() {
     DispatchMessageW(&message);
   }
   NoticeCloseClick();
+  ReadMs = NowMs();
+}
+
+// Esc can come at any time while terminals are served or waited for: its hook is set then,
+// once per operation.
+void WatchKeys() {
+  if (!KeyboardHook) {
+    KeyboardHook = SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardHookProc, ModuleHandle, 0);
+  }
 }
 
 void ReleaseHeld() {
@@ -152,12 +164,14 @@ PacedOperation::~PacedOperation() {
 void ServeEach(std::vector<TerminalEntry> terminals,
                const std::function<void(const TerminalEntry&)>& step) {
   const PacedOperation operation;
+  if (terminals.size() > 1) WatchKeys();
   for (std::size_t i = 0; i < terminals.size() && !Cancelled; ++i) {
     const double now = NowMs();
     if (now - StartedMs >= kProgressAfterMs && now - ProgressShownMs >= kProgressEveryMs) {
       ShowProgress(i, terminals.size());
       ProgressShownMs = now;
     }
+    if (now - ReadMs >= kReadEveryMs) ReadMessages();
     step(terminals[i]);
   }
 }
@@ -167,12 +181,8 @@ namespace {
 // Reads messages for at most the given time, until done() holds, which is asked after every
 // message and every look milliseconds.
 bool Wait(DWORD milliseconds, DWORD look, const std::function<bool()>& done) {
-  // Whatever waits is an operation. Only one that waits can be cancelled: one that never does
-  // is over before Esc could be read.
-  const PacedOperation operation;
-  if (!KeyboardHook) {
-    KeyboardHook = SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardHookProc, ModuleHandle, 0);
-  }
+  const PacedOperation operation;  // whatever waits is an operation
+  WatchKeys();
   const double deadline = NowMs() + milliseconds;
   for (;;) {
     ReadMessages();

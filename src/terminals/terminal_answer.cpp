@@ -1,26 +1,16 @@
-// See terminal_answer.h. The question is a WM_NULL sent with a callback, so that Flockhand keeps
-// reading its own messages while the terminal gets to it; a late answer to an earlier question
-// is told apart by its number.
+// See terminal_answer.h. SMTO_NORMAL: while waiting, Flockhand answers what other programs send
+// it (a command among that waits for the running operation), so only its painting waits, and
+// only for a terminal that is slow.
 #include "terminals/terminal_answer.h"
-
-#include "terminals/pacing.h"
 
 namespace {
 
-constexpr DWORD kAnswerTimeoutMs = 300;
-
-ULONG_PTR Asked = 0;
-bool Answered = false;
-
-void CALLBACK OnAnswer(HWND, UINT, ULONG_PTR question, LRESULT) {
-  if (question == Asked) Answered = true;
-}
+constexpr UINT kAnswerTimeoutMs = 300;
 
 }  // namespace
 
 bool TerminalAnswers(HWND terminal) {
-  if (IsHungAppWindow(terminal)) return false;
-  Answered = false;
-  if (!SendMessageCallbackW(terminal, WM_NULL, 0, 0, OnAnswer, ++Asked)) return false;
-  return WaitUntil(kAnswerTimeoutMs, [] { return Answered; });
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutW(terminal, WM_NULL, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                             kAnswerTimeoutMs, &ignored) != 0;
 }
