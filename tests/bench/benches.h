@@ -30,6 +30,9 @@ Comparison FilterBench(Stage& stage, int runs, bool everySelected);
 Comparison ReverseBench(Stage& stage, int runs);
 Comparison InvertBench(Stage& stage, int runs);
 
+// The recall of the first saved group, which holds every title, with nothing selected.
+Comparison RecallBench(Stage& stage, int runs);
+
 // A key-down in the command box with the 100 alpha terminals (or every terminal) selected.
 Comparison BroadcastBench(Stage& stage, int runs, bool everyTerminal);
 
@@ -51,5 +54,9 @@ std::vector<Comparison> MenuBarBench(Stage& stage, int runs);
 // Flockhand arranging ten terminals in a 300 x 300 grid against a 2 x 5 one: the cost follows
 // the terminals, not the cells.
 Comparison ArrangeGridSizeBench(Stage& stage, int runs);
+
+// Flockhand's processor time per second with the frames around 500 selected terminals while 50
+// of them move (or nothing moves), against the same with its frames switched off.
+Comparison FramesBench(Stage& stage, int runs, bool moving);
 
 }  // namespace bench

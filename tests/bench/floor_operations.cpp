@@ -167,6 +167,15 @@ void SelectFromList() {
   for (LRESULT i = 0; i < count; ++i) Selected.insert(Rows[static_cast<size_t>(marked[i])].window);
 }
 
+// Every row marked with one message, redrawing paused as in ShowRows.
+void SelectAll() {
+  for (const Terminal& row : Rows) Selected.insert(row.window);
+  SendMessageW(Panel.list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(Panel.list, LB_SETSEL, TRUE, -1);
+  SendMessageW(Panel.list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(Panel.list, nullptr, TRUE);
+}
+
 void Invert() {
   Selected = Among(Rows, false);
   ShowRows(nullptr);
@@ -327,6 +336,7 @@ bool RunCommand(int id, int notification) {
       return true;
     case IDM_REFRESH: Refresh(); return true;
     case IDM_REVERSE: Reverse(); return true;
+    case IDM_SELECT_ALL: SelectAll(); return true;
     case IDM_INVERT: Invert(); return true;
     case IDM_TRANSPARENCY: Fade(); return true;
     case IDM_PASTE: Paste(); return true;

@@ -1,5 +1,6 @@
-// The list benchmarks: F5 (discovery and list fill), one filter keystroke, F4 (reverse order)
-// and Alt+R (invert the selection), each sent alike to Flockhand and to the floor. Every run
+// The list benchmarks: F5 (discovery and list fill), one filter keystroke, F4 (reverse order),
+// Alt+R (invert the selection) and a group's recall, each sent alike to Flockhand and to the
+// floor. Every run
 // checks afterwards that the program shows the rows and marks expected, and puts back what the
 // next run starts from.
 #include <windows.h>
@@ -28,15 +29,16 @@ void Prepare(const Stage& stage, size_t selected) {
   }
 }
 
-// Runs `command` to the main windows of both, checking the rows and marks after each run and
-// calling `after` (untimed) to put back what the next run starts from.
+// Sends `command` to the main windows of both (the floor `floorCommand` when given), then calls
+// `check` (untimed) to check the rows and marks and put back what the next run starts from.
 Comparison Compare(Stage& stage, const std::string& name, const std::string& floor,
                    WPARAM command, const char* what, int runs,
-                   const std::function<void(const Program&)>& check) {
+                   const std::function<void(const Program&)>& check, WPARAM floorCommand = 0) {
   Comparison result{name, floor, 1.15, {}, {}};
   const auto side = [&](const Program& program) {
     return [&] {
-      const double elapsed = stage.Time(program, program.main, WM_COMMAND, command, 0, what);
+      const WPARAM sent = &program == &stage.Floor() && floorCommand ? floorCommand : command;
+      const double elapsed = stage.Time(program, program.main, WM_COMMAND, sent, 0, what);
       check(program);
       return Timed(elapsed);
     };
@@ -83,6 +85,17 @@ Comparison InvertBench(Stage& stage, int runs) {
                    program.RequireMarked(0, "after Alt+R");
                    program.Select(all);
                  });
+}
+
+// The group holds every title, so its recall selects every row: the floor selects all (Alt+A).
+Comparison RecallBench(Stage& stage, int runs) {
+  const size_t all = stage.Terminals().size();
+  Prepare(stage, 0);
+  return Compare(stage, Scene(stage, "group recall", false), "select-all", IDM_GROUP_RECALL_FIRST,
+                 "the first group's recall", runs, [&](const Program& program) {
+                   program.RequireMarked(all, "after the recall");
+                   program.Select(0);
+                 }, IDM_SELECT_ALL);
 }
 
 Comparison FilterBench(Stage& stage, int runs, bool everySelected) {

@@ -52,6 +52,7 @@ std::vector<Row> EverySelectedRows() {
           {"F4 reverse", One(ReverseBench, kRuns)},
           {"filter key", One(FilterBench, kRuns, true)},
           {"Alt+R invert", One(InvertBench, kRuns)},
+          {"group recall", One(RecallBench, kRuns)},
           {"key-down", One(BroadcastBench, kRuns, true)}};
 }
 
@@ -68,6 +69,9 @@ const std::vector<Scene>& Scenes() {
         {"hide others", One(HideOthersBench, kPacedRuns)},
         {"menu bars off", Two(MenuBarBench)},
         {"arrange 10 in 300 x 300", One(ArrangeGridSizeBench, kPacedRuns)}}},
+      {"frames", 100, 400, false,
+       {{"50 of 500 moving", One(FramesBench, kPacedRuns, true)},
+        {"500 idle", One(FramesBench, kPacedRuns, false)}}},
       {"scale 500 selected", 100, 400, true, EverySelectedRows()},
       {"scale 2000 selected", 400, 1600, true, EverySelectedRows()}};
   return scenes;

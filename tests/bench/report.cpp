@@ -12,12 +12,15 @@ void PrintTable(const std::vector<Comparison>& results, const std::vector<Compar
   int met = 0;
   for (const Comparison& result : results) {
     if (result.Met()) ++met;
-    char target[16];
-    std::snprintf(target, sizeof(target), result.limitMs > 0 ? "<=%3.0fms" : "<= %.2f",
+    // A target in milliseconds makes no ratio: the floor may have measured next to nothing.
+    char target[16], ratio[16] = "-";
+    std::snprintf(target, sizeof(target),
+                  result.limitMs == 0 ? "<= %.2f" : result.overFloor ? "<=+%.0fms" : "<=%3.0fms",
                   result.limitMs > 0 ? result.limitMs : result.target);
-    std::printf("%-32s %9.3f ms %9.3f ms  %-26s %6.2f %-8s %s\n", result.name.c_str(),
+    if (result.limitMs == 0) std::snprintf(ratio, sizeof(ratio), "%.2f", result.Ratio());
+    std::printf("%-32s %9.3f ms %9.3f ms  %-26s %6s %-8s %s\n", result.name.c_str(),
                 result.flockhand.Median() / 1000, result.bare.Median() / 1000,
-                result.baseline.c_str(), result.Ratio(), target, result.Met() ? "PASS" : "MISS");
+                result.baseline.c_str(), ratio, target, result.Met() ? "PASS" : "MISS");
   }
   if (!references.empty()) {
     std::printf("\n%-32s %12s %12s  %-26s %6s\n", "reference, no target (medians)", "program",

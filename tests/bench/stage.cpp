@@ -142,9 +142,11 @@ Stage::Stage(int alpha, int beta, bool hidden)
   Require(terminals_.size() == count, "the stand-ins announced " +
                                           std::to_string(terminals_.size()) + " terminals, not " +
                                           std::to_string(count));
+  std::string every = "[Groups]\r\nevery =";  // the titles are plain ASCII, written as they are
+  for (const Terminal& terminal : terminals_) every += " " + e2e::Utf8(terminal.title) + ",";
   Require(e2e::WriteFileBytes(documents_.File(L"fkh.ini"),
                               "[BASE]\r\npasteConfirm = FALSE\r\nforcePaste = FALSE\r\n"
-                              "alpha = 60\r\n"),
+                              "alpha = 60\r\n" + every + "\r\n"),
           "could not write Flockhand's fkh.ini");
   floor_ = Start("the floor", L"bare_panel.exe", kBarePanelClass, {L"--operations"}, count);
   flockhand_ = Start("Flockhand", L"flockhand.exe", L"FLOCKHAND", {}, count);
