@@ -34,6 +34,7 @@ add_custom_target(help_chm DEPENDS ${HELP_CHM})
 add_executable(flockhand WIN32
   ${FLOCKHAND_PURE_SOURCES}
   src/documents_folder.cpp
+  src/ini_file.cpp
   src/tooltip.cpp
   src/app/caption_hints.cpp
   src/app/command_dispatch.cpp

@@ -5,7 +5,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "settings/settings_text.h"
+#include "ini_text.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The frames' switch in fkh.ini; see frames_setting.h.
 #include "settings/frames_setting.h"
 
-#include "settings/settings_file.h"
+#include "ini_file.h"
 #include "settings/settings_text.h"
 
 bool ShowFrames = true;

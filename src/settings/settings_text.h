@@ -1,11 +1,10 @@
-// The text of fkh.ini: reading its sections with the rules of the Windows profile functions,
-// and rewriting one section whole while every other line of the file stays as it was. The file
-// is handled as bytes (ANSI or UTF-8): the names and values the program uses are ASCII.
+// The three settings in fkh.ini's section "BASE", read and written as text (see ini_text.h).
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "ini_text.h"
 
 struct Settings {
   unsigned alpha = 60;  // the alpha a fade ends at; 0-255 is meaningful
@@ -13,25 +12,6 @@ struct Settings {
   bool forcePaste = true;
 };
 
-// String values are read into 64 units with the terminator, so 63 of them survive.
-constexpr std::size_t kProfileValueLimit = 63;
-
-// Lines of the file as the profile functions see them, for the other sections' own readers.
-// The next line of rest with its line feed, taken off rest.
-std::string_view NextLine(std::string_view& rest);
-// The name between "[" and the last "]" of a section header; nullopt for any other line.
-std::optional<std::string_view> SectionName(std::string_view line);
-// Section and key names compare without regard to ASCII case.
-bool SameName(std::string_view a, std::string_view b);
-
-// The value of key in the first section named `section` (both matched without regard to ASCII
-// case), blanks around it and one pair of enclosing quotes removed, cut to kProfileValueLimit.
-// nullopt when the section or the key is missing.
-std::optional<std::string> ProfileValue(std::string_view fileText, std::string_view section,
-                                        std::string_view key);
-
-// True exactly for "TRUE" in any mix of case; a missing value reads as "TRUE".
-bool ReadFlag(const std::optional<std::string>& value);
 // A missing or empty value gives 60; otherwise the leading decimal number, with a negative one
 // giving 0 and anything that is not a number giving 0. Never clamped to 255.
 unsigned ReadAlpha(const std::optional<std::string>& value);
@@ -40,9 +20,3 @@ Settings ReadSettings(std::string_view fileText);
 
 // The section's contents: "pasteConfirm = TRUE\r\nforcePaste = TRUE\r\nalpha = 60".
 std::string FormatSettingsSection(const Settings& settings);
-
-// fileText with its first section `name` replaced by "[name]" and the lines of `body` (or,
-// without one, the section appended at the end); later sections of that name are dropped, every
-// other line is kept byte for byte. Section "BASE" takes FormatSettingsSection's text; other
-// features keep their settings in sections of their own.
-std::string RewriteSection(std::string_view fileText, std::string_view name, std::string_view body);

@@ -1,0 +1,18 @@
+// fkh.ini, the file in the Documents folder that keeps the settings and the sections of the
+// frames and the groups. Each reads its own section from the text and rewrites only that.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The file's text as the section readers take it (its bytes, or UTF-8 for a UTF-16 file): empty
+// when there is no file; nullopt without a Documents folder, or when the file cannot be read
+// whole or lies past the size bound.
+std::optional<std::string> ReadIniText();
+
+// Replaces the file's text with rewrite(its text): the new text goes to a file beside it that
+// then replaces it, so a failed write leaves the old file whole. False when nothing was written,
+// also when the new text would lie past the size bound, since a file past it is no longer read.
+bool RewriteIniFile(const std::function<std::string(std::string_view)>& rewrite);
