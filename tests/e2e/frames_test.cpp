@@ -50,9 +50,7 @@ class Frames : public ::testing::Test {
   }
   // The system menu's item, by its mnemonic.
   void Switch() {
-    PressKey(VK_SPACE, kAlt);
-    ASSERT_TRUE(
-        WaitUntil([&] { return !TopLevelWindows(app_->Process().Pid(), L"#32768").empty(); }, 5s));
+    ASSERT_TRUE(app_->OpenSystemMenu());
     PressKey('F');
   }
 

@@ -34,7 +34,6 @@ struct Session {
   Flockhand app;
   const Panel& P() const { return app.Controls(); }
   bool Ready() { return app.Ready() && app.WaitForRows(5, 10s) && app.Activate(); }
-  HWND Dialog() { return app.Dialog(); }
   // Opens the terminal list's menu (a right-click, or Shift+F10 in the focused list) and presses
   // the items' mnemonic keys.
   bool Choose(std::initializer_list<WORD> keys, bool byKeyboard = false) {
@@ -83,15 +82,15 @@ TEST(Groups, SavedOnceRecalledAfterARestartByKeyAndMenu) {
     PressKey('R', kAlt);
     ASSERT_TRUE(s.Marks(kWebRows));
     ASSERT_TRUE(s.Choose({'S'}, true));
-    HWND dialog = s.Dialog();
+    HWND dialog = s.app.Dialog();
     ASSERT_EQ(WindowText(dialog), L"グループの保存");
     TypeText(L"web=サーバー");
     PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 10s) && s.app.Settle());
+    ASSERT_TRUE(s.app.WaitForClosed(dialog));
     EXPECT_TRUE(FileIs(documents, kHandWritten + kWebLine)) << "[BASE] as it was";
 
     ASSERT_TRUE(s.Choose({'S'}));  // the same name again asks first; No keeps the group
-    dialog = s.Dialog();
+    dialog = s.app.Dialog();
     TypeText(L"web=サーバー");
     PressKey(VK_RETURN);
     HWND question = nullptr;
@@ -105,7 +104,7 @@ TEST(Groups, SavedOnceRecalledAfterARestartByKeyAndMenu) {
     ASSERT_TRUE(ClickUntilClosed(FindChildById(GetParent(question), IDNO), GetParent(question)));
     ASSERT_TRUE(IsWindow(dialog)) << "back in the name dialog";
     PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 10s) && s.app.Settle());
+    ASSERT_TRUE(s.app.WaitForClosed(dialog));
     EXPECT_TRUE(FileIs(documents, kHandWritten + kWebLine));
   }
 
@@ -135,22 +134,22 @@ TEST(Groups, SavedOnceRecalledAfterARestartByKeyAndMenu) {
   EXPECT_EQ(WindowText(s.P().filterBox), L"");
 
   ASSERT_TRUE(s.Choose({'D', '1'}));  // remove "gone", after a question
-  const HWND question = s.Dialog();
+  const HWND question = s.app.Dialog();
   ASSERT_TRUE(ClickUntilClosed(FindChildById(question, IDYES), question) && s.app.Settle());
   EXPECT_TRUE(FileIs(documents, "[BASE]\r\nalpha = 90\r\n[Groups]\r\n" + kWebLine));
 
   ASSERT_TRUE(s.Choose({'N', '1'}));  // rename: the old name is offered, selected
-  const HWND rename = s.Dialog();
+  const HWND rename = s.app.Dialog();
   EXPECT_EQ(WindowText(rename), L"グループ名の変更");
   EXPECT_EQ(WindowText(GetDlgItem(rename, IDC_GROUP_NAME)), L"web=サーバー");
   TypeText(L"db;web [x]");
   PressKey(VK_RETURN);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(rename); }, 10s) && s.app.Settle());
+  ASSERT_TRUE(s.app.WaitForClosed(rename));
   const std::string renamed = "db%3Bweb %5Bx%5D" + kWebLine.substr(kWebLine.find(" ="));
   EXPECT_TRUE(FileIs(documents, "[BASE]\r\nalpha = 90\r\n[Groups]\r\n" + renamed));
 
   PressKey('O', kAlt);  // the options dialog's OK rewrites [BASE] and keeps the groups
-  const HWND options = s.Dialog();
+  const HWND options = s.app.Dialog();
   ASSERT_NE(options, nullptr);
   PressKey(VK_RETURN);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(options); }, 10s));
