@@ -94,9 +94,14 @@ bool Flockhand::WaitForFocus(HWND control, Millis timeout) const {
   return WaitUntil([&] { return Focus() == control; }, timeout);
 }
 
+// Under Wine an injected click can be lost, the first into a window that has just appeared
+// most of all: clicked again, at most three times.
 bool Flockhand::ClickToFocus(HWND control, Millis timeout) const {
-  ClickWindow(control);
-  return WaitForFocus(control, timeout);
+  for (int click = 0; click < 3; ++click) {
+    ClickWindow(control);
+    if (WaitForFocus(control, timeout / 3)) return true;
+  }
+  return false;
 }
 
 bool Flockhand::WaitForRows(int rows, Millis timeout) const {

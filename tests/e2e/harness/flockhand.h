@@ -47,7 +47,8 @@ class Flockhand {
   bool Settle() const;
   // Waits until control has the keyboard focus.
   bool WaitForFocus(HWND control, Millis timeout = 5s) const;
-  // Clicks control and waits until it has the focus.
+  // Clicks control and waits until it has the focus, clicking again (at most three times) when
+  // the click was lost.
   bool ClickToFocus(HWND control, Millis timeout = 5s) const;
   // Waits until the terminal list shows `rows` rows.
   bool WaitForRows(int rows, Millis timeout = 5s) const;
