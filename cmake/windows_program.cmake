@@ -33,9 +33,9 @@ add_custom_target(help_chm DEPENDS ${HELP_CHM})
 
 add_executable(flockhand WIN32
   ${FLOCKHAND_PURE_SOURCES}
-  src/documents_folder.cpp
-  src/ini_file.cpp
-  src/tooltip.cpp
+  src/base/documents_folder.cpp
+  src/base/ini_file.cpp
+  src/base/tooltip.cpp
   src/app/caption_hints.cpp
   src/app/command_dispatch.cpp
   src/app/compact_mode.cpp
@@ -76,22 +76,22 @@ add_executable(flockhand WIN32
   src/terminals/filter_and_selection.cpp
   src/terminals/foreground.cpp
   src/terminals/list_rows.cpp
-  src/terminals/operation_progress.cpp
+  src/runtime/operation_progress.cpp
   src/terminals/order_and_refresh.cpp
-  src/terminals/pacing.cpp
+  src/runtime/pacing.cpp
   src/terminals/terminal_answer.cpp
   src/terminals/terminal_dialog.cpp
   src/resources/flockhand.rc)
 add_dependencies(flockhand artwork help_chm)
 set_source_files_properties(src/resources/flockhand.rc PROPERTIES
-  OBJECT_DEPENDS "${ARTWORK_FILES};${CMAKE_SOURCE_DIR}/src/resources/flockhand.manifest;${CMAKE_SOURCE_DIR}/src/resources/resource_ids.h;${CMAKE_SOURCE_DIR}/src/resources/version.h;${HELP_CHM}")
+  OBJECT_DEPENDS "${ARTWORK_FILES};${CMAKE_SOURCE_DIR}/src/resources/flockhand.manifest;${CMAKE_SOURCE_DIR}/src/base/resource_ids.h;${CMAKE_SOURCE_DIR}/src/base/version.h;${HELP_CHM}")
 target_include_directories(flockhand PRIVATE src)
 target_compile_definitions(flockhand PRIVATE UNICODE _UNICODE STRICT
   _WIN32_WINNT=0x0601)
 # -O2: the program's time goes to the system's calls, where -O3's larger code buys nothing. Each
 # function in a section of its own, so that the linker leaves out what nothing calls.
 target_compile_options(flockhand PRIVATE ${FLOCKHAND_WARNINGS} -O2 -ffunction-sections -fdata-sections)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${ARTWORK_DIR} -I${HELP_DIR} -I${CMAKE_SOURCE_DIR}/src/resources")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${ARTWORK_DIR} -I${HELP_DIR} -I${CMAKE_SOURCE_DIR}/src/resources -I${CMAKE_SOURCE_DIR}/src")
 target_link_options(flockhand PRIVATE -municode -static -Wl,--gc-sections)
 target_link_libraries(flockhand PRIVATE comctl32 dwmapi gdiplus ole32 shell32 shlwapi uuid)
 # The shipped program carries no debug information: flockhand.debug keeps it, with the

@@ -2,7 +2,7 @@
 // (F1). The menu-bar button names what its next press does. Free of <windows.h>.
 #pragma once
 
-#include "utf16.h"
+#include "base/utf16.h"
 
 enum class CaptionButton {
   ReverseOrder,

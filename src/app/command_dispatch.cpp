@@ -13,7 +13,7 @@
 #include "operations/menu_bar.h"
 #include "panel.h"
 #include "resources/about_dialog.h"
-#include "resources/resource_ids.h"
+#include "base/resource_ids.h"
 #include "settings/options_dialog.h"
 #include "settings/transparency.h"
 #include "terminals/filter_and_selection.h"

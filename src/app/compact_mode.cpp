@@ -5,7 +5,7 @@
 
 #include "app/main_window.h"
 #include "panel.h"
-#include "subclass.h"
+#include "base/subclass.h"
 
 #include <initializer_list>
 

@@ -17,7 +17,7 @@
 #include "operations/window_ops_group.h"
 #include "panel.h"
 #include "resources/image_buttons.h"
-#include "resources/resource_ids.h"
+#include "base/resource_ids.h"
 #include "settings/transparency.h"
 #include "terminals/filter_and_selection.h"
 #include "terminals/order_and_refresh.h"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "tooltip.h"
+#include "base/tooltip.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "app/frames_menu.h"
 
 #include "frames/frames.h"
-#include "resources/resource_ids.h"
+#include "base/resource_ids.h"
 #include "settings/frames_setting.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "groups/group_keys.h"
 #include "panel.h"
 #include "resources/help_file.h"
-#include "resources/resource_ids.h"
+#include "base/resource_ids.h"
 
 bool TranslatingAccelerator = false;
 

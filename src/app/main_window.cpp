@@ -8,7 +8,7 @@
 #include "app/control_tips.h"
 #include "app/frames_menu.h"
 #include "app/layout_controls.h"
-#include "debug_print.h"
+#include "base/debug_print.h"
 #include "frames/frames.h"
 #include "groups/group_menu.h"
 #include "groups/groups.h"
@@ -17,12 +17,12 @@
 #include "resources/about_dialog.h"
 #include "resources/help_file.h"
 #include "resources/image_buttons.h"
-#include "resources/resource_ids.h"
+#include "base/resource_ids.h"
 #include "settings/options_dialog.h"
 #include "settings/settings_file.h"
 #include "settings/transparency.h"
 #include "terminals/discovery.h"
-#include "terminals/pacing.h"
+#include "runtime/pacing.h"
 
 HINSTANCE ModuleHandle;
 HWND MainWindow;

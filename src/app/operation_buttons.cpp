@@ -3,7 +3,7 @@
 // holds the capture from the press, so a release outside it counts too.
 #include "app/operation_buttons.h"
 
-#include "subclass.h"
+#include "base/subclass.h"
 
 namespace {
 

@@ -3,6 +3,6 @@
 
 #include <cstddef>
 
-#include "utf16.h"
+#include "base/utf16.h"
 
 Utf16String FormatSelectionCount(std::size_t count);

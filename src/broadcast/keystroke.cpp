@@ -5,7 +5,7 @@
 
 #include "broadcast/paste.h"
 #include "panel.h"
-#include "subclass.h"
+#include "base/subclass.h"
 #include "terminals/terminal_lists.h"
 
 namespace {

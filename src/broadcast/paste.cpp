@@ -15,7 +15,7 @@
 #include "panel.h"
 #include "settings/settings_file.h"
 #include "terminals/foreground.h"
-#include "terminals/pacing.h"
+#include "runtime/pacing.h"
 #include "terminals/terminal_answer.h"
 #include "terminals/terminal_contract.h"
 #include "terminals/terminal_dialog.h"

@@ -7,7 +7,7 @@
 
 #include "broadcast/paste_text.h"
 #include "panel.h"
-#include "resources/resource_ids.h"
+#include "base/resource_ids.h"
 
 namespace {
 

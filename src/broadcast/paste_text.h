@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "utf16.h"
+#include "base/utf16.h"
 
 // The units of text in a CF_UNICODETEXT block of byteSize bytes: up to the first zero unit,
 // or up to the last whole unit when the block holds no zero (an odd last byte is no unit).

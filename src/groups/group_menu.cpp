@@ -8,7 +8,7 @@
 
 #include "groups/groups.h"
 #include "panel.h"
-#include "resources/resource_ids.h"
+#include "base/resource_ids.h"
 #include "terminals/terminal_lists.h"
 
 namespace {

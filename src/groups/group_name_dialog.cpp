@@ -3,7 +3,7 @@
 #include "groups/group_name_dialog.h"
 
 #include "panel.h"
-#include "resources/resource_ids.h"
+#include "base/resource_ids.h"
 
 namespace {
 

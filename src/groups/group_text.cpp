@@ -5,7 +5,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "ini_text.h"
+#include "base/ini_text.h"
 
 namespace {
 

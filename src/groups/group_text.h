@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "utf16.h"
+#include "base/utf16.h"
 
 struct Group {
   Utf16String name;

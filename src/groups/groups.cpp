@@ -9,9 +9,9 @@
 
 #include "groups/group_name_dialog.h"
 #include "groups/group_notice.h"
-#include "ini_file.h"
+#include "base/ini_file.h"
 #include "panel.h"
-#include "resources/resource_ids.h"
+#include "base/resource_ids.h"
 #include "terminals/filter_and_selection.h"
 #include "terminals/list_rows.h"
 

@@ -8,13 +8,13 @@
 
 #include <string>
 
-#include "debug_print.h"
+#include "base/debug_print.h"
 #include "operations/cell_layout.h"
 #include "operations/displays.h"
 #include "operations/grid_boxes.h"
 #include "panel.h"
 #include "terminals/foreground.h"
-#include "terminals/pacing.h"
+#include "runtime/pacing.h"
 #include "terminals/terminal_answer.h"
 #include "terminals/terminal_lists.h"
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "operations/grid_suggestion.h"
-#include "utf16.h"
+#include "base/utf16.h"
 
 // Left, top, right, bottom in virtual-screen pixels.
 struct CellRect {

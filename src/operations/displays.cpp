@@ -4,7 +4,7 @@
 
 #include <cwchar>
 
-#include "debug_print.h"
+#include "base/debug_print.h"
 #include "panel.h"
 
 std::vector<MonitorEntry> MonitorList;

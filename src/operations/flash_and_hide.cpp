@@ -6,9 +6,9 @@
 #include "operations/flash_and_hide.h"
 
 #include "panel.h"
-#include "subclass.h"
+#include "base/subclass.h"
 #include "terminals/foreground.h"
-#include "terminals/pacing.h"
+#include "runtime/pacing.h"
 #include "terminals/terminal_answer.h"
 #include "terminals/terminal_lists.h"
 

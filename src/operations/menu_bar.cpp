@@ -7,7 +7,7 @@
 
 #include "panel.h"
 #include "terminals/foreground.h"
-#include "terminals/pacing.h"
+#include "runtime/pacing.h"
 #include "terminals/terminal_answer.h"
 #include "terminals/terminal_contract.h"
 #include "terminals/terminal_dialog.h"

@@ -2,8 +2,8 @@
 #include "operations/window_ops_group.h"
 
 #include "operations/grid_boxes.h"
-#include "resources/resource_ids.h"
-#include "subclass.h"
+#include "base/resource_ids.h"
+#include "base/subclass.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "panel.h"
-#include "resources/resource_ids.h"
+#include "base/resource_ids.h"
 
 namespace {
 

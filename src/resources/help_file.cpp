@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "documents_folder.h"
+#include "base/documents_folder.h"
 #include "panel.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "panel.h"
 #include "resources/help_file.h"
 #include "resources/png_image.h"
-#include "resources/resource_ids.h"
-#include "subclass.h"
+#include "base/resource_ids.h"
+#include "base/subclass.h"
 
 namespace {
 

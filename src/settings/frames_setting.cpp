@@ -1,7 +1,7 @@
 // The frames' switch in fkh.ini; see frames_setting.h.
 #include "settings/frames_setting.h"
 
-#include "ini_file.h"
+#include "base/ini_file.h"
 #include "settings/settings_text.h"
 
 bool ShowFrames = true;

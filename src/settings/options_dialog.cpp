@@ -8,10 +8,10 @@
 #include <algorithm>
 
 #include "panel.h"
-#include "resources/resource_ids.h"
+#include "base/resource_ids.h"
 #include "settings/settings_file.h"
 #include "settings/transparency.h"
-#include "tooltip.h"
+#include "base/tooltip.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // section rewritten only when the options dialog is confirmed.
 #include "settings/settings_file.h"
 
-#include "ini_file.h"
+#include "base/ini_file.h"
 
 Settings CurrentSettings;
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "ini_text.h"
+#include "base/ini_text.h"
 
 struct Settings {
   unsigned alpha = 60;  // the alpha a fade ends at; 0-255 is meaningful

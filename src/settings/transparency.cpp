@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "debug_print.h"
+#include "base/debug_print.h"
 #include "panel.h"
 #include "settings/settings_file.h"
 

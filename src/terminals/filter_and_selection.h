@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "utf16.h"
+#include "base/utf16.h"
 
 void ApplyFilter();            // the filter box's text changed (EN_UPDATE)
 void SyncSelectionFromList();  // the user changed the marks (LBN_SELCHANGE)

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "utf16.h"
+#include "base/utf16.h"
 
 // The same type as HWND under <windows.h> with STRICT; an opaque pointer elsewhere.
 struct HWND__;

@@ -14,7 +14,7 @@
 #include "app/panel_layout.h"
 #include "floor_operations.h"
 #include "minimal_window.h"
-#include "resources/resource_ids.h"
+#include "base/resource_ids.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "app/selection_counter.h"
 #include "bare_window.h"
 #include "operations/grid_suggestion.h"
-#include "resources/resource_ids.h"
+#include "base/resource_ids.h"
 #include "terminals/terminal_contract.h"
 #include "terminals/terminal_dialog.h"
 #include "terminals/title_filter.h"

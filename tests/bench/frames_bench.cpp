@@ -8,7 +8,7 @@
 #include "benches.h"
 #include "harness/wait.h"
 #include "harness/window_find.h"
-#include "resource_ids.h"
+#include "base/resource_ids.h"
 
 namespace bench {
 

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "benches.h"
-#include "resource_ids.h"
+#include "base/resource_ids.h"
 
 namespace bench {
 

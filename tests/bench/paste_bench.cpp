@@ -11,7 +11,7 @@
 #include "harness/clipboard.h"
 #include "harness/record.h"
 #include "painting.h"
-#include "resource_ids.h"
+#include "base/resource_ids.h"
 
 namespace bench {
 

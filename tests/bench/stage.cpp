@@ -12,7 +12,7 @@
 #include "harness/window_find.h"
 #include "minimal_window.h"
 #include "painting.h"
-#include "resource_ids.h"
+#include "base/resource_ids.h"
 
 namespace bench {
 

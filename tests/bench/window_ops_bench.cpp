@@ -11,7 +11,7 @@
 #include "harness/record.h"
 #include "harness/window_find.h"
 #include "painting.h"
-#include "resource_ids.h"
+#include "base/resource_ids.h"
 
 namespace bench {
 

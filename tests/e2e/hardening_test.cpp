@@ -12,7 +12,7 @@
 #include "harness/stand_in.h"
 #include "harness/text.h"
 #include "harness/window_find.h"
-#include "resources/resource_ids.h"
+#include "base/resource_ids.h"
 
 namespace e2e {
 namespace {

@@ -6,7 +6,7 @@
 #include <psapi.h>
 
 #include "resources/png_image.h"
-#include "resources/resource_ids.h"
+#include "base/resource_ids.h"
 
 namespace {
 

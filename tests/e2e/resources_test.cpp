@@ -6,7 +6,7 @@
 #include <string>
 
 #include "harness/process.h"
-#include "resources/resource_ids.h"
+#include "base/resource_ids.h"
 
 namespace e2e {
 namespace {

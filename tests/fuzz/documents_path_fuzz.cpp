@@ -2,7 +2,7 @@
 // 260-unit buffer with its zero; a folder that is missing or a path that would not fit gives
 // no path at all rather than a cut one.
 #include "fuzz_input.h"
-#include "documents_path.h"
+#include "base/documents_path.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzInput input(data, size);

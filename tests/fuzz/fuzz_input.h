@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "utf16.h"
+#include "base/utf16.h"
 
 class FuzzInput {
  public:

@@ -2,7 +2,7 @@
 // other section byte for byte; the path of a file in the Documents folder.
 #include <gtest/gtest.h>
 
-#include "documents_path.h"
+#include "base/documents_path.h"
 #include "settings/settings_text.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "harness/input.h"
 #include "harness/window_find.h"
-#include "resources/resource_ids.h"
+#include "base/resource_ids.h"
 
 namespace e2e {
 

@@ -1,6 +1,6 @@
 // See operation_progress.h. The taskbar list is asked for once, at the first long operation;
 // a system without it (or without a taskbar) shows the progress in the title alone.
-#include "terminals/operation_progress.h"
+#include "runtime/operation_progress.h"
 
 #include <windows.h>
 #include <shobjidl.h>

@@ -1,6 +1,6 @@
 // See tooltip.h. The records are of the version-2 size (44 bytes on 32-bit Windows): no
 // reserved or v6 fields.
-#include "tooltip.h"
+#include "base/tooltip.h"
 
 #include <commctrl.h>
 

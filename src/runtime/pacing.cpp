@@ -3,12 +3,12 @@
 // for the message loop to take after the operation, exactly as if Flockhand had slept. Esc and
 // Alt+F4 are caught by a low-level keyboard hook for as long as an operation waits, because the
 // foreground may then be a terminal, which must not get the Esc.
-#include "terminals/pacing.h"
+#include "runtime/pacing.h"
 
 #include <cwchar>
 
 #include "panel.h"
-#include "terminals/operation_progress.h"
+#include "runtime/operation_progress.h"
 #include "terminals/terminal_contract.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // GetPrivateProfileStringW: a section starts at a line "[name]", an entry is "key = value",
 // names match without regard to case, blanks around keys and values do not count, and only
 // the first section of a name is read.
-#include "ini_text.h"
+#include "base/ini_text.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // its bound is tested natively.
 #pragma once
 
-#include "utf16.h"
+#include "base/utf16.h"
 
 // Paths live in buffers of 260 units (MAX_PATH), the terminating zero included.
 constexpr std::size_t kPathCapacity = 260;

@@ -1,5 +1,5 @@
 // See documents_path.h.
-#include "documents_path.h"
+#include "base/documents_path.h"
 
 Utf16String JoinFolderPath(Utf16View folder, Utf16View fileName) {
   if (folder.empty()) return {};

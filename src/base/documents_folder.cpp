@@ -1,11 +1,11 @@
 // The Documents folder is the user's personal folder at its current location, as the shell
 // reports it (a redirected folder included).
-#include "documents_folder.h"
+#include "base/documents_folder.h"
 
 #include <windows.h>
 #include <shlobj.h>
 
-#include "documents_path.h"
+#include "base/documents_path.h"
 
 std::wstring DocumentsFilePath(const wchar_t* fileName) {
   wchar_t folder[kPathCapacity] = {};

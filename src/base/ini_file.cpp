@@ -2,14 +2,14 @@
 // which under Wine can lose the blank before "=" and, on a full disk, reports success while
 // leaving a truncated file. A file saved as UTF-16 (with its byte-order mark) is read and
 // written back as UTF-16.
-#include "ini_file.h"
+#include "base/ini_file.h"
 
 #include <windows.h>
 
 #include <optional>
 #include <string_view>
 
-#include "documents_folder.h"
+#include "base/documents_folder.h"
 
 namespace {
 
