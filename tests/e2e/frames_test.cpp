@@ -13,6 +13,7 @@
 #include "harness/flockhand.h"
 #include "harness/stand_in.h"
 #include "harness/window_find.h"
+#include "harness/wine_settings.h"
 
 namespace e2e {
 namespace {
@@ -147,6 +148,79 @@ TEST_F(Frames, HungHugeAndDisplayChange) {
   for (HWND s : before) PostMessageW(s, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
   EXPECT_TRUE(WaitUntil([&] { return surfaces().size() == 2 && !IsWindow(before.at(0)); }, 5s));
   EXPECT_TRUE(app_->Answers(1s) && Framed(h) && AccentAt(600, 847));
+}
+
+// Another program maximises a selected terminal over Flockhand, and the user brings Flockhand
+// back and at once clicks a button or into the command box and types: with the frames on, each
+// click and key does what it does with them off. Wine manages Flockhand's windows, as it does by
+// default; the frames come and go with the activation.
+TEST_F(Frames, MaximisedTerminalUnderFlockhandTakesNoClickNorKey) {
+  const ScopedManagedWindows managed(L"flockhand.exe");
+  StandIn max({L"--title=frame max", L"--pos=100,100,400,300"});
+  StandIn side[] = {StandIn({L"--title=frame side 1", L"--pos=1400,100,300,200"}),
+                    StandIn({L"--title=frame side 2", L"--pos=1400,400,300,200"})};
+  app_ = std::make_unique<Flockhand>();
+  ASSERT_TRUE(app_->Ready() && app_->SelectAll(3));
+  const Panel& p = app_->Controls();
+  const auto inFront = [&] { return GetForegroundWindow() == app_->Main(); };
+  // Activated and raised, as a window manager does (Wine leaves the raise to it), without
+  // waiting for Flockhand.
+  const auto toFront = [&] {
+    ASSERT_TRUE(BringToForeground(app_->Main()));
+    SetWindowPos(app_->Main(), HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+  };
+  const auto maximisedThenFlockhand = [&] {
+    ShowWindow(max.Window(), SW_SHOWNORMAL);
+    ShowWindow(max.Window(), SW_MAXIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return IsZoomed(max.Window()) && !inFront(); }, 5s));
+    toFront();
+  };
+  const auto keyDowns = [](const StandIn& terminal) {
+    std::vector<uint64_t> keys;
+    for (const RecordLine& line : Events(terminal.Record(), terminal.Window(), L"KEYDOWN")) {
+      keys.push_back(Numbers(line).value_or(std::vector<uint64_t>{0}).at(0));
+    }
+    return keys;
+  };
+  // The first side terminal is where nothing covers it, before and after the arrangement.
+  const RECT side1 = WindowRect(side[0].Window());
+  std::vector<uint64_t> typed;  // what each selected terminal must have received
+  for (const bool framed : {true, false}) {
+    SCOPED_TRACE(framed ? "frames on" : "frames off");
+    EXPECT_TRUE(framed ? Framed(side1) : Unframed(side1));
+    maximisedThenFlockhand();
+    Click(Center(WindowRect(p.invertSelection)));
+    EXPECT_TRUE(WaitUntil([&] { return MarkedRows(p.terminalList).empty(); }, 5s));
+    EXPECT_TRUE(inFront());
+    Click(Center(WindowRect(p.invertSelection)));
+    EXPECT_TRUE(WaitUntil([&] { return MarkedRows(p.terminalList).size() == 3; }, 5s));
+    maximisedThenFlockhand();
+    Click(Center(WindowRect(p.commandBox)));
+    EXPECT_TRUE(app_->WaitForFocus(p.commandBox) && inFront());
+    TypeText(L"x");  // a maximised terminal is selected: a warning, and no key to anyone
+    ASSERT_TRUE(WaitUntil([&] { return !app_->Warnings().empty(); }, 5s));
+    const HWND box = app_->Warnings()[0];
+    ASSERT_TRUE(ClickUntilClosed(GetDlgItem(box, IDOK), box) && app_->Settle());
+    maximisedThenFlockhand();
+    Click(Center(WindowRect(p.arrange)));
+    EXPECT_TRUE(WaitUntil([&] { return !IsZoomed(max.Window()); }, 5s) && app_->Settle());
+    toFront();
+    Click(Center(WindowRect(p.commandBox)));
+    EXPECT_TRUE(app_->WaitForFocus(p.commandBox) && inFront());
+    typed.push_back(framed ? 'Y' : 'Z');
+    TypeText(framed ? L"y" : L"z");
+    for (const StandIn* terminal : {&max, &side[0], &side[1]}) {
+      terminal->WaitForRecord([&](const auto&) { return keyDowns(*terminal) == typed; }, 5s);
+      ASSERT_TRUE(terminal->Sync());
+      EXPECT_EQ(keyDowns(*terminal), typed) << terminal->RecordText();
+    }
+    ASSERT_TRUE(BringToForeground(side[1].Window()));
+    EXPECT_TRUE(Unframed(side1)) << "another window is active";
+    ASSERT_TRUE(app_->Activate());
+    EXPECT_TRUE(framed ? Framed(side1) : Unframed(side1));
+    if (framed) Switch();
+  }
 }
 
 }  // namespace
