@@ -104,6 +104,12 @@ std::vector<FramePiece> OnDisplay(const std::vector<FramePiece>& pieces, const B
   return local;
 }
 
+std::vector<Box> Halves(const Box& display) {
+  const Box d = Clamped(display);
+  const int middle = d.left + (d.right - d.left) / 2;
+  return {{d.left, d.top, middle, d.bottom}, {middle, d.top, d.right, d.bottom}};
+}
+
 std::vector<Box> ChangedBoxes(std::vector<FramePiece> before, std::vector<FramePiece> after) {
   const auto less = [](const FramePiece& a, const FramePiece& b) { return Key(a) < Key(b); };
   std::sort(before.begin(), before.end(), less);

@@ -39,6 +39,10 @@ std::vector<FramePiece> VisibleFrames(const std::vector<StackedWindow>& stack);
 // corner is 0, 0), in the same order.
 std::vector<FramePiece> OnDisplay(const std::vector<FramePiece>& pieces, const Box& display);
 
+// The left and the right half of a display, each a frame surface's place: no surface is as large
+// as a display (see frame_surface.h).
+std::vector<Box> Halves(const Box& display);
+
 // The boxes of the pieces that are in one picture and not in the other: what must be painted
 // again to turn before into after.
 std::vector<Box> ChangedBoxes(std::vector<FramePiece> before, std::vector<FramePiece> after);

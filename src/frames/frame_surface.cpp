@@ -1,6 +1,6 @@
 // The frame surfaces; see frame_surface.h. A surface keeps the pieces it shows, so that a new
 // picture repaints only the pieces that came or went: a terminal that moves costs two frames'
-// worth of painting, not a display's.
+// worth of painting, not a surface's, and painting the frames out or in costs theirs alone.
 #include "frames/frame_surface.h"
 
 #include "frames/frame_watch.h"
@@ -20,12 +20,13 @@ constexpr wchar_t kClassName[] = L"FlockhandFrames";
 
 struct Surface {
   HWND window;
-  Box display;
-  std::vector<FramePiece> pieces;  // display coordinates
+  Box area;                        // half a display, in screen coordinates
+  std::vector<FramePiece> pieces;  // the surface's own coordinates
 };
 
 std::vector<Surface> Surfaces;
 bool DisplaysChanged = true;
+bool PaintedOut = false;  // the surfaces show nothing of their pieces
 
 Surface* SurfaceOf(HWND window) {
   for (Surface& s : Surfaces) {
@@ -41,7 +42,8 @@ void OnPaint(HWND window) {
   HBRUSH accent = CreateSolidBrush(kAccent);
   HBRUSH edge = CreateSolidBrush(kEdge);
   FillRect(dc, &paint.rcPaint, seeThrough);
-  if (const Surface* surface = SurfaceOf(window)) {
+  const Surface* surface = SurfaceOf(window);
+  if (surface && !PaintedOut) {
     for (const FramePiece& piece : surface->pieces) {
       const Box& b = piece.box;
       const RECT r{b.left, b.top, b.right, b.bottom};
@@ -90,12 +92,14 @@ ATOM RegisterSurfaceClass() {
   return RegisterClassExW(&windowClass);
 }
 
-HWND CreateSurface(const Box& d) {
+// Disabled as well as WS_EX_NOACTIVATE: Wine, choosing the next window to activate when one
+// closes, passes over disabled windows only.
+HWND CreateSurface(const Box& h) {
   static const ATOM surfaceClass = RegisterSurfaceClass();
   HWND window =
       CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
-                      MAKEINTATOM(surfaceClass), L"", WS_POPUP, d.left, d.top, d.right - d.left,
-                      d.bottom - d.top, nullptr, nullptr, ModuleHandle, nullptr);
+                      MAKEINTATOM(surfaceClass), L"", WS_POPUP | WS_DISABLED, h.left, h.top,
+                      h.right - h.left, h.bottom - h.top, nullptr, nullptr, ModuleHandle, nullptr);
   SetLayeredWindowAttributes(window, kSeeThrough, 255, LWA_COLORKEY);
   return window;
 }
@@ -105,58 +109,93 @@ void RemakeSurfaces() {
   Surfaces.clear();
   std::vector<Box> displays;
   EnumDisplayMonitors(nullptr, nullptr, CollectDisplay, reinterpret_cast<LPARAM>(&displays));
-  for (const Box& d : displays) Surfaces.push_back({CreateSurface(d), d, {}});
+  for (const Box& d : displays) {
+    for (const Box& h : Halves(d)) Surfaces.push_back({CreateSurface(h), h, {}});
+  }
   DisplaysChanged = false;
 }
 
-void Repaint(Surface& surface, std::vector<FramePiece> pieces) {
-  const std::vector<Box> changed = ChangedBoxes(surface.pieces, pieces);
-  surface.pieces = std::move(pieces);
-  if (changed.size() > kMaxPartialRepaints) {
+void Invalidate(const Surface& surface, const std::vector<Box>& boxes) {
+  if (boxes.size() > kMaxPartialRepaints) {
     InvalidateRect(surface.window, nullptr, FALSE);
     return;
   }
-  for (const Box& b : changed) {
+  for (const Box& b : boxes) {
     const RECT r{b.left, b.top, b.right, b.bottom};
     InvalidateRect(surface.window, &r, FALSE);
   }
 }
 
-// A surface that was hidden is put on top of every window as it is shown.
-void Show(HWND window) {
-  if (!IsWindowVisible(window)) {
-    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+void Repaint(Surface& surface, std::vector<FramePiece> pieces) {
+  const std::vector<Box> changed = ChangedBoxes(surface.pieces, pieces);
+  surface.pieces = std::move(pieces);
+  Invalidate(surface, changed);
+}
+
+bool IsKeptOnTop(HWND window) { return GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST; }
+
+// A surface is put at the top of its band as it is shown, when it changes band and when a framed
+// window got above it. It goes to the top of all windows first: Wine raises a window on the
+// screen only when it becomes the top window of all, so a window kept on top (a tooltip of
+// Flockhand's under the pointer) would leave it below the terminal it frames. HWND_NOTOPMOST then
+// takes it to the top of the ordinary windows, where the screen keeps it above them.
+void Show(HWND window, bool keptOnTop, bool covered) {
+  constexpr UINT kFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW;
+  if (!IsWindowVisible(window) || covered || IsKeptOnTop(window) != keptOnTop) {
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, kFlags);
+    if (!keptOnTop) SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, kFlags);
   }
   UpdateWindow(window);
 }
 
 void Hide(Surface& surface) {
+  if (!IsWindowVisible(surface.window)) return;
   ShowWindow(surface.window, SW_HIDE);
   // Painted afresh when shown again: nothing of the old picture may show for a moment.
   surface.pieces.clear();
   InvalidateRect(surface.window, nullptr, FALSE);
 }
 
+// The pieces are painted over, or again where they were; the windows stay where they are.
+void PaintPieces(bool out) {
+  if (PaintedOut == out) return;
+  PaintedOut = out;
+  for (const Surface& surface : Surfaces) {
+    std::vector<Box> boxes;
+    for (const FramePiece& piece : surface.pieces) boxes.push_back(piece.box);
+    Invalidate(surface, boxes);
+    UpdateWindow(surface.window);
+  }
+}
+
 }  // namespace
 
-// A display without frames has its surface hidden rather than shown all see-through, so that
-// the system has no display-sized window to compose for nothing.
-void ShowFramePieces(const std::vector<FramePiece>& pieces) {
+// A half without frames has its surface hidden rather than shown all see-through, so that the
+// system has no window to compose for nothing. A picture painted out is gone from the screen,
+// so the new one is painted whole.
+void ShowFramePieces(const std::vector<FramePiece>& pieces, bool keptOnTop, bool covered) {
   if (DisplaysChanged) RemakeSurfaces();
+  const bool paintedOut = PaintedOut;
+  PaintedOut = false;
   for (Surface& surface : Surfaces) {
-    std::vector<FramePiece> local = OnDisplay(pieces, surface.display);
+    if (paintedOut) surface.pieces.clear();
+    std::vector<FramePiece> local = OnDisplay(pieces, surface.area);
     if (local.empty()) {
       Hide(surface);
       continue;
     }
     Repaint(surface, std::move(local));
-    Show(surface.window);
+    Show(surface.window, keptOnTop, covered);
   }
 }
 
+void PaintFramesOut() { PaintPieces(true); }
+
+void PaintFramesIn() { PaintPieces(false); }
+
 void HideFrameSurfaces() {
   for (Surface& surface : Surfaces) Hide(surface);
+  PaintedOut = false;
 }
 
 bool IsFrameSurface(HWND window) { return SurfaceOf(window) != nullptr; }

@@ -1,8 +1,24 @@
-// The windows the frames are drawn on: one per display, the size of the display, layered with
-// a colour key so that all but the frames is see-through, and click-through, never activated,
-// never in the task bar nor in Alt+Tab. 2000 framed terminals still cost one window per display,
+// The windows the frames are drawn on: two per display, one on each half, layered with a colour
+// key so that all but the frames is see-through, click-through, disabled, never activated, never
+// in the task bar nor in Alt+Tab. 2000 framed terminals still cost two windows per display,
 // where a window per frame would double the windows of the session (Wine's server gave out at
 // about 4 670 windows of one class).
+//
+// No surface is as large as a display: a window without a caption that covers a display is
+// what the system takes for a full-screen application. Wine hands such a window to the window
+// manager, and without one waits up to 2 s for it each time the window is hidden: Flockhand's
+// thread was held as it lost the activation, its own activation (the raise included) waited
+// behind that, and a click made meanwhile reached the window under it. Windows checks for a
+// full-screen window as windows are activated and may put the task bar behind it.
+//
+// Nor is a surface shown or hidden as Flockhand gains or loses the activation: its frames are
+// painted in or out, which costs the frames' own pixels, where showing a layered window costs
+// the system its whole surface, and hiding a window is what a window manager may be waited for.
+//
+// The surfaces lie at the top of the ordinary windows, below those kept on top, unless a framed
+// window is kept on top itself: Wine restacks the X window of a raised window only when it becomes
+// the top window of all, so surfaces kept above every window would leave what the screen shows
+// behind what Wine takes to be on top, where clicks go.
 #pragma once
 
 #include <windows.h>
@@ -11,9 +27,17 @@
 
 #include "frames/frame_geometry.h"
 
-// Shows pieces (screen coordinates) on the surfaces, which are put above all windows when they
-// are shown; the pieces leave out what windows cover. Only what changed is painted again.
-// Surfaces are made for the displays there are the first time and after a display change.
-void ShowFramePieces(const std::vector<FramePiece>& pieces);
+// Shows pieces (screen coordinates) on the surfaces; the pieces leave out what windows cover.
+// The surfaces are kept on top with the windows that are (keptOnTop), else at the top of the
+// others, and are put there again when a framed window lies above them (covered). Only what
+// changed is painted again. Surfaces are made for the displays there are the first time and
+// after a display change.
+void ShowFramePieces(const std::vector<FramePiece>& pieces, bool keptOnTop, bool covered);
+// The frames painted out as Flockhand loses the activation, and the same picture painted in
+// again as it regains it, until the next look brings it up to date (and raises the surfaces
+// above the terminal that was active meanwhile).
+void PaintFramesOut();
+void PaintFramesIn();
+// When no frame is wanted for longer: the switch is off, or nothing is selected.
 void HideFrameSurfaces();
 bool IsFrameSurface(HWND window);

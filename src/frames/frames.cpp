@@ -1,8 +1,9 @@
 // When the frames show, and which windows they go around: the selected terminals that are
 // shown, not minimised and not cloaked, cut where any window lies over them (Flockhand's own
-// included). The surfaces lie above all windows, so that a terminal kept on top, or raised over
-// Flockhand, is framed too. Nothing here sends a terminal a message, so a hung terminal is
-// framed like any other and holds nothing up.
+// included). The surfaces are put back above a window raised over them, and kept on top with a
+// framed terminal that is, so that a terminal raised over Flockhand or kept on top is framed
+// too. Nothing here sends a terminal a message, so a hung terminal is framed like any other and
+// holds nothing up.
 #include "frames/frames.h"
 
 #include <windows.h>
@@ -47,25 +48,45 @@ Box VisibleBounds(HWND window) {
   return {r.left, r.top, r.right, r.bottom};
 }
 
+// One look at the top-level windows, from the top: the stack the frames are cut from, and where
+// the shown surfaces lie in it.
+struct Look {
+  std::vector<StackedWindow> stack;
+  bool surfaceSeen = false;  // a shown surface came up
+  bool framedAbove = false;  // a framed window lies above every shown surface, its frame below it
+  bool framedKeptOnTop = false;
+};
+
 // Click-through windows (WS_EX_TRANSPARENT) are left out: overlays of other programs that lie
 // over the whole screen would otherwise hide every frame.
-BOOL CALLBACK CollectWindow(HWND window, LPARAM stackPointer) {
-  auto& stack = *reinterpret_cast<std::vector<StackedWindow>*>(stackPointer);
+BOOL CALLBACK CollectWindow(HWND window, LPARAM lookPointer) {
+  Look& look = *reinterpret_cast<Look*>(lookPointer);
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-  if (!(style & WS_VISIBLE) || (style & WS_MINIMIZE) || IsFrameSurface(window) ||
-      (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) || IsCloaked(window)) {
+  if (!(style & WS_VISIBLE) || (style & WS_MINIMIZE)) return TRUE;
+  if (IsFrameSurface(window)) {
+    look.surfaceSeen = true;
     return TRUE;
   }
-  stack.push_back({VisibleBounds(window), Selected.count(window) > 0});
+  const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+  if ((exStyle & WS_EX_TRANSPARENT) || IsCloaked(window)) return TRUE;
+  const bool framed = Selected.count(window) > 0;
+  look.framedAbove = look.framedAbove || (framed && !look.surfaceSeen);
+  look.framedKeptOnTop = look.framedKeptOnTop || (framed && (exStyle & WS_EX_TOPMOST));
+  look.stack.push_back({VisibleBounds(window), framed});
   return TRUE;
 }
 
+// Losing the activation paints the frames out; anything else that ends them hides the surfaces.
 void ShowOrHide() {
   if (Wanted()) {
     StartWatchingWindows();
     ScheduleFrameUpdate();
+    return;
+  }
+  StopWatchingWindows();
+  if (SwitchedOn && !Selected.empty()) {
+    PaintFramesOut();
   } else {
-    StopWatchingWindows();
     HideFrameSurfaces();
   }
 }
@@ -77,8 +98,10 @@ void SwitchFrames(bool on) {
   ShowOrHide();
 }
 
+// The picture Flockhand left comes back at once; the next look brings it up to date.
 void FollowActivation(bool active) {
   MainActive = active;
+  if (Wanted()) PaintFramesIn();
   ShowOrHide();
 }
 
@@ -87,9 +110,10 @@ void RefreshFrames() {
   ShowOrHide();
 }
 
+// The surfaces go up with a framed window kept on top, and stay below the others kept on top.
 void UpdateFrames() {
   if (!Wanted()) return;
-  std::vector<StackedWindow> stack;
-  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&stack));
-  ShowFramePieces(VisibleFrames(stack));
+  Look look;
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&look));
+  ShowFramePieces(VisibleFrames(look.stack), look.framedKeptOnTop, look.framedAbove);
 }

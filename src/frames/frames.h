@@ -8,9 +8,10 @@
 
 // The user's switch (the system menu's item).
 void SwitchFrames(bool on);
-// From WM_ACTIVATE: shown or hidden with the main window's activation. Hiding is immediate; the
-// frames are drawn shortly after an activation, so an operation that brings terminals forward
-// and Flockhand back waits for no frame.
+// From WM_ACTIVATE: shown or hidden with the main window's activation, at once and without
+// showing or hiding a window. The picture shown as it comes back is the one it left, brought up
+// to date shortly after, so an operation that brings terminals forward and Flockhand back waits
+// for no look at the windows.
 void FollowActivation(bool active);
 // After every change of the selection.
 void RefreshFrames();

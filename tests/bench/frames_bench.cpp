@@ -2,10 +2,13 @@
 // is in front: while 50 of the terminals move, and while nothing moves. The floor is Flockhand
 // with its frames switched off: drawing no frame costs a program nothing of its own, and the
 // same process, window and place on screen pay the rest of a move (Wine's handling of the
-// terminals' windows, its own window uncovered) alike.
+// terminals' windows, its own window uncovered) alike. Then how soon the frames follow the
+// activation, against how soon Flockhand itself does with them off.
 #include <windows.h>
 
 #include "benches.h"
+#include "harness/capture.h"
+#include "harness/input.h"
 #include "harness/wait.h"
 #include "harness/window_find.h"
 #include "base/resource_ids.h"
@@ -20,6 +23,7 @@ constexpr size_t kFramed = 500, kMoving = 50;
 constexpr double kSpanMicros = 3e6;
 constexpr DWORD kStepMs = 20;
 constexpr int kStepPixels = 8;
+constexpr POINT kProbe{1502, 200};  // the accent of the first terminal's frame, moved here
 
 double CpuMicros(HANDLE process) {
   FILETIME created, exited, kernel, user;
@@ -70,7 +74,43 @@ Timed CpuPerSecond(const Stage& stage, bool& on, bool framed, bool moving) {
   return Timed((CpuMicros(flockhand.process.Handle()) - cpu) * 1e6 / elapsed);
 }
 
+bool ProbeFramed() { return e2e::ScreenShows(kProbe.x, kProbe.y, 0xFFA000); }
+
+// From making `front` the foreground window until Flockhand has handled it (it answers a message
+// sent after it) and the first terminal's frame shows or not, as it should with `front` there.
+Timed Following(const Stage& stage, bool& on, bool framed, bool activation) {
+  const Program& flockhand = stage.Flockhand();
+  const HWND terminal = stage.FirstWindows(1).at(0), front = activation ? flockhand.main : terminal;
+  Require(e2e::BringToForeground(flockhand.main), "Flockhand did not come to the front");
+  SwitchFrames(flockhand, on, framed);
+  Require(e2e::BringToForeground(activation ? terminal : flockhand.main) &&
+              e2e::WaitUntil([&] { return ProbeFramed() == (framed && !activation); }, 10s),
+          "the frames did not follow the window in front before the timing");
+  const double start = NowMicros();
+  SetForegroundWindow(front);
+  do flockhand.Send(flockhand.main, WM_NULL, 0, 0, "a message after the activation");
+  while (ProbeFramed() != (framed && activation) && NowMicros() - start < kSpanMicros);
+  const double micros = NowMicros() - start;
+  Require(ProbeFramed() == (framed && activation) && GetForegroundWindow() == front,
+          "the frames did not follow within 3 s, or the window made foreground left the front");
+  return Timed(micros);
+}
+
 }  // namespace
+
+Comparison FramesFollowBench(Stage& stage, int runs, bool activation) {
+  Comparison result{activation ? "activation to frames shown" : "deactivation to frames hidden",
+                    "frames off", 0, {}, {}, 100.0, false};
+  bool on = true;
+  stage.Flockhand().Select(kFramed);
+  SetWindowPos(stage.FirstWindows(1).at(0), nullptr, kProbe.x - 2, kProbe.y - 100, 300, 200,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  Alternate(1, runs, [&] { return Following(stage, on, true, activation); },
+            [&] { return Following(stage, on, false, activation); }, result);
+  Require(e2e::BringToForeground(stage.Flockhand().main), "Flockhand did not come to the front");
+  SwitchFrames(stage.Flockhand(), on, true);
+  return result;
+}
 
 Comparison FramesBench(Stage& stage, int runs, bool moving) {
   Comparison result{moving ? "frames CPU/s, 50 of 500 moving" : "frames CPU/s, 500 idle",

@@ -64,6 +64,12 @@ TEST(FrameGeometry, OnDisplayCutsAndMovesToTheDisplaysCorner) {
   EXPECT_TRUE(OnDisplay(pieces, {0, 2000, 100, 2100}).empty());
 }
 
+TEST(FrameGeometry, HalvesCoverTheDisplaySideBySide) {
+  EXPECT_EQ(Halves({1280, 0, 2304, 768}),
+            (std::vector<Box>{{1280, 0, 1792, 768}, {1792, 0, 2304, 768}}));
+  EXPECT_EQ(Halves({-5, -3, 2, 0}), (std::vector<Box>{{-5, -3, -2, 0}, {-2, -3, 2, 0}}));
+}
+
 TEST(FrameGeometry, ChangedBoxesAreThoseThatCameOrWent) {
   const FramePiece a{{0, 0, 10, 5}, false}, b{{0, 5, 5, 10}, true}, moved{{3, 0, 13, 5}, false};
   EXPECT_TRUE(ChangedBoxes({a, b}, {b, a}).empty());

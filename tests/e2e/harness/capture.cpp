@@ -50,6 +50,11 @@ Capture CaptureScreen(const RECT& rect) {
   return capture;
 }
 
+bool ScreenShows(int x, int y, uint32_t rgb) {
+  const Capture pixel = CaptureScreen({x, y, x + 1, y + 1});
+  return !pixel.Empty() && (pixel.At(0, 0) & 0xFFFFFF) == rgb;
+}
+
 Capture CaptureWindow(HWND window) {
   RECT rect{};
   if (!GetWindowRect(window, &rect)) return {};

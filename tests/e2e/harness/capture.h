@@ -24,6 +24,8 @@ struct Capture {
 
 // What the screen shows in rect (screen coordinates); Empty() if it could not be read.
 Capture CaptureScreen(const RECT& rect);
+// Whether the screen shows the colour rgb (0xRRGGBB) at the point.
+bool ScreenShows(int x, int y, uint32_t rgb);
 // What the screen shows where window is (its whole window rectangle, frame included).
 Capture CaptureWindow(HWND window);
 // Captures window into capture until shows(capture) holds: a window paints when it gets to it.
