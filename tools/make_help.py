@@ -7,8 +7,12 @@ the ACCELERATORS table of RCFILE binds to IDM_NAME, so the page cannot name a ke
 does not have. The shortcut table (the first table after <h2 id="keys">) must name every
 command of the accelerator table exactly once. Writes OUTDIR/flockhand.html (Shift_JIS, as the
 page declares), OUTDIR/flockhand.hhp, and compiles OUTDIR/flockhand.chm with chmcmd.
+chmcmd stamps the file with the time of day it ran; those stamps are replaced by the time of
+day of SOURCE_DATE_EPOCH (0 without it), so that the same page always gives the same bytes.
 """
+import os
 import re
+import struct
 import subprocess
 import sys
 from pathlib import Path
@@ -87,6 +91,53 @@ def fill(page, keys):
     return re.sub(r"\{keys:(\w+)\}", replace, page)
 
 
+def encint(data, at):
+    """A CHM directory's variable-length number at data[at:]: (value, where the next field is)."""
+    value = 0
+    while True:
+        value = (value << 7) | (data[at] & 0x7F)
+        at += 1
+        if data[at - 1] < 0x80:
+            return value, at
+
+
+def system_file(chm):
+    """Where the internal file #SYSTEM starts and ends: its entry in the directory's listings."""
+    directory, content = struct.unpack_from("<Q", chm, 0x48)[0], struct.unpack_from("<Q", chm, 0x58)[0]
+    header, chunk_size = struct.unpack_from("<I4xI", chm, directory + 8)
+    first, last = struct.unpack_from("<ii", chm, directory + 0x20)
+    for index in range(first, last + 1):
+        chunk = directory + header + index * chunk_size
+        free = struct.unpack_from("<I", chm, chunk + 4)[0]
+        at, end = chunk + 20, chunk + chunk_size - free
+        while at < end:
+            length, at = encint(chm, at)
+            name = chm[at:at + length]
+            section, at = encint(chm, at + length)
+            offset, at = encint(chm, at)
+            length, at = encint(chm, at)
+            if name == b"/#SYSTEM" and section == 0:
+                return content + offset, content + offset + length
+    fail("the compiled help has no #SYSTEM file")
+
+
+def stamp(path, milliseconds):
+    """Sets the header's time stamp and #SYSTEM's (code 10) to milliseconds after midnight."""
+    chm = bytearray(path.read_bytes())
+    if chm[:4] != b"ITSF" or struct.unpack_from("<I", chm, 4)[0] != 3:
+        fail("chmcmd wrote no ITSF version 3 file")
+    struct.pack_into(">I", chm, 0x10, milliseconds)
+    start, end = system_file(chm)
+    at = start + 4  # after #SYSTEM's version, its entries: code, length, data
+    while at < end:
+        code, length = struct.unpack_from("<HH", chm, at)
+        if code == 10 and length == 4:
+            struct.pack_into("<I", chm, at + 4, milliseconds)
+            return path.write_bytes(chm)
+        at += 4 + length
+    fail("the compiled help's #SYSTEM file has no time stamp (code 10)")
+
+
 def main():
     if len(sys.argv) != 4:
         fail("usage: make_help.py PAGE RCFILE OUTDIR")
@@ -103,6 +154,7 @@ def main():
                          capture_output=True, text=True)
     if run.returncode != 0 or not (out / "flockhand.chm").is_file():
         fail(f"chmcmd failed:\n{run.stdout}{run.stderr}")
+    stamp(out / "flockhand.chm", int(os.environ.get("SOURCE_DATE_EPOCH", "0")) % 86400 * 1000)
 
 
 if __name__ == "__main__":
