@@ -89,19 +89,23 @@ target_include_directories(flockhand PRIVATE src)
 target_compile_definitions(flockhand PRIVATE UNICODE _UNICODE STRICT
   _WIN32_WINNT=0x0601)
 # -O2: the program's time goes to the system's calls, where -O3's larger code buys nothing. Each
-# function in a section of its own, so that the linker leaves out what nothing calls. No build
-# folder in the program and no link time in its header: the same sources give the same bytes
-# wherever and whenever they are built (tools/release.sh relies on it).
+# function in a section of its own, so that the linker leaves out what nothing calls. No source
+# folder's path in the program: the same sources give the same bytes wherever they are built
+# (tools/release.sh relies on it).
 target_compile_options(flockhand PRIVATE ${FLOCKHAND_WARNINGS} -O2 -ffunction-sections -fdata-sections
   -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${ARTWORK_DIR} -I${HELP_DIR} -I${CMAKE_SOURCE_DIR}/src/resources -I${CMAKE_SOURCE_DIR}/src")
-target_link_options(flockhand PRIVATE -municode -static -Wl,--gc-sections -Wl,--no-insert-timestamp)
+target_link_options(flockhand PRIVATE -municode -static -Wl,--gc-sections)
 target_link_libraries(flockhand PRIVATE comctl32 dwmapi gdiplus ole32 shell32 shlwapi uuid)
 # The shipped program carries no debug information: flockhand.debug keeps it, with the
-# symbols, for a debugger, which finds it through the program's debug link.
+# symbols, for a debugger, which finds it through the program's debug link. objcopy writes the
+# time it runs into both files' headers unless SOURCE_DATE_EPOCH gives one: 0 leaves them without
+# a time, so that the program's bytes, the debug link's checksum included, do not depend on when
+# it was built.
+set(OBJCOPY ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0 ${CMAKE_OBJCOPY})
 add_custom_command(TARGET flockhand POST_BUILD
-  COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:flockhand>
+  COMMAND ${OBJCOPY} --only-keep-debug $<TARGET_FILE:flockhand>
     $<TARGET_FILE_DIR:flockhand>/flockhand.debug
-  COMMAND ${CMAKE_OBJCOPY} --strip-all
+  COMMAND ${OBJCOPY} --strip-all
     --add-gnu-debuglink=$<TARGET_FILE_DIR:flockhand>/flockhand.debug $<TARGET_FILE:flockhand>
   COMMENT "Moving flockhand.exe's debug information into flockhand.debug")

@@ -7,10 +7,9 @@ the ACCELERATORS table of RCFILE binds to IDM_NAME, so the page cannot name a ke
 does not have. The shortcut table (the first table after <h2 id="keys">) must name every
 command of the accelerator table exactly once. Writes OUTDIR/flockhand.html (Shift_JIS, as the
 page declares), OUTDIR/flockhand.hhp, and compiles OUTDIR/flockhand.chm with chmcmd.
-chmcmd stamps the file with the time of day it ran; those stamps are replaced by the time of
-day of SOURCE_DATE_EPOCH (0 without it), so that the same page always gives the same bytes.
+chmcmd stamps the file with the time of day it ran; the stamps are cleared, so that the same
+page always gives the same bytes.
 """
-import os
 import re
 import struct
 import subprocess
@@ -103,7 +102,8 @@ def encint(data, at):
 
 def system_file(chm):
     """Where the internal file #SYSTEM starts and ends: its entry in the directory's listings."""
-    directory, content = struct.unpack_from("<Q", chm, 0x48)[0], struct.unpack_from("<Q", chm, 0x58)[0]
+    directory = struct.unpack_from("<Q", chm, 0x48)[0]  # the directory's offset
+    content = struct.unpack_from("<Q", chm, 0x58)[0]  # section 0's, where #SYSTEM lies
     header, chunk_size = struct.unpack_from("<I4xI", chm, directory + 8)
     first, last = struct.unpack_from("<ii", chm, directory + 0x20)
     for index in range(first, last + 1):
@@ -121,18 +121,18 @@ def system_file(chm):
     fail("the compiled help has no #SYSTEM file")
 
 
-def stamp(path, milliseconds):
-    """Sets the header's time stamp and #SYSTEM's (code 10) to milliseconds after midnight."""
+def clear_time_stamps(path):
+    """Zeroes the header's time stamp and #SYSTEM's (code 10), each a time of day in ms."""
     chm = bytearray(path.read_bytes())
     if chm[:4] != b"ITSF" or struct.unpack_from("<I", chm, 4)[0] != 3:
         fail("chmcmd wrote no ITSF version 3 file")
-    struct.pack_into(">I", chm, 0x10, milliseconds)
+    struct.pack_into(">I", chm, 0x10, 0)
     start, end = system_file(chm)
     at = start + 4  # after #SYSTEM's version, its entries: code, length, data
     while at < end:
         code, length = struct.unpack_from("<HH", chm, at)
         if code == 10 and length == 4:
-            struct.pack_into("<I", chm, at + 4, milliseconds)
+            struct.pack_into("<I", chm, at + 4, 0)
             return path.write_bytes(chm)
         at += 4 + length
     fail("the compiled help's #SYSTEM file has no time stamp (code 10)")
@@ -154,7 +154,7 @@ def main():
                          capture_output=True, text=True)
     if run.returncode != 0 or not (out / "flockhand.chm").is_file():
         fail(f"chmcmd failed:\n{run.stdout}{run.stderr}")
-    stamp(out / "flockhand.chm", int(os.environ.get("SOURCE_DATE_EPOCH", "0")) % 86400 * 1000)
+    clear_time_stamps(out / "flockhand.chm")
 
 
 if __name__ == "__main__":

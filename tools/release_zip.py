@@ -25,8 +25,8 @@ def windows_text(path):
 def entry(name, seconds):
     # A zip holds a local date and time from 1980 on, in 2-s steps: the commit's, in UTC.
     info = zipfile.ZipInfo(name, time.gmtime(max(seconds, 315532800))[:6])
-    info.create_system = 0  # MS-DOS: no Unix owner or mode bits from the build machine
-    info.external_attr = 0
+    info.create_system = 0  # MS-DOS attributes, not the build machine's Unix mode bits:
+    info.external_attr = 0x20  # FILE_ATTRIBUTE_ARCHIVE, as Windows' own zips have it
     info.compress_type = zipfile.ZIP_DEFLATED
     return info  # a name outside ASCII is marked UTF-8 (general purpose flag bit 11)
 
@@ -34,7 +34,8 @@ def entry(name, seconds):
 def main():
     if len(sys.argv) != 5:
         sys.exit("usage: release_zip.py SOURCE EXE VERSION OUTDIR")
-    source, exe, version, out = Path(sys.argv[1]), Path(sys.argv[2]), sys.argv[3], Path(sys.argv[4])
+    source, exe, out = Path(sys.argv[1]), Path(sys.argv[2]), Path(sys.argv[4])
+    version = sys.argv[3]
     seconds = int(os.environ["SOURCE_DATE_EPOCH"])
     files = [("flockhand.exe", exe.read_bytes()),
              ("はじめにお読みください.txt", windows_text(source / "docs/release/readme-ja.txt")),
