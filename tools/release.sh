@@ -17,9 +17,7 @@ git -C "$root" diff --quiet HEAD -- ||
   echo "release: uncommitted changes are left out: this is the release of $commit" >&2
 
 unset CMAKE_CXX_COMPILER_LAUNCHER CMAKE_RC_COMPILER_LAUNCHER CXXFLAGS CPPFLAGS LDFLAGS RCFLAGS
-export SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct "$commit")
-export TZ=UTC LC_ALL=C.UTF-8
-umask 022
+export SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct "$commit") LC_ALL=C.UTF-8
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/flockhand-release.XXXXXX")
 trap 'rm -rf "$work"' EXIT
