@@ -12,18 +12,20 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/dist}
 
 "$root/tools/setup.sh"
-commit=$(git -C "$root" rev-parse HEAD)
-git -C "$root" diff --quiet HEAD -- ||
+# Only reads the repository, which may belong to another user (a CI checkout, say).
+repo() { git -c safe.directory="$root" -C "$root" "$@"; }
+commit=$(repo rev-parse HEAD)
+repo diff --quiet HEAD -- ||
   echo "release: uncommitted changes are left out: this is the release of $commit" >&2
 
 unset CMAKE_CXX_COMPILER_LAUNCHER CMAKE_RC_COMPILER_LAUNCHER CXXFLAGS CPPFLAGS LDFLAGS RCFLAGS
-export SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct "$commit") LC_ALL=C.UTF-8
+export SOURCE_DATE_EPOCH=$(repo log -1 --format=%ct "$commit") LC_ALL=C.UTF-8
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/flockhand-release.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 source=$work/source
 mkdir "$source"
-git -C "$root" archive "$commit" | tar -x -C "$source"
+repo archive "$commit" | tar -x -C "$source"
 cmake -S "$source" -B "$work/build" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$source/cmake/mingw-w64-x86_64.cmake" >/dev/null
 cmake --build "$work/build" -j "$(nproc)" --target flockhand >/dev/null
