@@ -34,8 +34,7 @@ cmake -S "$root" -B "$root/build/windows" -DCMAKE_BUILD_TYPE=Release \
   cmake --build "$root/build/windows" -j "$jobs" &&
   (cd "$root/build/windows" && ctest --output-on-failure) || status=1
 
-# Two clean builds of the commit by tools/release.sh, compared; the zip's program under Wine.
-section "release zip: the same bytes twice, one version, started from the unpacked zip"
+section "release: two clean builds compared, the zip's contents, its program under Wine"
 "$root/tests/release/check_release.sh" || status=1
 
 section "$( ((status == 0)) && echo "all tests passed" || echo "FAILURES (see above)")"

@@ -1,11 +1,11 @@
-// flockhand.exe as users get it: unpacked from the release zip into a folder whose path has a
-// space and Japanese characters, it starts there and writes nothing beside itself. Run alone by
-// tests/release/check_release.sh, which unpacks the zip into that folder first.
+// The program unpacked from the release zip (by tests/release/check_release.sh, which runs this
+// suite alone) into a folder with a space and Japanese characters starts there, and writes
+// nothing beside itself.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <filesystem>
 #include <set>
-#include <string>
 
 #include "harness/documents.h"
 #include "harness/files.h"
@@ -14,29 +14,20 @@
 namespace e2e {
 namespace {
 
-std::set<std::wstring> FolderNames(const std::wstring& folder) {
-  std::set<std::wstring> names;
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do names.insert(found.cFileName);
-  while (FindNextFileW(search, &found));
-  FindClose(search);
-  return names;
+std::set<std::filesystem::path> FolderNames(const std::wstring& folder) {
+  const std::filesystem::directory_iterator files(folder);
+  return {begin(files), end(files)};
 }
 
 TEST(ReleaseZip, StartsFromAJapanesePathWithASpaceAndWritesNothingBesideItself) {
   const std::wstring folder = NextToTests(L"展開した Flockhand");
-  const std::set<std::wstring> unpacked = FolderNames(folder);
-  ASSERT_EQ(unpacked.count(L"flockhand.exe"), 1u) << "no release unpacked in the folder";
+  const auto unpacked = FolderNames(folder);
   ScopedDocumentsFolder documents;
   SetCurrentDirectoryW(folder.c_str());  // as when started from Explorer
   Flockhand app(folder + L"\\flockhand.exe");
-  ASSERT_TRUE(app.Ready()) << "no window";
-  ASSERT_TRUE(app.Activate() && app.OpenSystemMenu());
+  ASSERT_TRUE(app.Ready() && app.Activate() && app.OpenSystemMenu());
   PressKey('F');  // the frames' switch, which writes fkh.ini
-  EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(documents.File(L"fkh.ini")).has_value(); }, 5s))
-      << "fkh.ini is written into the Documents folder";
+  EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(documents.File(L"fkh.ini")).has_value(); }, 5s));
   PostMessageW(app.Main(), WM_CLOSE, 0, 0);
   ASSERT_TRUE(app.Process().WaitForExit(20s));
   EXPECT_EQ(FolderNames(folder), unpacked);
