@@ -8,7 +8,14 @@ set(ARTWORK_FILES
   ${ARTWORK_DIR}/flockhand.ico
   ${ARTWORK_DIR}/compact_up.png
   ${ARTWORK_DIR}/compact_down.png
-  ${ARTWORK_DIR}/help.png)
+  ${ARTWORK_DIR}/help.png
+  ${ARTWORK_DIR}/scaled_images.rc)
+# The button images again for the larger display scales (SCALED_SIZES in make_artwork.py).
+foreach(size 20 24 28 32 40 48)
+  foreach(image compact_up compact_down help)
+    list(APPEND ARTWORK_FILES ${ARTWORK_DIR}/${image}_${size}.png)
+  endforeach()
+endforeach()
 add_custom_command(
   OUTPUT ${ARTWORK_FILES}
   COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tools/make_artwork.py ${ARTWORK_DIR}
@@ -35,6 +42,7 @@ add_executable(flockhand WIN32
   ${FLOCKHAND_PURE_SOURCES}
   src/base/documents_folder.cpp
   src/base/ini_file.cpp
+  src/base/window_dpi.cpp
   src/base/tooltip.cpp
   src/app/caption_hints.cpp
   src/app/command_dispatch.cpp
@@ -46,6 +54,7 @@ add_executable(flockhand WIN32
   src/app/main.cpp
   src/app/main_window.cpp
   src/app/operation_buttons.cpp
+  src/app/panel_scale.cpp
   src/app/selection_state.cpp
   src/broadcast/keystroke.cpp
   src/broadcast/paste.cpp

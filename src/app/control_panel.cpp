@@ -9,7 +9,9 @@
 #include "app/control_tips.h"
 #include "app/main_window.h"
 #include "app/operation_buttons.h"
+#include "app/layout_controls.h"
 #include "app/panel_layout.h"
+#include "app/panel_scale.h"
 #include "app/selection_counter.h"
 #include "broadcast/keystroke.h"
 #include "operations/arrangement.h"
@@ -18,6 +20,7 @@
 #include "panel.h"
 #include "resources/image_buttons.h"
 #include "base/resource_ids.h"
+#include "base/window_dpi.h"
 #include "settings/transparency.h"
 #include "terminals/filter_and_selection.h"
 #include "terminals/order_and_refresh.h"
@@ -32,9 +35,6 @@ HWND CommandBox, CompactButton, ListCaption, FilterBox, TerminalListBox, Reverse
     HelpButton, SelectionCountLabel;
 
 namespace {
-
-// Given to 19 controls and kept for the program's lifetime.
-HFONT PanelFont;
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kPushButton = kChild | BS_PUSHBUTTON;
@@ -168,19 +168,6 @@ void CreateBottomRows(HWND main) {
                                       kChild | SS_RIGHT, 0, kUnplaced);
 }
 
-// The stock GUI font for everything but the two image buttons and the tooltips.
-void ApplyPanelFont() {
-  LOGFONTW logFont{};
-  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont);
-  PanelFont = CreateFontIndirectW(&logFont);
-  for (HWND control : {CommandBox, ListCaption, FilterBox, TerminalListBox, ReverseOrderButton,
-                       InvertSelectionButton, FlashButton, WindowOpsGroup, DisplayCombo,
-                       MenuBarButton, AreaCombo, ColumnsLabel, ColumnsEdit, RowsLabel, RowsEdit,
-                       ArrangeButton, HideOthersButton, RefreshButton, SelectionCountLabel}) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(PanelFont), TRUE);
-  }
-}
-
 }  // namespace
 
 void BuildControlPanel(HWND mainWindow) {
@@ -188,5 +175,8 @@ void BuildControlPanel(HWND mainWindow) {
   CreateListColumn(mainWindow);
   CreateWindowOpsGroup(mainWindow);
   CreateBottomRows(mainWindow);
-  ApplyPanelFont();
+  // The controls were made at their sizes for 96 DPI; the window may be on a display of
+  // another scale.
+  PlaceFixedControls(WindowDpi(mainWindow));
+  ApplyPanelFont(mainWindow);
 }
