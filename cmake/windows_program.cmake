@@ -23,18 +23,19 @@ add_custom_command(
   COMMENT "Drawing the icon and button images")
 add_custom_target(artwork DEPENDS ${ARTWORK_FILES})
 
-# The help file: the page with its shortcut table filled from the accelerator table, compiled
-# by chmcmd (Debian's fp-utils).
+# The help file: the page with its shortcut table filled from the accelerator table and the
+# pictures it shows (those of docs/), compiled by chmcmd (Debian's fp-utils).
 set(HELP_DIR ${CMAKE_BINARY_DIR}/help)
 set(HELP_CHM ${HELP_DIR}/flockhand.chm)
+set(HELP_PICTURES ${CMAKE_SOURCE_DIR}/docs/flockhand-100.png ${CMAKE_SOURCE_DIR}/docs/flockhand-150.png)
 add_custom_command(
   OUTPUT ${HELP_CHM}
   COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tools/make_help.py
     ${CMAKE_SOURCE_DIR}/src/resources/help/flockhand.html
-    ${CMAKE_SOURCE_DIR}/src/resources/flockhand.rc ${HELP_DIR}
+    ${CMAKE_SOURCE_DIR}/src/resources/flockhand.rc ${HELP_DIR} ${HELP_PICTURES}
   DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_help.py
     ${CMAKE_SOURCE_DIR}/src/resources/help/flockhand.html
-    ${CMAKE_SOURCE_DIR}/src/resources/flockhand.rc
+    ${CMAKE_SOURCE_DIR}/src/resources/flockhand.rc ${HELP_PICTURES}
   COMMENT "Compiling the help file")
 add_custom_target(help_chm DEPENDS ${HELP_CHM})
 

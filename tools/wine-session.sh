@@ -5,7 +5,8 @@
 #   start   the private display and the prefix; reuses a running session of DIR, restarting its
 #           Wine when it runs at another DPI
 #   stop    ends the session (Wine and the X servers); the prefix stays for the next one
-#   prefix  only makes the prefix, for running on the caller's own $DISPLAY (no X settings)
+#   prefix  only makes the prefix, for running on the caller's own $DISPLAY (no X settings),
+#           at DPI
 #
 # The display has two monitors side by side: 1280x1024 at (0,0) and 1024x768 at (1280,0).
 # Xvfb alone cannot do that (with +xinerama it stacks every screen at 0,0), so an Xephyr with
@@ -191,6 +192,7 @@ case $action in
     ;;
   prefix)
     ensure_prefix desktop
+    ensure_dpi
     ;;
   stop)
     stop_wine

@@ -9,7 +9,6 @@
 #include "app/control_tips.h"
 #include "app/main_window.h"
 #include "app/operation_buttons.h"
-#include "app/layout_controls.h"
 #include "app/panel_layout.h"
 #include "app/panel_scale.h"
 #include "app/selection_counter.h"
@@ -49,11 +48,13 @@ constexpr int kGridCountDigits = 4;
 // Created without size: LayoutControls places them.
 constexpr LayoutRect kUnplaced = {0, 0, 0, 0};
 
+// Made where it goes at the parent's scale: place is at 96 DPI.
 HWND CreateControl(HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* text,
                    DWORD style, int id, LayoutRect place) {
-  return CreateWindowExW(exStyle, windowClass, text, style, place.x, place.y, place.width,
-                         place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         ModuleHandle, nullptr);
+  const LayoutRect at = ScaleRect(place, WindowDpi(parent));
+  return CreateWindowExW(exStyle, windowClass, text, style, at.x, at.y, at.width, at.height,
+                         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleHandle,
+                         nullptr);
 }
 
 // Without horizontal auto-scroll an edit trims a pasted text until it fits its width, at a
@@ -175,8 +176,5 @@ void BuildControlPanel(HWND mainWindow) {
   CreateListColumn(mainWindow);
   CreateWindowOpsGroup(mainWindow);
   CreateBottomRows(mainWindow);
-  // The controls were made at their sizes for 96 DPI; the window may be on a display of
-  // another scale.
-  PlaceFixedControls(WindowDpi(mainWindow));
   ApplyPanelFont(mainWindow);
 }
