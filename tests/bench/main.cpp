@@ -79,14 +79,6 @@ const std::vector<Scene>& Scenes() {
   return scenes;
 }
 
-// The system DPI of the benchmark's Wine session.
-int SessionDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi;
-}
-
 void Progress(const std::string& step) {
   std::printf("flockhand_bench: %s\n", step.c_str());
   std::fflush(stdout);
@@ -119,8 +111,8 @@ int wmain(int argc, wchar_t** argv) {
   try {
     std::vector<Comparison> results, references, growth[2];
     std::vector<std::string> memory;
-    if (SessionDpi() != 96) {
-      if (SessionDpi() == 144 && wanted("startup at 144 dpi: start-up")) {
+    if (const UINT dpi = GetDpiForSystem(); dpi != 96) {
+      if (dpi == 144 && wanted("startup at 144 dpi: start-up")) {
         Progress("start-up at 144 dpi, flockhand.exe and bare_panel.exe alternately");
         results.push_back(StartupBench(kRuns));
         results.back().name += " at 144 dpi";

@@ -1,36 +1,40 @@
-// text_measure.dll: the hook procedure of the harness's TextExtent, run on the thread of the
-// window it is asked about, in that window's process.
-#include <windows.h>
+// text_measure.dll: a WH_CALLWNDPROC hook. On the message of text_measure.h it measures the
+// block's text as DrawText lays it out (the widest line counts) in the font of the window the
+// message is for, on that window's thread, where the font handle is good.
+#include "text_measure/text_measure.h"
 
-#include "harness/text_extent.h"
+#include <commctrl.h>
 
 namespace {
 
-void Measure(HWND window) {
-  HANDLE mapping = OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, e2e::kTextExtentBlock);
-  if (!mapping) return;
-  auto* block = static_cast<e2e::TextExtentBlock*>(
-      MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(e2e::TextExtentBlock)));
-  if (block) {
-    HDC dc = GetDC(window);
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
-    HGDIOBJ previous = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
-    RECT r{};
-    DrawTextW(dc, block->text, -1, &r, DT_CALCRECT | DT_NOPREFIX);
-    block->size = {r.right - r.left, r.bottom - r.top};
-    SelectObject(dc, previous);
-    ReleaseDC(window, dc);
-    UnmapViewOfFile(block);
+void Measure(HWND window, TextMeasureBlock& block) {
+  if (!block.text[0] && !GetWindowTextW(window, block.text, 1024)) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.lpszText = block.text;
+    SendMessageW(window, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool));
   }
-  CloseHandle(mapping);
+  HDC dc = GetDC(window);
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+  HGDIOBJ previous = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+  RECT r{};
+  DrawTextW(dc, block.text, -1, &r, DT_CALCRECT | DT_NOPREFIX);
+  block.size = {r.right, r.bottom};
+  SelectObject(dc, previous);
+  ReleaseDC(window, dc);
 }
 
 }  // namespace
 
-extern "C" __declspec(dllexport) LRESULT CALLBACK MeasureTextHook(int code, WPARAM wParam,
-                                                                  LPARAM lParam) {
-  static const UINT message = RegisterWindowMessageW(e2e::kMeasureTextMessage);
-  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-  if (code == HC_ACTION && call->message == message) Measure(call->hwnd);
-  return CallNextHookEx(nullptr, code, wParam, lParam);
+extern "C" __declspec(dllexport) LRESULT CALLBACK MeasureTextHook(int code, WPARAM w, LPARAM l) {
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(l);
+  if (code == HC_ACTION && call->message == RegisterWindowMessageW(kTextMeasureName)) {
+    HANDLE mapping = OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, kTextMeasureName);
+    if (void* view = MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0)) {
+      Measure(call->hwnd, *static_cast<TextMeasureBlock*>(view));
+      UnmapViewOfFile(view);
+    }
+    if (mapping) CloseHandle(mapping);
+  }
+  return CallNextHookEx(nullptr, code, w, l);
 }
