@@ -52,9 +52,8 @@ constexpr LayoutRect kUnplaced = {0, 0, 0, 0};
 HWND CreateControl(HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* text,
                    DWORD style, int id, LayoutRect place) {
   const LayoutRect at = ScaleRect(place, WindowDpi(parent));
-  return CreateWindowExW(exStyle, windowClass, text, style, at.x, at.y, at.width, at.height,
-                         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleHandle,
-                         nullptr);
+  return CreateWindowExW(exStyle, windowClass, text, style, at.x, at.y, at.width, at.height, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleHandle, nullptr);
 }
 
 // Without horizontal auto-scroll an edit trims a pasted text until it fits its width, at a

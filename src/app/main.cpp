@@ -66,11 +66,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   ModuleHandle = instance;
   // Sized for the system DPI, the scale of the main display, where the window usually comes up.
   const int systemDpi = SystemDpi();
-  HWND window = CreateWindowExW(
-      WS_EX_LAYERED | WS_EX_COMPOSITED, className, title,
-      WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, CW_USEDEFAULT, 0,
-      ScaleToDpi(kMainWindowWidth, systemDpi), ScaleToDpi(kMainWindowHeight, systemDpi), nullptr,
-      nullptr, instance, nullptr);
+  HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_COMPOSITED, className, title,
+                                WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
+                                CW_USEDEFAULT, 0, ScaleToDpi(kMainWindowWidth, systemDpi),
+                                ScaleToDpi(kMainWindowHeight, systemDpi), nullptr, nullptr,
+                                instance, nullptr);
   if (!window) return 0;
   if (const int dpi = WindowDpi(window); dpi != systemDpi) {
     SetWindowPos(window, nullptr, 0, 0, ScaleToDpi(kMainWindowWidth, dpi),

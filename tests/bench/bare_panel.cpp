@@ -1,9 +1,9 @@
 // bare_panel.exe, the floor program. Without arguments it is the start-up floor:
 // minimal_window.exe plus Flockhand's 21 controls, with their classes, styles, texts, font and
 // Common Controls 6 (the same manifest), placed where Flockhand's layout puts them at the
-// system DPI, in one window shown and painted once. No tooltips, images, menu items, hot key or terminal discovery: the
-// least any program showing this panel has to do. With --operations it is the floor of every
-// other row (floor_operations.cpp).
+// system DPI, in one window shown and painted once. No tooltips, images, menu items, hot key or
+// terminal discovery: the least any program showing this panel has to do. With --operations it is
+// the floor of every other row (floor_operations.cpp).
 #include "bare_window.h"
 
 #include <commctrl.h>
@@ -39,8 +39,8 @@ HWND Add(HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* 
 
 void AddPanel(HWND main) {
   const int dpi = SystemDpi();
-  const PanelLayout at = ComputePanelLayout(ScaleToDpi(kClientWidth, dpi),
-                                            ScaleToDpi(kClientHeight, dpi), dpi);
+  const PanelLayout at =
+      ComputePanelLayout(ScaleToDpi(kClientWidth, dpi), ScaleToDpi(kClientHeight, dpi), dpi);
   // Every control but the two picture buttons gets the panel font.
   HWND lettered[19];
   int count = 0;

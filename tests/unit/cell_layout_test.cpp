@@ -88,7 +88,8 @@ TEST(CellLayout, PlacedOnceMoreWhereItDidNotLand) {
     bool answers;
     std::optional<CellRect> landed;
     int placements;
-  } cases[] = {{true, cell, 1}, {true, grown, 2}, {true, shrunk, 2}, {true, {}, 1}, {false, grown, 1}};
+  } cases[] = {
+      {true, cell, 1}, {true, grown, 2}, {true, shrunk, 2}, {true, {}, 1}, {false, grown, 1}};
   for (const auto& c : cases) {
     int placed = 0, read = 0;
     const auto place = [&](const CellRect& at) {

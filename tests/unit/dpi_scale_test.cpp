@@ -13,19 +13,22 @@
 namespace {
 
 TEST(DpiScale, RoundsAsMulDiv) {
-  const int cases[][4] = {  // value, dpi, from dpi, scaled
-      {420, 96, 96, 420}, {370, 120, 96, 463},  {95, 120, 96, 119},  {21, 120, 96, 26},
-      {-11, 120, 96, -14}, {95, 144, 96, 143},  {-11, 144, 96, -17}, {370, 168, 96, 648},
-      {95, 168, 96, 166},  {18, 168, 96, 32},   {-11, 168, 96, -19}, {555, 96, 144, 370},
-      {-17, 96, 144, -11}, {INT_MAX, 192, 96, INT_MAX}, {INT_MIN, 192, 96, INT_MIN}, {7, 144, 0, 7}};
+  const int cases[][4] = {
+      // value, dpi, from dpi, scaled
+      {420, 96, 96, 420},  {370, 120, 96, 463},         {95, 120, 96, 119},
+      {21, 120, 96, 26},   {-11, 120, 96, -14},         {95, 144, 96, 143},
+      {-11, 144, 96, -17}, {370, 168, 96, 648},         {95, 168, 96, 166},
+      {18, 168, 96, 32},   {-11, 168, 96, -19},         {555, 96, 144, 370},
+      {-17, 96, 144, -11}, {INT_MAX, 192, 96, INT_MAX}, {INT_MIN, 192, 96, INT_MIN},
+      {7, 144, 0, 7}};
   for (const auto& [value, dpi, from, scaled] : cases) {
     EXPECT_EQ(ScaleToDpi(value, dpi, from), scaled) << value << " from " << from << " to " << dpi;
   }
 }
 
 TEST(DpiScale, ImagesAreShrunkNeverEnlarged) {
-  for (const auto& [pixels, drawn] : {std::pair{12, 16}, {16, 16}, {17, 20}, {23, 24}, {28, 28},
-                                      {36, 40}, {48, 48}, {64, 48}}) {
+  for (const auto& [pixels, drawn] :
+       {std::pair{12, 16}, {16, 16}, {17, 20}, {23, 24}, {28, 28}, {36, 40}, {48, 48}, {64, 48}}) {
     EXPECT_EQ(kImageSizes[ImageSizePlace(pixels)], drawn) << pixels;
   }
 }
