@@ -3,9 +3,10 @@
 // 96 DPI it is the stock font itself.
 //
 // On a move to a display of another scale Windows has already given the window its new DPI
-// (GetDpiForWindow tells it) and scaled the frame; the controls, their font and the tips'
-// widths are ours to renew. The suggested rectangle keeps the window's place under the pointer
-// and scales its size; the size limits already follow the new DPI when it is applied.
+// (GetDpiForWindow tells it) and scaled its frame; the controls, their font and the tips'
+// widths are ours to renew. The suggested rectangle is the window scaled where Windows means it
+// to be, so that it does not jump back across the displays' border; the size limits already
+// follow the new DPI when it is applied. Wine has one DPI for every display and never sends it.
 #include "app/panel_scale.h"
 
 #include <initializer_list>

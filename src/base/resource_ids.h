@@ -17,8 +17,8 @@
 #define IDA_FLOCKHAND 109
 
 /* PNG images (resource type "PNG"), 16 pixels square. Each is drawn again for the larger
-   display scales: the image at the n-th size of kScaledImageSizes (resources/image_size.h)
-   has the image's number plus n times IDP_SIZE_STEP (scaled_images.rc, made with the images). */
+   display scales: at the size kImageSizes[n] (resources/image_size.h) it has the image's
+   number plus n times IDP_SIZE_STEP (scaled_images.rc, made with the images). */
 #define IDP_CHEVRON_UP 4001
 #define IDP_CHEVRON_DOWN 4002
 #define IDP_HELP 4003
