@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Builds Flockhand's help file from its page and its accelerator table.
 
-Usage: python3 tools/make_help.py PAGE RCFILE OUTDIR
-PAGE is the UTF-8 source of the help page. Every {keys:IDM_NAME} in it becomes the keys that
+Usage: python3 tools/make_help.py PAGE RCFILE OUTDIR [PICTURE...]
+PAGE is the UTF-8 source of the help page; the PICTUREs are the files its <img> elements show,
+each by its file name, and go into the help file beside it. Every {keys:IDM_NAME} in it becomes the keys that
 the ACCELERATORS table of RCFILE binds to IDM_NAME, so the page cannot name a key the program
 does not have. The shortcut table (the first table after <h2 id="keys">) must name every
 command of the accelerator table exactly once. Writes OUTDIR/flockhand.html (Shift_JIS, as the
@@ -31,6 +32,15 @@ Title=Flockhand
 [FILES]
 flockhand.html
 """
+
+
+def pictures(page, paths):
+    """The picture files, which must be exactly those that the page's <img> elements name."""
+    shown = set(re.findall(r'<img\s[^>]*src="([^"]+)"', page))
+    given = {path.name for path in paths}
+    if shown != given:
+        fail(f"the page shows {sorted(shown)}, the pictures given are {sorted(given)}")
+    return paths
 
 
 def fail(message):
@@ -139,15 +149,19 @@ def clear_time_stamps(path):
 
 
 def main():
-    if len(sys.argv) != 4:
-        fail("usage: make_help.py PAGE RCFILE OUTDIR")
+    if len(sys.argv) < 4:
+        fail("usage: make_help.py PAGE RCFILE OUTDIR [PICTURE...]")
     page_path, rc_path, out = Path(sys.argv[1]), Path(sys.argv[2]), Path(sys.argv[3])
     page = fill(page_path.read_text(encoding="utf-8"),
                 accelerators(rc_path.read_text(encoding="utf-8")))
     out.mkdir(parents=True, exist_ok=True)
+    project = PROJECT
+    for picture in pictures(page, [Path(arg) for arg in sys.argv[4:]]):
+        (out / picture.name).write_bytes(picture.read_bytes())
+        project += picture.name + "\n"
     # Windows reads Shift_JIS as code page 932.
     (out / "flockhand.html").write_bytes(page.replace("\n", "\r\n").encode("cp932"))
-    (out / "flockhand.hhp").write_bytes(PROJECT.replace("\n", "\r\n").encode("ascii"))
+    (out / "flockhand.hhp").write_bytes(project.replace("\n", "\r\n").encode("ascii"))
     (out / "flockhand.chm").unlink(missing_ok=True)
     # chmcmd greets on every run; its output is shown only when it fails.
     run = subprocess.run(["chmcmd", "--no-html-scan", "flockhand.hhp"], cwd=out,
