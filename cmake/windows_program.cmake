@@ -60,6 +60,7 @@ add_executable(flockhand WIN32
   src/broadcast/keystroke.cpp
   src/broadcast/paste.cpp
   src/broadcast/paste_confirm_dialog.cpp
+  src/frames/frame_look.cpp
   src/frames/frame_surface.cpp
   src/frames/frame_watch.cpp
   src/frames/frames.cpp

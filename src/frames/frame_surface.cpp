@@ -92,13 +92,18 @@ ATOM RegisterSurfaceClass() {
   return RegisterClassExW(&windowClass);
 }
 
+// Registered once, by whichever thread asks first.
+ATOM SurfaceClass() {
+  static const ATOM surfaceClass = RegisterSurfaceClass();
+  return surfaceClass;
+}
+
 // Disabled as well as WS_EX_NOACTIVATE: Wine, choosing the next window to activate when one
 // closes, passes over disabled windows only.
 HWND CreateSurface(const Box& h) {
-  static const ATOM surfaceClass = RegisterSurfaceClass();
   HWND window =
       CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
-                      MAKEINTATOM(surfaceClass), L"", WS_POPUP | WS_DISABLED, h.left, h.top,
+                      MAKEINTATOM(SurfaceClass()), L"", WS_POPUP | WS_DISABLED, h.left, h.top,
                       h.right - h.left, h.bottom - h.top, nullptr, nullptr, ModuleHandle, nullptr);
   SetLayeredWindowAttributes(window, kSeeThrough, 255, LWA_COLORKEY);
   return window;
@@ -198,4 +203,6 @@ void HideFrameSurfaces() {
   PaintedOut = false;
 }
 
-bool IsFrameSurface(HWND window) { return SurfaceOf(window) != nullptr; }
+bool IsFrameSurface(HWND window) {
+  return GetClassLongPtrW(window, GCW_ATOM) == SurfaceClass();
+}

@@ -40,4 +40,5 @@ void PaintFramesOut();
 void PaintFramesIn();
 // When no frame is wanted for longer: the switch is off, or nothing is selected.
 void HideFrameSurfaces();
+// On any thread.
 bool IsFrameSurface(HWND window);

@@ -1,22 +1,29 @@
-// Window events and, under Wine, the look every 100 ms; see frame_watch.h. Both end in one
-// timer, so that a burst of events (a terminal dragged across the screen sends one for every
-// step) costs one frame update per 30 ms.
+// Window events, the looks at the windows and, under Wine, the look every 100 ms; see
+// frame_watch.h. The looks run on a thread of their own: under Wine one look at 500 framed
+// terminals held Flockhand's thread for 200 ms, keeping waiting another program that sent it a
+// message, and a look grows with the windows. Flockhand's thread owns the surfaces and paints
+// the look it is handed, which costs what changed.
 #include "frames/frame_watch.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
+#include "frames/frame_look.h"
 #include "frames/frame_surface.h"
-#include "frames/frames.h"
+#include "panel.h"  // ModuleHandle
 
 namespace {
 
-// Soon enough to follow within 100 ms, late enough to gather a burst of events into one update.
-constexpr UINT kGatherMs = 30;
+// Soon enough to follow within 100 ms, late enough to gather a burst of events into one look.
+constexpr DWORD kGatherMs = 30;
 constexpr ULONGLONG kLookMs = 100;
 constexpr ULONGLONG kLookShare = 10;  // a look takes at most a tenth of the time between looks
+// To the looks' window on Flockhand's thread: a look is ready.
+constexpr UINT kLookReady = WM_APP;
+constexpr wchar_t kLooksClass[] = L"FlockhandFrameLooks";
 
 // Windows 8 and later; the headers show them only to programs that need that version.
 constexpr DWORD kEventObjectCloaked = 0x8017, kEventObjectUncloaked = 0x8018;
@@ -35,27 +42,80 @@ HWINEVENTHOOK Hooks[std::size(kEventRanges)];
 // Flockhand's own windows: its main window moving or changing size, a tooltip coming or going,
 // cover or uncover frames.
 HWINEVENTHOOK OwnHook = nullptr;
-bool Watching = false;
-UINT_PTR PendingTimer = 0;
-ULONGLONG LookEveryMs = kLookMs;
+bool Hooked = false;
 
 const bool UnderWine =
     GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 
-void ScheduleIn(UINT ms);
+// What the two threads share, under the lock. Never freed: the looking thread may still run as
+// the process ends, when static objects are already gone.
+struct Shared {
+  SRWLOCK lock = SRWLOCK_INIT;
+  HANDLE asked = CreateEventW(nullptr, FALSE, FALSE, nullptr);  // a look is wanted
+  HWND looks = nullptr;  // the window on Flockhand's thread that takes the looks
+  bool watching = false;
+  WindowSet framed;
+  // Counts the watches: a look begun for an earlier one (another selection) is dropped.
+  unsigned watch = 0;
+  std::optional<FrameLook> ready;
+  unsigned readyFor = 0;
+};
 
-void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-  KillTimer(nullptr, PendingTimer);
-  PendingTimer = 0;
-  const ULONGLONG start = GetTickCount64();
-  UpdateFrames();
-  if (!Watching || !UnderWine) return;
-  LookEveryMs = std::max(kLookMs, (GetTickCount64() - start) * kLookShare);
-  ScheduleIn(static_cast<UINT>(LookEveryMs));
+Shared& State() {
+  static Shared* const shared = new Shared;
+  return *shared;
 }
 
-void ScheduleIn(UINT ms) {
-  if (!PendingTimer) PendingTimer = SetTimer(nullptr, 0, ms, OnTimer);
+// The looking thread: a look shortly after it is asked for, and under Wine every 100 ms while
+// the frames show, or less often when a look takes longer than a tenth of that.
+DWORD WINAPI LookAgainAndAgain(void*) {
+  Shared& s = State();
+  DWORD next = INFINITE;
+  for (;;) {
+    WaitForSingleObject(s.asked, next);
+    Sleep(kGatherMs);
+    AcquireSRWLockExclusive(&s.lock);
+    const bool watching = s.watching;
+    const unsigned watch = s.watch;
+    const WindowSet framed = s.framed;
+    ReleaseSRWLockExclusive(&s.lock);
+    next = INFINITE;
+    if (!watching) continue;
+    const ULONGLONG start = GetTickCount64();
+    FrameLook look = LookAtWindows(framed);
+    if (UnderWine) {
+      next = static_cast<DWORD>(std::max(kLookMs, (GetTickCount64() - start) * kLookShare));
+    }
+    AcquireSRWLockExclusive(&s.lock);
+    s.ready = std::move(look);
+    s.readyFor = watch;
+    ReleaseSRWLockExclusive(&s.lock);
+    PostMessageW(s.looks, kLookReady, 0, 0);
+  }
+}
+
+// On Flockhand's thread: the look is painted if the frames it was taken for still show.
+LRESULT CALLBACK LooksProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kLookReady) return DefWindowProcW(window, message, wParam, lParam);
+  Shared& s = State();
+  std::optional<FrameLook> look;
+  AcquireSRWLockExclusive(&s.lock);
+  if (s.watching && s.readyFor == s.watch) look.swap(s.ready);
+  ReleaseSRWLockExclusive(&s.lock);
+  if (look) ShowFramePieces(look->pieces, look->framedKeptOnTop, look->framedAbove);
+  return 0;
+}
+
+void StartLooking(Shared& s) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = LooksProc;
+  windowClass.hInstance = ModuleHandle;
+  windowClass.lpszClassName = kLooksClass;
+  RegisterClassExW(&windowClass);
+  s.looks = CreateWindowExW(0, kLooksClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                            ModuleHandle, nullptr);
+  CloseHandle(CreateThread(nullptr, 0, LookAgainAndAgain, nullptr, 0, nullptr));
 }
 
 // Only whole top-level windows matter; their controls, carets and the mouse pointer do not,
@@ -64,7 +124,7 @@ void CALLBACK OnWindowEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG
                             DWORD) {
   if (window && object == OBJID_WINDOW && child == CHILDID_SELF &&
       GetAncestor(window, GA_ROOT) == window && !IsFrameSurface(window)) {
-    ScheduleIn(kGatherMs);
+    ScheduleFrameUpdate();
   }
 }
 
@@ -73,11 +133,9 @@ HWINEVENTHOOK Hook(DWORD first, DWORD last, DWORD process, DWORD flags) {
                          WINEVENT_OUTOFCONTEXT | flags);
 }
 
-}  // namespace
-
-void StartWatchingWindows() {
-  if (Watching) return;
-  Watching = true;
+void HookEvents() {
+  if (Hooked) return;
+  Hooked = true;
   for (size_t i = 0; i < std::size(kEventRanges); ++i) {
     Hooks[i] = Hook(kEventRanges[i].first, kEventRanges[i].last, 0, WINEVENT_SKIPOWNPROCESS);
   }
@@ -86,19 +144,35 @@ void StartWatchingWindows() {
   if (!UnderWine) {
     OwnHook = Hook(EVENT_OBJECT_SHOW, EVENT_OBJECT_LOCATIONCHANGE, GetCurrentProcessId(), 0);
   }
-  ScheduleIn(kGatherMs);
+}
+
+}  // namespace
+
+void StartWatchingWindows(const WindowSet& framed) {
+  Shared& s = State();
+  if (!s.looks) StartLooking(s);
+  AcquireSRWLockExclusive(&s.lock);
+  s.watching = true;
+  s.framed = framed;
+  ++s.watch;
+  ReleaseSRWLockExclusive(&s.lock);
+  HookEvents();
+  ScheduleFrameUpdate();
 }
 
 void StopWatchingWindows() {
-  Watching = false;
+  Shared& s = State();
+  AcquireSRWLockExclusive(&s.lock);
+  s.watching = false;
+  s.ready.reset();
+  ReleaseSRWLockExclusive(&s.lock);
   for (HWINEVENTHOOK& hook : Hooks) {
     if (hook) UnhookWinEvent(hook);
     hook = nullptr;
   }
   if (OwnHook) UnhookWinEvent(OwnHook);
   OwnHook = nullptr;
-  if (PendingTimer) KillTimer(nullptr, PendingTimer);
-  PendingTimer = 0;
+  Hooked = false;
 }
 
-void ScheduleFrameUpdate() { ScheduleIn(kGatherMs); }
+void ScheduleFrameUpdate() { SetEvent(State().asked); }

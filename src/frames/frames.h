@@ -15,5 +15,3 @@ void SwitchFrames(bool on);
 void FollowActivation(bool active);
 // After every change of the selection.
 void RefreshFrames();
-// Draws the frames as the terminals are now; called by the watch.
-void UpdateFrames();
