@@ -161,15 +161,22 @@ void Hide(Surface& surface) {
   InvalidateRect(surface.window, nullptr, FALSE);
 }
 
-// The pieces are painted over, or again where they were; the windows stay where they are.
+// The pieces are painted over, or again where they were. A window activated meanwhile can lie
+// above the surfaces on the screen, whatever the window order says (Wine raises it there
+// alone), so they are raised again with the pieces.
 void PaintPieces(bool out) {
   if (PaintedOut == out) return;
   PaintedOut = out;
   for (const Surface& surface : Surfaces) {
+    if (surface.pieces.empty()) continue;
     std::vector<Box> boxes;
     for (const FramePiece& piece : surface.pieces) boxes.push_back(piece.box);
     Invalidate(surface, boxes);
-    UpdateWindow(surface.window);
+    if (out) {
+      UpdateWindow(surface.window);
+    } else {
+      Show(surface.window, IsKeptOnTop(surface.window), true);
+    }
   }
 }
 

@@ -34,8 +34,7 @@
 // after a display change.
 void ShowFramePieces(const std::vector<FramePiece>& pieces, bool keptOnTop, bool covered);
 // The frames painted out as Flockhand loses the activation, and the same picture painted in
-// again as it regains it, until the next look brings it up to date (and raises the surfaces
-// above the terminal that was active meanwhile).
+// again as it regains it, until the next look brings it up to date.
 void PaintFramesOut();
 void PaintFramesIn();
 // When no frame is wanted for longer: the switch is off, or nothing is selected.
