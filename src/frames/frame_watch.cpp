@@ -115,7 +115,10 @@ void StartLooking(Shared& s) {
   RegisterClassExW(&windowClass);
   s.looks = CreateWindowExW(0, kLooksClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                             ModuleHandle, nullptr);
-  CloseHandle(CreateThread(nullptr, 0, LookAgainAndAgain, nullptr, 0, nullptr));
+  // Below Flockhand's own thread: a look yields to the user's clicks and keys.
+  HANDLE thread = CreateThread(nullptr, 0, LookAgainAndAgain, nullptr, 0, nullptr);
+  SetThreadPriority(thread, THREAD_PRIORITY_BELOW_NORMAL);
+  CloseHandle(thread);
 }
 
 // Only whole top-level windows matter; their controls, carets and the mouse pointer do not,

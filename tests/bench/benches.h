@@ -58,8 +58,9 @@ Comparison ArrangeGridSizeBench(Stage& stage, int runs);
 // Flockhand's processor time per second with the frames around 500 selected terminals while 50
 // of them move (or nothing moves), against the same with its frames switched off.
 Comparison FramesBench(Stage& stage, int runs, bool moving);
-// From another window's activation until Flockhand has handled it and its frames are painted
-// out, or from its own until they are painted in: against the same with the frames off.
+// From another window's activation until Flockhand has handled it and its frames around every
+// terminal are painted out, or from its own until they are painted in: against the same with
+// the frames off.
 Comparison FramesFollowBench(Stage& stage, int runs, bool activation);
 
 }  // namespace bench

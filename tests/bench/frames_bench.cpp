@@ -106,7 +106,7 @@ Comparison FramesFollowBench(Stage& stage, int runs, bool activation) {
   // come seconds after the last.
   SetWindowPos(stage.FirstWindows(1).at(0), nullptr, kProbe.x - 2, kProbe.y - 100, 300, 200,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  stage.Flockhand().Select(kFramed);
+  stage.Flockhand().Select(stage.Terminals().size());
   Alternate(1, runs, [&] { return Following(stage, on, true, activation); },
             [&] { return Following(stage, on, false, activation); }, result);
   Require(e2e::BringToForeground(stage.Flockhand().main), "Flockhand did not come to the front");

@@ -73,8 +73,9 @@ const std::vector<Scene>& Scenes() {
         {"arrange 10 in 300 x 300", One(ArrangeGridSizeBench, kPacedRuns)}}},
       {"frames", 100, 400, false,
        {{"50 of 500 moving", One(FramesBench, kPacedRuns, true)},
-        {"500 idle", One(FramesBench, kPacedRuns, false)},
-        {"deactivation to frames hidden", One(FramesFollowBench, kRuns, false)},
+        {"500 idle", One(FramesBench, kPacedRuns, false)}}},
+      {"activation", 100, 100, false,
+       {{"deactivation to frames hidden", One(FramesFollowBench, kRuns, false)},
         {"activation to frames shown", One(FramesFollowBench, kRuns, true)}}},
       {"scale 500 selected", 100, 400, true, EverySelectedRows()},
       {"scale 2000 selected", 400, 1600, true, EverySelectedRows()}};
