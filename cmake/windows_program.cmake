@@ -73,11 +73,11 @@ add_executable(flockhand WIN32
   src/settings/settings_file.cpp
   src/settings/transparency.cpp
   src/terminals/discovery.cpp
-  src/terminals/filter_and_selection.cpp
-  src/terminals/foreground.cpp
-  src/terminals/list_rows.cpp
+  src/app/filter_and_selection.cpp
+  src/runtime/foreground.cpp
+  src/app/list_rows.cpp
   src/runtime/operation_progress.cpp
-  src/terminals/order_and_refresh.cpp
+  src/app/order_and_refresh.cpp
   src/runtime/pacing.cpp
   src/terminals/terminal_answer.cpp
   src/terminals/terminal_dialog.cpp

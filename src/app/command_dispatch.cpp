@@ -16,8 +16,8 @@
 #include "base/resource_ids.h"
 #include "settings/options_dialog.h"
 #include "settings/transparency.h"
-#include "terminals/filter_and_selection.h"
-#include "terminals/order_and_refresh.h"
+#include "app/filter_and_selection.h"
+#include "app/order_and_refresh.h"
 
 #include <windows.h>
 

@@ -19,8 +19,8 @@
 #include "resources/image_buttons.h"
 #include "base/resource_ids.h"
 #include "settings/transparency.h"
-#include "terminals/filter_and_selection.h"
-#include "terminals/order_and_refresh.h"
+#include "app/filter_and_selection.h"
+#include "app/order_and_refresh.h"
 #include "terminals/title_filter.h"
 
 #include <initializer_list>

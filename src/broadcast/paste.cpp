@@ -14,7 +14,7 @@
 #include "broadcast/paste_text.h"
 #include "panel.h"
 #include "settings/settings_file.h"
-#include "terminals/foreground.h"
+#include "runtime/foreground.h"
 #include "runtime/pacing.h"
 #include "terminals/terminal_answer.h"
 #include "terminals/terminal_contract.h"

@@ -12,8 +12,8 @@
 #include "base/ini_file.h"
 #include "panel.h"
 #include "base/resource_ids.h"
-#include "terminals/filter_and_selection.h"
-#include "terminals/list_rows.h"
+#include "app/filter_and_selection.h"
+#include "app/list_rows.h"
 
 std::vector<Group> Groups;
 

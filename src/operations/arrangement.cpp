@@ -13,7 +13,7 @@
 #include "operations/displays.h"
 #include "operations/grid_boxes.h"
 #include "panel.h"
-#include "terminals/foreground.h"
+#include "runtime/foreground.h"
 #include "runtime/pacing.h"
 #include "terminals/terminal_answer.h"
 #include "terminals/terminal_lists.h"

@@ -7,7 +7,7 @@
 
 #include "panel.h"
 #include "base/subclass.h"
-#include "terminals/foreground.h"
+#include "runtime/foreground.h"
 #include "runtime/pacing.h"
 #include "terminals/terminal_answer.h"
 #include "terminals/terminal_lists.h"

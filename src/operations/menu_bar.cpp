@@ -6,7 +6,7 @@
 #include "operations/menu_bar.h"
 
 #include "panel.h"
-#include "terminals/foreground.h"
+#include "runtime/foreground.h"
 #include "runtime/pacing.h"
 #include "terminals/terminal_answer.h"
 #include "terminals/terminal_contract.h"

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "terminals/list_rows.h"
+#include "app/list_rows.h"
 #include "terminals/terminal_contract.h"
 #include "terminals/title_order.h"
 

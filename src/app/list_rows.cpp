@@ -1,6 +1,6 @@
 // Rows of the terminal list box; see list_rows.h. Marking rows with LB_SETSEL sends no
 // LBN_SELCHANGE, so callers keep SelectedTerminals in step themselves.
-#include "terminals/list_rows.h"
+#include "app/list_rows.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // The filter and the selection. The selection's order is always the row order, never the
 // order of the clicks; a selected terminal that the filter hides is deselected for good.
-#include "terminals/filter_and_selection.h"
+#include "app/filter_and_selection.h"
 
 #include <windows.h>
 
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "panel.h"
-#include "terminals/list_rows.h"
+#include "app/list_rows.h"
 #include "terminals/title_filter.h"
 
 void ApplyFilter() {

@@ -1,7 +1,7 @@
 // Reversing the title order and re-discovering the terminals. Both clear the filter first;
 // a selected terminal keeps the title it had when it was selected, even after a refresh has
 // read a newer one.
-#include "terminals/order_and_refresh.h"
+#include "app/order_and_refresh.h"
 
 #include <windows.h>
 
@@ -9,7 +9,7 @@
 
 #include "panel.h"
 #include "terminals/discovery.h"
-#include "terminals/list_rows.h"
+#include "app/list_rows.h"
 #include "terminals/title_order.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // Flockhand is in front again, such an event hands the foreground to the desktop; read before,
 // while a terminal is still in front, it changes nothing. GetQueueStatus has Wine read them
 // without handling any message; on Windows it only reports the queue's state.
-#include "terminals/foreground.h"
+#include "runtime/foreground.h"
 
 #include "panel.h"
 
