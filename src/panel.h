@@ -31,7 +31,3 @@ extern HWND HideOthersButton;
 extern HWND RefreshButton;
 extern HWND HelpButton;
 extern HWND SelectionCountLabel;
-
-// The one call back into the panel: run after every change of the selection, it enables the
-// operation controls, reruns the grid suggestion and rewrites the counter.
-void RefreshSelectionState();

@@ -4,7 +4,10 @@
 
 #include "app/caption_hints.h"
 #include "app/compact_mode.h"
+#include "app/filter_and_selection.h"
 #include "app/main_window.h"
+#include "app/order_and_refresh.h"
+#include "base/resource_ids.h"
 #include "broadcast/paste.h"
 #include "groups/groups.h"
 #include "operations/arrangement.h"
@@ -13,17 +16,14 @@
 #include "operations/menu_bar.h"
 #include "panel.h"
 #include "resources/about_dialog.h"
-#include "base/resource_ids.h"
 #include "settings/options_dialog.h"
 #include "settings/transparency.h"
-#include "app/filter_and_selection.h"
-#include "app/order_and_refresh.h"
 
 #include <windows.h>
 
 bool DispatchCommand(int id, int notification) {
   switch (id) {
-    case IDM_ABOUT: AboutDialog(); return true;
+    case IDM_ABOUT: AboutDialog(MainWindow); return true;
     case IDM_EXIT: DestroyWindow(MainWindow); return true;
     case IDC_FILTER_BOX:
       if (notification == EN_UPDATE) ApplyFilter();
@@ -40,10 +40,10 @@ bool DispatchCommand(int id, int notification) {
     case IDM_FOCUS_COMMAND: SetFocus(CommandBox); return true;
     case IDM_INVERT: InvertSelection(); return true;
     case IDM_FOCUS_AREA: SetFocus(AreaCombo); return true;
-    case IDM_TRANSPARENCY: ToggleTransparency(); return true;
+    case IDM_TRANSPARENCY: ToggleTransparency(MainWindow); return true;
     case IDM_PASTE: BroadcastPaste(); return true;
     case IDM_REVERSE: ReverseOrder(); return true;
-    case IDM_OPTIONS: OptionsDialog(); return true;
+    case IDM_OPTIONS: OptionsDialog(MainWindow); return true;
     case IDM_FLASH: FlashSelected(); return true;
     case IDM_HIDE_OTHERS: HideOthers(); return true;
     case IDM_ARRANGE: ArrangeTerminals(); return true;

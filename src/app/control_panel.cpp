@@ -7,20 +7,20 @@
 #include "app/caption_hints.h"
 #include "app/compact_mode.h"
 #include "app/control_tips.h"
+#include "app/filter_and_selection.h"
 #include "app/main_window.h"
 #include "app/operation_buttons.h"
+#include "app/order_and_refresh.h"
 #include "app/panel_layout.h"
 #include "app/selection_counter.h"
+#include "base/resource_ids.h"
 #include "broadcast/keystroke.h"
 #include "operations/arrangement.h"
 #include "operations/flash_and_hide.h"
 #include "operations/window_ops_group.h"
 #include "panel.h"
 #include "resources/image_buttons.h"
-#include "base/resource_ids.h"
 #include "settings/transparency.h"
-#include "app/filter_and_selection.h"
-#include "app/order_and_refresh.h"
 #include "terminals/title_filter.h"
 
 #include <initializer_list>
@@ -78,7 +78,7 @@ HWND CreateOperationButton(HWND parent, CaptionButton caption, void (*operation)
 void CreateCommandRow(HWND main) {
   CommandBox = CreateControl(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEditBox, 0, kUnplaced);
   SetCueBanner(CommandBox, L"コマンド入力", FALSE);
-  InstallCommandBoxProc(CommandBox, ToggleTransparency);
+  InstallCommandBoxProc(CommandBox, [] { ToggleTransparency(MainWindow); });
   AddControlTip(CommandBox,
                 L"ここにコマンドを入力してください。\nダブルクリックで半透明にもなります。\n"
                 L"Alt+I でフォーカスが移動します。",
@@ -155,6 +155,7 @@ void CreateWindowOpsGroup(HWND main) {
   HideOthersButton =
       CreateOperationButton(group, CaptionButton::HideOthers, HideOthers,
                             L"選択されていないTeraTermウィンドウを最小化します。\nAlt+H");
+  AttachWindowOpsControls({DisplayCombo, AreaCombo, ColumnsEdit, RowsEdit});
 }
 
 void CreateBottomRows(HWND main) {

@@ -7,8 +7,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "panel.h"
 #include "app/list_rows.h"
+#include "panel.h"
+#include "terminals/selection_listeners.h"
 #include "terminals/title_filter.h"
 
 void ApplyFilter() {
@@ -31,7 +32,7 @@ void ApplyFilter() {
       MarkRows(FilteredTerminals);
     }
   }
-  RefreshSelectionState();
+  SelectionChanged();
 }
 
 // The marked rows are read with one message rather than one per row.
@@ -48,7 +49,7 @@ void SyncSelectionFromList() {
       SelectedTerminals.push_back(visible[row]);
     }
   }
-  RefreshSelectionState();
+  SelectionChanged();
 }
 
 void SelectAllTerminals() {
@@ -59,14 +60,14 @@ void SelectAllTerminals() {
   for (int row = 0; row < rows && row < static_cast<int>(visible.size()); ++row) {
     SelectedTerminals.push_back(visible[row]);
   }
-  RefreshSelectionState();
+  SelectionChanged();
 }
 
 void InvertSelection() {
   const TerminalList& visible = VisibleTerminals();
   SelectedTerminals = Unselected(visible, SelectedTerminals);
   MarkRows(visible);
-  RefreshSelectionState();
+  SelectionChanged();
   SetFocus(CommandBox);
 }
 
@@ -77,6 +78,6 @@ std::size_t SelectTitled(const std::vector<Utf16String>& titles) {
   if (GetWindowTextLengthW(FilterBox) > 0) SetWindowTextW(FilterBox, L"");  // runs ApplyFilter
   SelectedTerminals = WithTitlesIn(AllTerminals, titles);
   MarkRows(AllTerminals);
-  RefreshSelectionState();
+  SelectionChanged();
   return SelectedTerminals.size();
 }

@@ -6,10 +6,11 @@
 #include <gdiplus.h>
 
 #include "app/main_window.h"
+#include "base/resource_ids.h"
 #include "groups/group_keys.h"
 #include "panel.h"
 #include "resources/help_file.h"
-#include "base/resource_ids.h"
+#include "runtime/flockhand_window.h"
 
 bool TranslatingAccelerator = false;
 
@@ -68,6 +69,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
                       kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
   if (!window) return 0;
   MainWindow = window;
+  AttachFlockhandWindow(MainWindow, CommandBox);
   ShowWindow(MainWindow, showCommand);
   UpdateWindow(MainWindow);
   // Handled before any input, as soon as the message loop runs.

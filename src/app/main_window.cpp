@@ -6,9 +6,13 @@
 #include "app/compact_mode.h"
 #include "app/control_panel.h"
 #include "app/control_tips.h"
+#include "app/filter_and_selection.h"
 #include "app/frames_menu.h"
 #include "app/layout_controls.h"
+#include "app/list_rows.h"
+#include "app/selection_state.h"
 #include "base/debug_print.h"
+#include "base/resource_ids.h"
 #include "frames/frames.h"
 #include "groups/group_menu.h"
 #include "groups/groups.h"
@@ -17,12 +21,12 @@
 #include "resources/about_dialog.h"
 #include "resources/help_file.h"
 #include "resources/image_buttons.h"
-#include "base/resource_ids.h"
+#include "runtime/pacing.h"
 #include "settings/options_dialog.h"
 #include "settings/settings_file.h"
 #include "settings/transparency.h"
 #include "terminals/discovery.h"
-#include "runtime/pacing.h"
+#include "terminals/selection_listeners.h"
 
 HINSTANCE ModuleHandle;
 HWND MainWindow;
@@ -51,7 +55,12 @@ LRESULT OnCreate(HWND window) {
   AppendSystemMenuItems(window);
   RefreshDisplays();
   DiscoverTerminals();
-  RefreshSelectionState();
+  FillListRows(AllTerminals);
+  // The panel and the frames show the selection; the groups select through the list.
+  ListenToSelection(RefreshSelectionState);
+  ListenToSelection(RefreshFrames);
+  AttachGroupsToList(VisibleTerminals, SelectTitled);
+  SelectionChanged();
   if (!RegisterHotKey(window, ID_SUMMON_HOTKEY, MOD_CONTROL | MOD_SHIFT, 'T')) {
     DebugPrint(L"NG!");
   }
@@ -101,9 +110,9 @@ LRESULT OnGetMinMaxInfo(LPARAM lParam) {
 LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
   const WORD command = LOWORD(wParam);
   const bool fromKeys = TranslatingAccelerator;
-  if ((command == IDM_SYS_OPTIONS || command == IDM_SYS_ABOUT) && !fromKeys) ForceOpaque();
-  if (command == IDM_SYS_ABOUT) AboutDialog();
-  if (command == IDM_SYS_OPTIONS) OptionsDialog();
+  if ((command == IDM_SYS_OPTIONS || command == IDM_SYS_ABOUT) && !fromKeys) ForceOpaque(window);
+  if (command == IDM_SYS_ABOUT) AboutDialog(window);
+  if (command == IDM_SYS_OPTIONS) OptionsDialog(window);
   if (command == IDM_SYS_FRAMES) ToggleFramesMenuItem(window);
   return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
 }
@@ -114,13 +123,13 @@ LRESULT OnContextMenu(HWND window, WPARAM wParam, LPARAM lParam) {
   if (reinterpret_cast<HWND>(wParam) != TerminalListBox) {
     return DefWindowProcW(window, WM_CONTEXTMENU, wParam, lParam);
   }
-  ShowGroupMenu(lParam);
+  ShowGroupMenu(TerminalListBox, lParam);
   return 0;
 }
 
 LRESULT OnHotKey(WPARAM wParam) {
   if (wParam != ID_SUMMON_HOTKEY) return 0;
-  ForceOpaque();
+  ForceOpaque(MainWindow);
   ShowWindow(MainWindow, SW_RESTORE);
   SetForegroundWindow(MainWindow);
   return 0;

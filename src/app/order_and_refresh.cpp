@@ -7,9 +7,10 @@
 
 #include <algorithm>
 
+#include "app/list_rows.h"
 #include "panel.h"
 #include "terminals/discovery.h"
-#include "app/list_rows.h"
+#include "terminals/selection_listeners.h"
 #include "terminals/title_order.h"
 
 namespace {
@@ -39,11 +40,12 @@ void RefreshTerminals() {
     AllTerminals.clear();
     SetWindowTextW(FilterBox, L"");
     DiscoverTerminals();
+    FillListRows(AllTerminals);
     std::sort(SelectedTerminals.begin(), SelectedTerminals.end(), TitleAscending);
     KeepOnlyWindowsIn(SelectedTerminals, AllTerminals);
     MarkRows(AllTerminals);
   }
-  RefreshSelectionState();
+  SelectionChanged();
   SetFocus(CommandBox);
   SortDescendingNext = true;
 }

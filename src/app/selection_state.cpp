@@ -1,10 +1,11 @@
 // The seven window-operation controls are enabled exactly while something is selected; no
-// other control is ever disabled. The frames follow the selection.
+// other control is ever disabled.
+#include "app/selection_state.h"
+
 #include <initializer_list>
 #include <windows.h>
 
 #include "app/selection_counter.h"
-#include "frames/frames.h"
 #include "operations/grid_boxes.h"
 #include "panel.h"
 #include "terminals/terminal_lists.h"
@@ -17,5 +18,4 @@ void RefreshSelectionState() {
   }
   SuggestGrid();
   SetWindowTextW(SelectionCountLabel, FormatSelectionCount(SelectedTerminals.size()).c_str());
-  RefreshFrames();
 }

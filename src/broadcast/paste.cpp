@@ -12,10 +12,10 @@
 #include "broadcast/keystroke.h"
 #include "broadcast/paste_confirm_dialog.h"
 #include "broadcast/paste_text.h"
-#include "panel.h"
-#include "settings/settings_file.h"
+#include "runtime/flockhand_window.h"
 #include "runtime/foreground.h"
 #include "runtime/pacing.h"
+#include "settings/settings_file.h"
 #include "terminals/terminal_answer.h"
 #include "terminals/terminal_contract.h"
 #include "terminals/terminal_dialog.h"
@@ -33,7 +33,7 @@ constexpr DWORD kDialogGoneMs = 3000;
 // terminating zero cannot be overrun. nullopt when the clipboard is held by another program,
 // holds no text, or no memory can be had for the copy. The clipboard is closed on every path.
 std::optional<std::wstring> CopyClipboardText() {
-  if (!OpenClipboard(MainWindow)) return std::nullopt;
+  if (!OpenClipboard(FlockhandWindow())) return std::nullopt;
   std::optional<std::wstring> text;
   HANDLE data = GetClipboardData(CF_UNICODETEXT);
   if (const auto* block = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
@@ -87,13 +87,13 @@ void PostPasteCommands() {
   });
   if (!force) return;
   BringFlockhandForward();
-  SetFocus(CommandBox);
+  SetFocus(FlockhandCommandBox());
 }
 
 }  // namespace
 
 void BroadcastPaste() {
-  if (GetFocus() != CommandBox || SelectedTerminals.empty()) return;
+  if (GetFocus() != FlockhandCommandBox() || SelectedTerminals.empty()) return;
   if (!AllSelectedNormal()) {
     MinimizedWarning();
     return;

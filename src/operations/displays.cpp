@@ -5,7 +5,7 @@
 #include <cwchar>
 
 #include "base/debug_print.h"
-#include "panel.h"
+#include "operations/window_ops_group.h"
 
 std::vector<MonitorEntry> MonitorList;
 
@@ -33,9 +33,10 @@ void RefreshDisplays() {
   MonitorList.clear();
   DebugPrint(L"%d\n", GetSystemMetrics(SM_CMONITORS));
   EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, 0);
-  SendMessageW(DisplayCombo, CB_RESETCONTENT, 0, 0);
+  HWND combo = WindowOps().DisplayCombo;
+  SendMessageW(combo, CB_RESETCONTENT, 0, 0);
   for (const MonitorEntry& entry : MonitorList) {
-    SendMessageW(DisplayCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.deviceName));
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.deviceName));
   }
-  SendMessageW(DisplayCombo, CB_SETCURSEL, 0, 0);
+  SendMessageW(combo, CB_SETCURSEL, 0, 0);
 }

@@ -5,7 +5,7 @@
 // the others are still served, and the direction of the switch flips all the same.
 #include "operations/menu_bar.h"
 
-#include "panel.h"
+#include "runtime/flockhand_window.h"
 #include "runtime/foreground.h"
 #include "runtime/pacing.h"
 #include "terminals/terminal_answer.h"
@@ -83,5 +83,5 @@ void ToggleMenuBar() {
   // Each terminal was made active for its switch; where that took the foreground (Wine), the
   // user's next keys would go to the last terminal alone instead of the command box.
   BringFlockhandForward();
-  SetFocus(CommandBox);
+  SetFocus(FlockhandCommandBox());
 }

@@ -5,7 +5,6 @@
 
 #include <gdiplus.h>
 
-#include "panel.h"
 #include "resources/help_file.h"
 #include "resources/png_image.h"
 #include "base/resource_ids.h"
@@ -18,7 +17,7 @@ bool (*CompactButtonShowsDown)();
 std::unique_ptr<PngImage> ChevronUp, ChevronDown, HelpImage;
 
 const PngImage* CachedImage(std::unique_ptr<PngImage>& slot, int id) {
-  if (!slot) slot = LoadPngImage(ModuleHandle, id);
+  if (!slot) slot = LoadPngImage(GetModuleHandleW(nullptr), id);
   return slot.get();
 }
 
@@ -55,7 +54,7 @@ LRESULT CALLBACK HelpButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM
     // The button never sees this release, so it would keep the mouse capture that it took on
     // the press: no accelerator works while a window holds it.
     ReleaseCapture();
-    OpenHelp();
+    OpenHelp(GetParent(window));
     return 0;
   }
   return DefSubclassProc(window, message, wParam, lParam);

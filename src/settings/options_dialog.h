@@ -2,5 +2,7 @@
 // paste settings. OK stores them and rewrites fkh.ini; every end leaves the window opaque.
 #pragma once
 
-// Runs the dialog modally, owned by the main window.
-void OptionsDialog();
+#include <windows.h>
+
+// Runs the dialog modally, owned by owner: the main window, on which it previews the alpha.
+void OptionsDialog(HWND owner);

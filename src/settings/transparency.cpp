@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include "base/debug_print.h"
-#include "panel.h"
 #include "settings/settings_file.h"
 
 namespace {
@@ -16,12 +15,13 @@ constexpr unsigned kOpaque = 255;
 
 // What a fade did: the number of alpha changes and the first and last value set.
 struct Fade {
+  HWND window;
   unsigned steps = 0;
   unsigned first = 0;
   unsigned last = 0;
 
   void Step(unsigned alpha) {
-    SetMainWindowAlpha(alpha);
+    SetWindowAlpha(window, alpha);
     if (steps++ == 0) first = alpha;
     last = alpha;
   }
@@ -38,13 +38,13 @@ void ReportFade(const wchar_t* direction, const Fade& fade) {
 
 }  // namespace
 
-void SetMainWindowAlpha(unsigned alpha) {
-  SetLayeredWindowAttributes(MainWindow, RGB(255, 255, 255), static_cast<BYTE>(alpha), LWA_ALPHA);
+void SetWindowAlpha(HWND window, unsigned alpha) {
+  SetLayeredWindowAttributes(window, RGB(255, 255, 255), static_cast<BYTE>(alpha), LWA_ALPHA);
 }
 
-void ToggleTransparency() {
+void ToggleTransparency(HWND window) {
   const unsigned alpha = CurrentSettings.alpha;
-  Fade fade;
+  Fade fade{window};
   if (IsTransparent) {
     for (unsigned a = alpha; a <= kOpaque; ++a) fade.Step(a);
     ReportFade(L"in", fade);
@@ -55,7 +55,7 @@ void ToggleTransparency() {
   IsTransparent = !IsTransparent;
 }
 
-void ForceOpaque() {
-  SetMainWindowAlpha(kOpaque);
+void ForceOpaque(HWND window) {
+  SetWindowAlpha(window, kOpaque);
   IsTransparent = false;
 }
