@@ -50,6 +50,7 @@ add_executable(flockhand WIN32
   src/app/operation_buttons.cpp
   src/app/order_and_refresh.cpp
   src/app/selection_state.cpp
+  src/app/transparency_switch.cpp
   src/broadcast/keystroke.cpp
   src/broadcast/paste.cpp
   src/broadcast/paste_confirm_dialog.cpp

@@ -4,21 +4,19 @@
 #include "app/compact_mode.h"
 
 #include "app/main_window.h"
-#include "panel.h"
+#include "app/panel_state.h"
 #include "base/subclass.h"
 
 #include <initializer_list>
-
-bool CompactMode = false;
 
 namespace {
 
 int NormalHeight = kMainWindowHeight;
 
 void ShowFullModeControls(int showCommand) {
-  for (HWND control :
-       {FilterBox, TerminalListBox, ReverseOrderButton, InvertSelectionButton, FlashButton,
-        WindowOpsGroup, RefreshButton, HelpButton, SelectionCountLabel}) {
+  for (HWND control : {Panel.FilterBox, Panel.TerminalListBox, Panel.ReverseOrderButton,
+                       Panel.InvertSelectionButton, Panel.FlashButton, Panel.WindowOpsGroup,
+                       Panel.RefreshButton, Panel.HelpButton, Panel.SelectionCountLabel}) {
     ShowWindow(control, showCommand);
   }
 }
@@ -27,11 +25,11 @@ void ShowFullModeControls(int showCommand) {
 void SetNormalHeight(int height, int* previousHeight) {
   WINDOWPLACEMENT placement{};
   placement.length = sizeof(placement);
-  GetWindowPlacement(MainWindow, &placement);
+  GetWindowPlacement(Panel.MainWindow, &placement);
   RECT& normal = placement.rcNormalPosition;
   if (previousHeight) *previousHeight = normal.bottom - normal.top;
   normal.bottom = normal.top + height;
-  SetWindowPlacement(MainWindow, &placement);
+  SetWindowPlacement(Panel.MainWindow, &placement);
 }
 
 LRESULT CALLBACK ListCaptionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -43,12 +41,12 @@ LRESULT CALLBACK ListCaptionProc(HWND window, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 void ToggleCompactMode() {
-  if (!CompactMode) {
-    CompactMode = true;
+  if (!Panel.CompactMode) {
+    Panel.CompactMode = true;
     ShowFullModeControls(SW_HIDE);
     SetNormalHeight(kCompactHeight, &NormalHeight);
   } else {
-    CompactMode = false;
+    Panel.CompactMode = false;
     ShowFullModeControls(SW_SHOW);
     SetNormalHeight(NormalHeight, nullptr);
   }

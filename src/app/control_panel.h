@@ -1,4 +1,4 @@
-// Builds the 21 controls of the main window (declared in panel.h).
+// Builds the 21 controls of the main window (their handles are in panel_state.h).
 #pragma once
 
 #include <windows.h>

@@ -4,7 +4,7 @@
 
 #include "app/control_tips.h"
 #include "app/panel_layout.h"
-#include "panel.h"
+#include "app/panel_state.h"
 
 #include <algorithm>
 #include <utility>
@@ -31,21 +31,21 @@ void MoveInOneBatch(const Placement (&placements)[N]) {
 LRESULT LayoutControls(int clientWidth, int clientHeight) {
   const PanelLayout layout = ComputePanelLayout(clientWidth, clientHeight);
   const Placement mainChildren[] = {
-      {CommandBox, layout.commandBox},
-      {FilterBox, layout.filterBox},
-      {TerminalListBox, layout.terminalList},
-      {ReverseOrderButton, layout.reverseOrderButton},
-      {InvertSelectionButton, layout.invertSelectionButton},
-      {FlashButton, layout.flashButton},
-      {WindowOpsGroup, layout.windowOpsGroup},
-      {RefreshButton, layout.refreshButton},
-      {HelpButton, layout.helpButton},
-      {SelectionCountLabel, layout.selectionCountLabel},
+      {Panel.CommandBox, layout.commandBox},
+      {Panel.FilterBox, layout.filterBox},
+      {Panel.TerminalListBox, layout.terminalList},
+      {Panel.ReverseOrderButton, layout.reverseOrderButton},
+      {Panel.InvertSelectionButton, layout.invertSelectionButton},
+      {Panel.FlashButton, layout.flashButton},
+      {Panel.WindowOpsGroup, layout.windowOpsGroup},
+      {Panel.RefreshButton, layout.refreshButton},
+      {Panel.HelpButton, layout.helpButton},
+      {Panel.SelectionCountLabel, layout.selectionCountLabel},
   };
   MoveInOneBatch(mainChildren);
   const Placement groupChildren[] = {
-      {ArrangeButton, layout.arrangeButton},
-      {HideOthersButton, layout.hideOthersButton},
+      {Panel.ArrangeButton, layout.arrangeButton},
+      {Panel.HideOthersButton, layout.hideOthersButton},
   };
   MoveInOneBatch(groupChildren);
   RefreshControlTipRects();

@@ -6,9 +6,9 @@
 #include <gdiplus.h>
 
 #include "app/main_window.h"
+#include "app/panel_state.h"
 #include "base/resource_ids.h"
 #include "groups/group_keys.h"
-#include "panel.h"
 #include "resources/help_file.h"
 #include "runtime/flockhand_window.h"
 
@@ -36,7 +36,7 @@ int RunMessageLoop(HACCEL accelerators) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0)) {
     TranslatingAccelerator = true;
-    const bool translated = TranslateAcceleratorW(MainWindow, accelerators, &message);
+    const bool translated = TranslateAcceleratorW(Panel.MainWindow, accelerators, &message);
     TranslatingAccelerator = false;
     if (translated || TranslateGroupKey(message)) continue;
     TranslateMessage(&message);
@@ -62,18 +62,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   ULONG_PTR gdiplusToken = 0;
   Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
 
-  ModuleHandle = instance;
+  Panel.ModuleHandle = instance;
   HWND window =
       CreateWindowExW(WS_EX_LAYERED | WS_EX_COMPOSITED, className, title,
                       WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, CW_USEDEFAULT, 0,
                       kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
   if (!window) return 0;
-  MainWindow = window;
-  AttachFlockhandWindow(MainWindow, CommandBox);
-  ShowWindow(MainWindow, showCommand);
-  UpdateWindow(MainWindow);
+  Panel.MainWindow = window;
+  AttachFlockhandWindow(Panel.MainWindow, Panel.CommandBox);
+  ShowWindow(Panel.MainWindow, showCommand);
+  UpdateWindow(Panel.MainWindow);
   // Handled before any input, as soon as the message loop runs.
-  PostMessageW(MainWindow, kFinishStartupMessage, 0, 0);
+  PostMessageW(Panel.MainWindow, kFinishStartupMessage, 0, 0);
 
   HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_FLOCKHAND));
   StartHtmlHelp();

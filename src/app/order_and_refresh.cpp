@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "app/list_rows.h"
-#include "panel.h"
+#include "app/panel_state.h"
 #include "terminals/discovery.h"
 #include "terminals/selection_listeners.h"
 #include "terminals/title_order.h"
@@ -28,7 +28,7 @@ void ReverseOrder() {
   std::sort(AllTerminals.begin(), AllTerminals.end(), order);
   std::sort(SelectedTerminals.begin(), SelectedTerminals.end(), order);
   SortDescendingNext = !SortDescendingNext;
-  SetWindowTextW(FilterBox, L"");
+  SetWindowTextW(Panel.FilterBox, L"");
 }
 
 void RefreshTerminals() {
@@ -38,7 +38,7 @@ void RefreshTerminals() {
     RowUpdate update;
     KeepTopRow keep;
     AllTerminals.clear();
-    SetWindowTextW(FilterBox, L"");
+    SetWindowTextW(Panel.FilterBox, L"");
     DiscoverTerminals();
     FillListRows(AllTerminals);
     std::sort(SelectedTerminals.begin(), SelectedTerminals.end(), TitleAscending);
@@ -46,6 +46,6 @@ void RefreshTerminals() {
     MarkRows(AllTerminals);
   }
   SelectionChanged();
-  SetFocus(CommandBox);
+  SetFocus(Panel.CommandBox);
   SortDescendingNext = true;
 }

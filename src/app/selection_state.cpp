@@ -5,17 +5,17 @@
 #include <initializer_list>
 #include <windows.h>
 
+#include "app/panel_state.h"
 #include "app/selection_counter.h"
 #include "operations/grid_boxes.h"
-#include "panel.h"
 #include "terminals/terminal_lists.h"
 
 void RefreshSelectionState() {
   const BOOL enable = !SelectedTerminals.empty();
-  for (HWND control : {DisplayCombo, MenuBarButton, AreaCombo, ColumnsEdit, RowsEdit, ArrangeButton,
-                       HideOthersButton}) {
+  for (HWND control : {Panel.DisplayCombo, Panel.MenuBarButton, Panel.AreaCombo, Panel.ColumnsEdit,
+                       Panel.RowsEdit, Panel.ArrangeButton, Panel.HideOthersButton}) {
     EnableWindow(control, enable);
   }
   SuggestGrid();
-  SetWindowTextW(SelectionCountLabel, FormatSelectionCount(SelectedTerminals.size()).c_str());
+  SetWindowTextW(Panel.SelectionCountLabel, FormatSelectionCount(SelectedTerminals.size()).c_str());
 }

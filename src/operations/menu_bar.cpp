@@ -1,8 +1,8 @@
 // The menu-bar switch. Off goes through each terminal's window-setup dialog: the terminal opens
 // it on a posted command, Flockhand writes the terminal's title into it, ticks "hide menu bar"
 // and presses OK. On posts the command of item 8 of the terminal's system menu. A terminal that
-// is hung, has closed or shows no dialog costs at most the bounds below; it is left as it is,
-// the others are still served, and the direction of the switch flips all the same.
+// is hung, has closed or shows no dialog costs at most the bounds below; it is left as it is and
+// the others are still served.
 #include "operations/menu_bar.h"
 
 #include "runtime/flockhand_window.h"
@@ -12,8 +12,6 @@
 #include "terminals/terminal_contract.h"
 #include "terminals/terminal_dialog.h"
 #include "terminals/terminal_lists.h"
-
-bool MenuBarHidden = false;
 
 namespace {
 
@@ -71,14 +69,13 @@ void ShowMenuBar(HWND terminal) {
 
 }  // namespace
 
-void ToggleMenuBar() {
+void SwitchMenuBars(bool hide) {
   const PacedOperation operation;
-  if (!MenuBarHidden) {
+  if (hide) {
     ServeEach(SelectedTerminals, HideMenuBar);
   } else {
     ServeEach(SelectedTerminals, [](const TerminalEntry& entry) { ShowMenuBar(entry.window); });
   }
-  MenuBarHidden = !MenuBarHidden;
   Pause(kSettlePauseMs);
   // Each terminal was made active for its switch; where that took the foreground (Wine), the
   // user's next keys would go to the last terminal alone instead of the command box.

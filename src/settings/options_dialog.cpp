@@ -45,8 +45,7 @@ unsigned TrackbarPosition(HWND dialog) {
   return static_cast<unsigned>(SendDlgItemMessageW(dialog, IDC_ALPHA_TRACKBAR, TBM_GETPOS, 0, 0));
 }
 
-// The preview, on the window that owns the dialog, leaves the alpha setting and IsTransparent
-// alone.
+// The preview, on the window that owns the dialog, leaves the alpha setting alone.
 INT_PTR OnScroll(HWND dialog) {
   const unsigned position = TrackbarPosition(dialog);
   ShowAlpha(dialog, position);
@@ -65,7 +64,7 @@ void OnOk(HWND dialog) {
 INT_PTR OnCommand(HWND dialog, WORD id) {
   if (id != IDOK && id != IDCANCEL) return FALSE;
   if (id == IDOK) OnOk(dialog);
-  ForceOpaque(GetWindow(dialog, GW_OWNER));
+  MakeOpaque(GetWindow(dialog, GW_OWNER));
   EndDialog(dialog, id);
   return TRUE;
 }

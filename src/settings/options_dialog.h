@@ -4,5 +4,6 @@
 
 #include <windows.h>
 
-// Runs the dialog modally, owned by owner: the main window, on which it previews the alpha.
+// Runs the dialog modally, owned by owner: the main window, on which it previews the alpha and
+// which it leaves opaque.
 void OptionsDialog(HWND owner);

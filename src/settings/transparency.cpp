@@ -2,14 +2,10 @@
 // above 255 (a hand-edited fkh.ini) makes no step at all, yet the fade still counts as done.
 #include "settings/transparency.h"
 
-#include <windows.h>
-
 #include "base/debug_print.h"
 #include "settings/settings_file.h"
 
 namespace {
-
-bool IsTransparent = false;
 
 constexpr unsigned kOpaque = 255;
 
@@ -42,20 +38,18 @@ void SetWindowAlpha(HWND window, unsigned alpha) {
   SetLayeredWindowAttributes(window, RGB(255, 255, 255), static_cast<BYTE>(alpha), LWA_ALPHA);
 }
 
-void ToggleTransparency(HWND window) {
+void FadeOut(HWND window) {
   const unsigned alpha = CurrentSettings.alpha;
   Fade fade{window};
-  if (IsTransparent) {
-    for (unsigned a = alpha; a <= kOpaque; ++a) fade.Step(a);
-    ReportFade(L"in", fade);
-  } else {
-    for (unsigned a = kOpaque; a >= alpha && a <= kOpaque; --a) fade.Step(a);
-    ReportFade(L"out", fade);
-  }
-  IsTransparent = !IsTransparent;
+  for (unsigned a = kOpaque; a >= alpha && a <= kOpaque; --a) fade.Step(a);
+  ReportFade(L"out", fade);
 }
 
-void ForceOpaque(HWND window) {
-  SetWindowAlpha(window, kOpaque);
-  IsTransparent = false;
+void FadeIn(HWND window) {
+  const unsigned alpha = CurrentSettings.alpha;
+  Fade fade{window};
+  for (unsigned a = alpha; a <= kOpaque; ++a) fade.Step(a);
+  ReportFade(L"in", fade);
 }
+
+void MakeOpaque(HWND window) { SetWindowAlpha(window, kOpaque); }
