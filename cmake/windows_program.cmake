@@ -76,6 +76,7 @@ add_executable(flockhand WIN32
   src/runtime/foreground.cpp
   src/runtime/operation_progress.cpp
   src/runtime/pacing.cpp
+  src/runtime/terminal_dialog_ok.cpp
   src/settings/frames_setting.cpp
   src/settings/options_dialog.cpp
   src/settings/settings_file.cpp
