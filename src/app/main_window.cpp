@@ -13,6 +13,7 @@
 #include "app/panel_state.h"
 #include "app/selection_state.h"
 #include "app/transparency_switch.h"
+#include "base/debug_lines.h"
 #include "base/debug_print.h"
 #include "base/resource_ids.h"
 #include "frames/frames.h"
@@ -67,7 +68,7 @@ LRESULT OnCreate(HWND window) {
   FillListRows(AllTerminals);
   SelectionChanged();
   if (!RegisterHotKey(window, ID_SUMMON_HOTKEY, MOD_CONTROL | MOD_SHIFT, 'T')) {
-    DebugPrint(L"NG!");
+    DebugPrint(kHotKeyTakenLine);
   }
   FormChmPath();
   // A layered window is shown only once its attributes are set: start fully opaque.

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "base/debug_lines.h"
 #include "base/debug_print.h"
 #include "operations/cell_layout.h"
 #include "operations/displays.h"
@@ -51,7 +52,7 @@ void ArrangeTerminals() {
   if (display < 0 || static_cast<std::size_t>(display) >= MonitorList.size()) return;
   // A copy: a display change handled while the terminals are served renews the list.
   const RECT work = MonitorList[static_cast<std::size_t>(display)].workArea;
-  DebugPrint(L"%d, %d\n", static_cast<int>(work.left), static_cast<int>(work.top));
+  DebugPrint(kArrangeOriginLine, static_cast<int>(work.left), static_cast<int>(work.top));
   const auto area =
       static_cast<ArrangeArea>(SendMessageW(controls.AreaCombo, CB_GETCURSEL, 0, 0));
   const CellGrid grid =
@@ -60,7 +61,7 @@ void ArrangeTerminals() {
   std::size_t next = 0;
   ServeEach(SelectedTerminals, [&](const TerminalEntry& entry) {
     const CellRect cell = CellOf(grid, next++);
-    DebugPrint(L"%ls: %d, %d\n", entry.title.c_str(), cell.left, cell.top);
+    DebugPrint(kTerminalPlacedLine, entry.title.c_str(), cell.left, cell.top);
     Place(entry.window, cell);
   });
   Pause(kRaisePauseMs);

@@ -4,6 +4,7 @@
 
 #include <cwchar>
 
+#include "base/debug_lines.h"
 #include "base/debug_print.h"
 #include "operations/window_ops_group.h"
 
@@ -20,7 +21,7 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM) {
   MonitorEntry entry{};
   wcsncpy(entry.deviceName, info.szDevice, std::size(entry.deviceName) - 1);
   entry.workArea = info.rcWork;
-  DebugPrint(L"%ls: %d, %d, %d, %d\n", entry.deviceName, static_cast<int>(entry.workArea.left),
+  DebugPrint(kDisplayLine, entry.deviceName, static_cast<int>(entry.workArea.left),
              static_cast<int>(entry.workArea.top), static_cast<int>(entry.workArea.right),
              static_cast<int>(entry.workArea.bottom));
   MonitorList.push_back(entry);
@@ -31,7 +32,7 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM) {
 
 void RefreshDisplays() {
   MonitorList.clear();
-  DebugPrint(L"%d\n", GetSystemMetrics(SM_CMONITORS));
+  DebugPrint(kDisplayCountLine, GetSystemMetrics(SM_CMONITORS));
   EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, 0);
   HWND combo = WindowOps().DisplayCombo;
   SendMessageW(combo, CB_RESETCONTENT, 0, 0);

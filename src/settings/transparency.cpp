@@ -2,6 +2,7 @@
 // above 255 (a hand-edited fkh.ini) makes no step at all, yet the fade still counts as done.
 #include "settings/transparency.h"
 
+#include "base/debug_lines.h"
 #include "base/debug_print.h"
 #include "settings/settings_file.h"
 
@@ -26,9 +27,9 @@ struct Fade {
 // One debug line per fade, so that its course can be followed from outside.
 void ReportFade(const wchar_t* direction, const Fade& fade) {
   if (fade.steps == 0) {
-    DebugPrint(L"fade %ls: steps 0\n", direction);
+    DebugPrint(kFadeWithoutStepsLine, direction);
   } else {
-    DebugPrint(L"fade %ls: %u to %u, steps %u\n", direction, fade.first, fade.last, fade.steps);
+    DebugPrint(kFadeLine, direction, fade.first, fade.last, fade.steps);
   }
 }
 
