@@ -12,10 +12,12 @@
 #include "app/operation_buttons.h"
 #include "app/order_and_refresh.h"
 #include "app/panel_layout.h"
+#include "app/panel_scale.h"
 #include "app/panel_state.h"
 #include "app/selection_counter.h"
 #include "app/transparency_switch.h"
 #include "base/resource_ids.h"
+#include "base/window_dpi.h"
 #include "broadcast/keystroke.h"
 #include "operations/arrangement.h"
 #include "operations/flash_and_hide.h"
@@ -27,9 +29,6 @@
 #include <commctrl.h>
 
 namespace {
-
-// Given to 19 controls and kept for the program's lifetime.
-HFONT PanelFont;
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kPushButton = kChild | BS_PUSHBUTTON;
@@ -44,11 +43,13 @@ constexpr int kGridCountDigits = 4;
 // Created without size: LayoutControls places them.
 constexpr LayoutRect kUnplaced = {0, 0, 0, 0};
 
+// Made where it goes at the parent's scale: place is at 96 DPI.
 HWND CreateControl(HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* text,
                    DWORD style, int id, LayoutRect place) {
-  return CreateWindowExW(exStyle, windowClass, text, style, place.x, place.y, place.width,
-                         place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         Panel.ModuleHandle, nullptr);
+  const LayoutRect at = ScaleRect(place, WindowDpi(parent));
+  return CreateWindowExW(exStyle, windowClass, text, style, at.x, at.y, at.width, at.height, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Panel.ModuleHandle,
+                         nullptr);
 }
 
 // Without horizontal auto-scroll an edit trims a pasted text until it fits its width, at a
@@ -170,21 +171,6 @@ void CreateBottomRows(HWND main) {
                                             kChild | SS_RIGHT, 0, kUnplaced);
 }
 
-// The stock GUI font for everything but the two image buttons and the tooltips.
-void ApplyPanelFont() {
-  LOGFONTW logFont{};
-  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont);
-  PanelFont = CreateFontIndirectW(&logFont);
-  for (HWND control :
-       {Panel.CommandBox, Panel.ListCaption, Panel.FilterBox, Panel.TerminalListBox,
-        Panel.ReverseOrderButton, Panel.InvertSelectionButton, Panel.FlashButton,
-        Panel.WindowOpsGroup, Panel.DisplayCombo, Panel.MenuBarButton, Panel.AreaCombo,
-        Panel.ColumnsLabel, Panel.ColumnsEdit, Panel.RowsLabel, Panel.RowsEdit, Panel.ArrangeButton,
-        Panel.HideOthersButton, Panel.RefreshButton, Panel.SelectionCountLabel}) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(PanelFont), TRUE);
-  }
-}
-
 }  // namespace
 
 void BuildControlPanel(HWND mainWindow) {
@@ -192,5 +178,5 @@ void BuildControlPanel(HWND mainWindow) {
   CreateListColumn(mainWindow);
   CreateWindowOpsGroup(mainWindow);
   CreateBottomRows(mainWindow);
-  ApplyPanelFont();
+  ApplyPanelFont(mainWindow);
 }

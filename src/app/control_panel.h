@@ -4,5 +4,5 @@
 #include <windows.h>
 
 // Creates every control, its subclass procedure, its tooltip and the font. Runs inside
-// WM_CREATE, so it takes the window being created: MainWindow is not yet set.
+// WM_CREATE, so it takes the window being created: Panel.MainWindow is not yet set.
 void BuildControlPanel(HWND mainWindow);

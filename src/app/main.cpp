@@ -7,7 +7,9 @@
 
 #include "app/main_window.h"
 #include "app/panel_state.h"
+#include "base/dpi_scale.h"
 #include "base/resource_ids.h"
+#include "base/window_dpi.h"
 #include "groups/group_keys.h"
 #include "resources/help_file.h"
 #include "runtime/flockhand_window.h"
@@ -63,11 +65,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
 
   Panel.ModuleHandle = instance;
-  HWND window =
-      CreateWindowExW(WS_EX_LAYERED | WS_EX_COMPOSITED, className, title,
-                      WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, CW_USEDEFAULT, 0,
-                      kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
+  // Sized for the system DPI, the scale of the main display, where the window usually comes up.
+  const int systemDpi = SystemDpi();
+  HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_COMPOSITED, className, title,
+                                WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
+                                CW_USEDEFAULT, 0, ScaleToDpi(kMainWindowWidth, systemDpi),
+                                ScaleToDpi(kMainWindowHeight, systemDpi), nullptr, nullptr,
+                                instance, nullptr);
   if (!window) return 0;
+  if (const int dpi = WindowDpi(window); dpi != systemDpi) {
+    SetWindowPos(window, nullptr, 0, 0, ScaleToDpi(kMainWindowWidth, dpi),
+                 ScaleToDpi(kMainWindowHeight, dpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   Panel.MainWindow = window;
   AttachFlockhandWindow(Panel.MainWindow, Panel.CommandBox);
   ShowWindow(Panel.MainWindow, showCommand);
