@@ -4,8 +4,6 @@
 #include "base/ini_file.h"
 #include "settings/settings_text.h"
 
-bool ShowFrames = true;
-
 namespace {
 
 constexpr std::string_view kSection = "FRAMES";
@@ -13,14 +11,13 @@ constexpr std::string_view kKey = "show";
 
 }  // namespace
 
-void LoadFramesSetting() {
-  if (const std::optional<std::string> text = ReadIniText()) {
-    ShowFrames = ReadFlag(ProfileValue(*text, kSection, kKey));
-  }
+bool LoadFramesSetting() {
+  const std::optional<std::string> text = ReadIniText();
+  return !text || ReadFlag(ProfileValue(*text, kSection, kKey));
 }
 
-bool SaveFramesSetting() {
-  const std::string body = std::string(kKey) + (ShowFrames ? " = TRUE" : " = FALSE");
+bool SaveFramesSetting(bool show) {
+  const std::string body = std::string(kKey) + (show ? " = TRUE" : " = FALSE");
   return RewriteIniFile(
       [&body](std::string_view text) { return RewriteSection(text, kSection, body); });
 }

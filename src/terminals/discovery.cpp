@@ -7,8 +7,8 @@
 
 #include <algorithm>
 
-#include "terminals/list_rows.h"
 #include "terminals/terminal_contract.h"
+#include "terminals/terminal_lists.h"
 #include "terminals/title_order.h"
 
 namespace {
@@ -29,5 +29,4 @@ BOOL CALLBACK CollectTerminal(HWND window, LPARAM) {
 void DiscoverTerminals() {
   EnumWindows(CollectTerminal, 0);
   std::sort(AllTerminals.begin(), AllTerminals.end(), TitleAscending);
-  FillListRows(AllTerminals);
 }
