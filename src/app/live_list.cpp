@@ -1,0 +1,87 @@
+// Applying the changes the watch finds to the lists and the rows; see live_list.h.
+#include "app/live_list.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "panel.h"
+#include "runtime/pacing.h"
+#include "terminals/list_rows.h"
+#include "terminals/order_and_refresh.h"
+#include "terminals/terminal_merge.h"
+#include "terminals/terminal_watch.h"
+#include "terminals/title_filter.h"
+
+namespace {
+
+// Pressed on the list, or held while the list has the capture (a drag that left it).
+bool MouseHeldOnList() {
+  if (GetCapture() == TerminalListBox) return true;
+  const SHORT held =
+      GetAsyncKeyState(VK_LBUTTON) | GetAsyncKeyState(VK_RBUTTON) | GetAsyncKeyState(VK_MBUTTON);
+  POINT pointer;
+  return (held & 0x8000) && GetCursorPos(&pointer) && WindowFromPoint(pointer) == TerminalListBox;
+}
+
+ListView CurrentView() {
+  wchar_t filterText[kFilterTextLimit + 1];
+  const int length = GetWindowTextW(FilterBox, filterText, kFilterTextLimit + 1);
+  return {length > 0, PrepareFilterText(Utf16View(filterText, std::max(length, 0))),
+          ListedDescending()};
+}
+
+int ListRow(UINT message) { return static_cast<int>(SendMessageW(TerminalListBox, message, 0, 0)); }
+
+void KeepOnTerminal(UINT message, int row, const std::vector<RowEdit>& edits, std::size_t rows) {
+  if (row >= 0) SendMessageW(TerminalListBox, message, FollowRow(edits, row, rows), 0);
+}
+
+// A row's text is changed by deleting and inserting it; the marks are made again afterwards,
+// as inserted rows come unmarked. Setting the caret scrolls to it, so the top row comes last.
+void EditRows(const std::vector<RowEdit>& edits) {
+  RowUpdate update;
+  const int top = ListRow(LB_GETTOPINDEX), caret = ListRow(LB_GETCARETINDEX),
+            anchor = ListRow(LB_GETANCHORINDEX);
+  for (const RowEdit& edit : edits) {
+    const auto row = static_cast<WPARAM>(edit.row);
+    if (edit.kind != RowEdit::Kind::Insert) {
+      SendMessageW(TerminalListBox, LB_DELETESTRING, row, 0);
+    }
+    if (edit.kind != RowEdit::Kind::Delete) {
+      SendMessageW(TerminalListBox, LB_INSERTSTRING, row,
+                   reinterpret_cast<LPARAM>(edit.text.c_str()));
+    }
+  }
+  const TerminalList& visible = VisibleTerminals();
+  MarkRows(visible);
+  if (visible.empty()) return;
+  KeepOnTerminal(LB_SETCARETINDEX, caret, edits, visible.size());
+  KeepOnTerminal(LB_SETANCHORINDEX, anchor, edits, visible.size());
+  KeepOnTerminal(LB_SETTOPINDEX, top, edits, visible.size());
+}
+
+void FollowDesktop() {
+  if (OperationRunning() || MouseHeldOnList()) {
+    WatchAgainSoon();
+    return;
+  }
+  const TerminalList now = TerminalsNow(AllTerminals);
+  const std::size_t selected = SelectedTerminals.size();
+  const std::vector<RowEdit> edits =
+      MergeTerminals(AllTerminals, FilteredTerminals, SelectedTerminals, CurrentView(), now);
+  if (edits.empty()) return;
+  EditRows(edits);
+  if (SelectedTerminals.size() != selected) RefreshSelectionState();
+}
+
+}  // namespace
+
+void SwitchLiveList(bool on) {
+  if (on) {
+    StartWatchingTerminals(FollowDesktop);
+  } else {
+    StopWatchingTerminals();
+  }
+}

@@ -1,0 +1,10 @@
+// Wine's ntdll exports wine_get_version; Windows' has no such export.
+#include "base/under_wine.h"
+
+#include <windows.h>
+
+bool UnderWine() {
+  static const bool underWine =
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+  return underWine;
+}
