@@ -16,14 +16,9 @@
 
 namespace {
 
-// Pressed on the list, or held while the list has the capture (a drag that left it).
-bool MouseHeldOnList() {
-  if (GetCapture() == TerminalListBox) return true;
-  const SHORT held =
-      GetAsyncKeyState(VK_LBUTTON) | GetAsyncKeyState(VK_RBUTTON) | GetAsyncKeyState(VK_MBUTTON);
-  POINT pointer;
-  return (held & 0x8000) && GetCursorPos(&pointer) && WindowFromPoint(pointer) == TerminalListBox;
-}
+// The list box holds the capture from a press of the left button on its rows or its scroll bar
+// to the release, also when the pointer has left it.
+bool MouseHeldOnList() { return GetCapture() == TerminalListBox; }
 
 ListView CurrentView() {
   wchar_t filterText[kFilterTextLimit + 1];
@@ -67,7 +62,7 @@ void FollowDesktop() {
     WatchAgainSoon();
     return;
   }
-  const TerminalList now = TerminalsNow(AllTerminals);
+  const TerminalList now = TerminalsNow();
   const std::size_t selected = SelectedTerminals.size();
   const std::vector<RowEdit> edits =
       MergeTerminals(AllTerminals, FilteredTerminals, SelectedTerminals, CurrentView(), now);

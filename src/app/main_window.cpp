@@ -8,6 +8,7 @@
 #include "app/control_tips.h"
 #include "app/frames_menu.h"
 #include "app/layout_controls.h"
+#include "app/live_list_menu.h"
 #include "base/debug_print.h"
 #include "frames/frames.h"
 #include "groups/group_menu.h"
@@ -60,6 +61,7 @@ LRESULT OnCreate(HWND window) {
   SetLayeredWindowAttributes(window, RGB(255, 255, 255), 255, LWA_ALPHA);
   LoadSettings();
   AppendFramesMenuItem(window);
+  AppendLiveListMenuItem(window);
   LoadGroups();
   return 0;
 }
@@ -105,6 +107,7 @@ LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
   if (command == IDM_SYS_ABOUT) AboutDialog();
   if (command == IDM_SYS_OPTIONS) OptionsDialog();
   if (command == IDM_SYS_FRAMES) ToggleFramesMenuItem(window);
+  if (command == IDM_SYS_LIVE_LIST) ToggleLiveListMenuItem(window);
   return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
 }
 

@@ -4,7 +4,5 @@
 #include <windows.h>
 
 bool UnderWine() {
-  static const bool underWine =
-      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-  return underWine;
+  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }

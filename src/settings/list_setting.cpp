@@ -2,7 +2,6 @@
 #include "settings/list_setting.h"
 
 #include "base/ini_file.h"
-#include "base/ini_text.h"
 
 bool ListFollowsDesktop = false;
 
@@ -14,14 +13,7 @@ constexpr std::string_view kKey = "live";
 }  // namespace
 
 void LoadListSetting() {
-  if (const std::optional<std::string> text = ReadIniText()) {
-    const std::optional<std::string> value = ProfileValue(*text, kSection, kKey);
-    ListFollowsDesktop = value && ReadFlag(value);
-  }
+  ListFollowsDesktop = ReadIniSwitch(kSection, kKey, false).value_or(false);
 }
 
-bool SaveListSetting() {
-  const std::string body = std::string(kKey) + (ListFollowsDesktop ? " = TRUE" : " = FALSE");
-  return RewriteIniFile(
-      [&body](std::string_view text) { return RewriteSection(text, kSection, body); });
-}
+bool SaveListSetting() { return WriteIniSwitch(kSection, kKey, ListFollowsDesktop); }

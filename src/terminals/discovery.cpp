@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "terminals/list_rows.h"
 #include "terminals/terminal_contract.h"
@@ -13,21 +14,36 @@
 
 namespace {
 
-BOOL CALLBACK CollectTerminal(HWND window, LPARAM) {
-  wchar_t title[kTitleCapacity];
+// The class is read first: most windows are not terminals, and their titles need not be read.
+std::optional<TerminalEntry> ReadTerminal(HWND window) {
   wchar_t className[1024];
+  if (!GetClassNameW(window, className, 1024) || wcscmp(className, kTerminalWindowClass) != 0) {
+    return std::nullopt;
+  }
+  wchar_t title[kTitleCapacity];
   const int titleLength = GetWindowTextW(window, title, kTitleCapacity);
-  GetClassNameW(window, className, 1024);
-  if (titleLength > 0 && wcscmp(className, kTerminalWindowClass) == 0) {
-    AllTerminals.push_back(MakeTerminalEntry(Utf16View(title, titleLength), window));
+  return MakeTerminalEntry(Utf16View(title, std::max(titleLength, 0)), window);
+}
+
+BOOL CALLBACK CollectTerminal(HWND window, LPARAM list) {
+  if (std::optional<TerminalEntry> entry = ReadTerminal(window)) {
+    reinterpret_cast<TerminalList*>(list)->push_back(std::move(*entry));
   }
   return TRUE;
 }
 
 }  // namespace
 
+TerminalList CollectTerminalWindows() {
+  TerminalList terminals;
+  EnumWindows(CollectTerminal, reinterpret_cast<LPARAM>(&terminals));
+  return terminals;
+}
+
 void DiscoverTerminals() {
-  EnumWindows(CollectTerminal, 0);
+  for (TerminalEntry& entry : CollectTerminalWindows()) {
+    if (!entry.title.empty()) AllTerminals.push_back(std::move(entry));
+  }
   std::sort(AllTerminals.begin(), AllTerminals.end(), TitleAscending);
   FillListRows(AllTerminals);
 }

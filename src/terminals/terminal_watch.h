@@ -1,8 +1,8 @@
 // Noticing terminals that open, close or are renamed, for the list that keeps itself current.
 // Windows reports every window's creation, destruction, showing, hiding and renaming through
 // window events, received out of context (no code of Flockhand's runs in the terminals): only
-// the terminals' are kept, and a burst of them makes one look, 50 ms after the first, at the
-// windows they named. Nothing runs while nothing happens. Wine 8 reports none of this for other
+// the terminals' count, and a burst of them makes one look, 50 ms after the first. Nothing runs
+// while no terminal changes. Wine 8 reports none of this for other
 // programs' windows: there every window is looked at every 500 ms instead, or less often when a
 // look takes longer than a tenth of that, so that it never costs more than about a tenth of a
 // processor. The watch exists only while the list follows the desktop.
@@ -19,7 +19,5 @@ void StopWatchingTerminals();
 // it runs again shortly, and the changes keep until then.
 void WatchAgainSoon();
 
-// The terminal windows as they are now, each once, those without a title included: `listed`
-// with the windows named since the last look looked at again, or every window after a start
-// and under Wine.
-TerminalList TerminalsNow(const TerminalList& listed);
+// The terminal windows as they are now, each once, those without a title included.
+TerminalList TerminalsNow();
