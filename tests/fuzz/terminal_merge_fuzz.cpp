@@ -1,7 +1,8 @@
 // Terminals open, close and are renamed between looks, with or without a filter, in either
-// order: after every look the rows edited as told are the visible list, the lists hold exactly
-// the open terminals, the selection holds only listed terminals, each once, and loses a terminal
-// only when it closed; with no rename, rows in order stay in order.
+// order: after every look the rows edited as told are the visible list, every open terminal with
+// a title is listed with it, the selection holds only shown terminals, each once, and loses one
+// only when it closed; rows followed by FollowRow land on their terminal or the next that
+// stayed; with no rename, rows in order stay in order.
 #include <algorithm>
 #include <map>
 
@@ -12,8 +13,6 @@
 
 namespace {
 
-using Desktop = std::map<std::uintptr_t, Utf16String>;
-
 // Short titles from few units, so that equal titles and prefixes are common; some empty.
 Utf16String Title(FuzzInput& input) {
   Utf16String title(input.Number<uint8_t>() % 3, u'a');
@@ -21,45 +20,34 @@ Utf16String Title(FuzzInput& input) {
   return title;
 }
 
-TerminalList Entries(const Desktop& desktop) {
-  TerminalList list;
-  for (const auto& [handle, title] : desktop) {
-    list.push_back(MakeTerminalEntry(title, reinterpret_cast<WindowHandle>(handle)));
-  }
-  return list;
-}
-
-std::vector<WindowHandle> Windows(const TerminalList& list) {
-  std::vector<WindowHandle> windows;
-  for (const TerminalEntry& e : list) windows.push_back(e.window);
-  return windows;
-}
+WindowHandle Handle(std::uintptr_t value) { return reinterpret_cast<WindowHandle>(value); }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzInput input(data, size);
   const uint8_t setup = input.Number<uint8_t>();
-  const ListView view{(setup & 1) != 0, PrepareFilterText(UTF16("b")), (setup & 2) != 0};
+  const ListView view{(setup & 1) != 0, PrepareFilterText(u"b"), (setup & 2) != 0};
   const auto order = view.descending ? TitleDescending : TitleAscending;
-  Desktop desktop;
+  std::map<std::uintptr_t, Utf16String> desktop;
   std::uintptr_t nextHandle = 1;
-  for (int i = input.Number<uint8_t>() % 12; i > 0; --i) desktop[nextHandle++] = Title(input);
-
-  TerminalList all, filtered, selected;
-  for (const TerminalEntry& e : Entries(desktop)) {
-    if (!e.title.empty()) all.push_back(e);
+  TerminalList all, filtered, selected, now;
+  for (int i = input.Number<uint8_t>() % 12; i > 0; --i) {
+    desktop[nextHandle] = Title(input);
+    if (!desktop[nextHandle].empty()) all.push_back({desktop[nextHandle], Handle(nextHandle)});
+    ++nextHandle;
   }
   std::sort(all.begin(), all.end(), order);
   for (const TerminalEntry& e : all) {
     if (TitleMatchesFilter(e.title, view.preparedFilter)) filtered.push_back(e);
   }
+  const TerminalList& shown = view.filtered ? filtered : all;
   const uint32_t marks = input.Number<uint32_t>();
-  for (std::size_t i = 0; i < (view.filtered ? filtered : all).size(); ++i) {
-    if ((marks >> (i % 32)) & 1) selected.push_back((view.filtered ? filtered : all)[i]);
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    if ((marks >> (i % 32)) & 1) selected.push_back(shown[i]);
   }
   std::vector<Utf16String> rows;
-  for (const TerminalEntry& e : view.filtered ? filtered : all) rows.push_back(e.title);
+  for (const TerminalEntry& e : shown) rows.push_back(e.title);
 
   for (int step = input.Number<uint8_t>() % 8; step > 0; --step) {
     bool renamed = false;
@@ -76,63 +64,52 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         renamed = true;
       }
     }
-    const TerminalList shownBefore = view.filtered ? filtered : all;
+    const TerminalList shownBefore = shown;
     const bool wasInOrder = std::is_sorted(all.begin(), all.end(), order);
     TerminalList stillSelected;
     for (const TerminalEntry& e : selected) {
       if (desktop.count(HandleValue(e.window)) != 0) stillSelected.push_back(e);
     }
+    now.clear();
+    for (const auto& [handle, title] : desktop) now.push_back({title, Handle(handle)});
 
-    const auto edits = MergeTerminals(all, filtered, selected, view, Entries(desktop));
+    const std::vector<RowEdit> edits = MergeTerminals(all, filtered, selected, view, now);
     for (const RowEdit& edit : edits) {
-      FUZZ_CHECK(edit.row <= rows.size() &&
-                 (edit.kind == RowEdit::Kind::Insert || edit.row < rows.size()));
+      FUZZ_CHECK(edit.row < rows.size() + (edit.kind == RowEdit::Kind::Insert));
       const auto at = rows.begin() + static_cast<std::ptrdiff_t>(edit.row);
       if (edit.kind == RowEdit::Kind::Insert) rows.insert(at, edit.text);
       if (edit.kind == RowEdit::Kind::Delete) rows.erase(at);
       if (edit.kind == RowEdit::Kind::SetText) *at = edit.text;
     }
-    const TerminalList& shown = view.filtered ? filtered : all;
-    std::vector<Utf16String> shownTitles;
-    for (const TerminalEntry& e : shown) shownTitles.push_back(e.title);
-    FUZZ_CHECK(rows == shownTitles);
+    FUZZ_CHECK(rows.size() == shown.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) FUZZ_CHECK(rows[i] == shown[i].title);
 
-    // Listed: every open terminal with a title, and those that had one; each with its title.
-    const WindowSet listed = WindowsOf(all);
+    const WindowSet listed = WindowsOf(all), shownWindows = WindowsOf(shown);
     FUZZ_CHECK(listed.size() == all.size());
     for (const auto& [handle, title] : desktop) {
-      FUZZ_CHECK(title.empty() || listed.count(reinterpret_cast<WindowHandle>(handle)) == 1);
+      FUZZ_CHECK(title.empty() || listed.count(Handle(handle)) == 1);
     }
     for (const TerminalEntry& e : all) {
       const Utf16String& title = desktop.at(HandleValue(e.window));
       FUZZ_CHECK(title.empty() ? !e.title.empty() : title == e.title);
     }
-    if (view.filtered) {
-      auto from = all.begin();
-      for (const TerminalEntry& e : filtered) {
-        from = std::find_if(from, all.end(),
-                            [&](const TerminalEntry& a) { return a.window == e.window; });
-        FUZZ_CHECK(from != all.end());
-      }
+    for (const TerminalEntry& e : shown) FUZZ_CHECK(listed.count(e.window) == 1);
+    FUZZ_CHECK(selected.size() == stillSelected.size() &&
+               WindowsOf(selected).size() == selected.size());
+    for (std::size_t i = 0; i < selected.size(); ++i) {
+      FUZZ_CHECK(selected[i].window == stillSelected[i].window);
+      FUZZ_CHECK(shownWindows.count(selected[i].window) == 1);
     }
-    FUZZ_CHECK(Windows(selected) == Windows(stillSelected));
-    FUZZ_CHECK(WindowsOf(selected).size() == selected.size());
-    const WindowSet shownWindows = WindowsOf(shown);
-    for (const TerminalEntry& e : selected) FUZZ_CHECK(shownWindows.count(e.window) == 1);
     if (wasInOrder && !renamed) FUZZ_CHECK(std::is_sorted(all.begin(), all.end(), order));
 
-    // A row is followed to its terminal, or the first after it still shown, or the last row.
-    const std::size_t top = input.Number<uint8_t>() % (shownBefore.size() + 1);
+    const std::size_t from = input.Number<uint8_t>() % (shownBefore.size() + 1);
     std::size_t expected = shown.empty() ? 0 : shown.size() - 1;
-    for (std::size_t row = top; row < shownBefore.size(); ++row) {
-      const auto found = std::find_if(shown.begin(), shown.end(), [&](const TerminalEntry& e) {
-        return e.window == shownBefore[row].window;
-      });
-      if (found == shown.end()) continue;
-      expected = static_cast<std::size_t>(found - shown.begin());
+    for (std::size_t row = from; row < shownBefore.size(); ++row) {
+      if (shownWindows.count(shownBefore[row].window) == 0) continue;
+      for (expected = 0; shown[expected].window != shownBefore[row].window;) ++expected;
       break;
     }
-    FUZZ_CHECK(FollowRow(edits, top, shown.size()) == expected);
+    FUZZ_CHECK(FollowRow(edits, from, shown.size()) == expected);
   }
   return 0;
 }
