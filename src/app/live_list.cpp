@@ -33,14 +33,17 @@ void KeepOnTerminal(UINT message, int row, const std::vector<RowEdit>& edits, st
   if (row >= 0) SendMessageW(TerminalListBox, message, FollowRow(edits, row, rows), 0);
 }
 
-// A row's text is changed by deleting and inserting it; the marks are made again afterwards,
-// as inserted rows come unmarked. Setting the caret scrolls to it, so the top row comes last.
+// A row's text is changed by deleting and inserting it, its mark kept: the list box keeps each
+// row's mark with the row, and an inserted row comes unmarked. Setting the caret scrolls to it,
+// so the top row comes last.
 void EditRows(const std::vector<RowEdit>& edits) {
   RowUpdate update;
   const int top = ListRow(LB_GETTOPINDEX), caret = ListRow(LB_GETCARETINDEX),
             anchor = ListRow(LB_GETANCHORINDEX);
   for (const RowEdit& edit : edits) {
     const auto row = static_cast<WPARAM>(edit.row);
+    const bool marked = edit.kind == RowEdit::Kind::SetText &&
+                        SendMessageW(TerminalListBox, LB_GETSEL, row, 0) > 0;
     if (edit.kind != RowEdit::Kind::Insert) {
       SendMessageW(TerminalListBox, LB_DELETESTRING, row, 0);
     }
@@ -48,13 +51,13 @@ void EditRows(const std::vector<RowEdit>& edits) {
       SendMessageW(TerminalListBox, LB_INSERTSTRING, row,
                    reinterpret_cast<LPARAM>(edit.text.c_str()));
     }
+    if (marked) SendMessageW(TerminalListBox, LB_SELITEMRANGE, TRUE, MAKELPARAM(row, row));
   }
-  const TerminalList& visible = VisibleTerminals();
-  MarkRows(visible);
-  if (visible.empty()) return;
-  KeepOnTerminal(LB_SETCARETINDEX, caret, edits, visible.size());
-  KeepOnTerminal(LB_SETANCHORINDEX, anchor, edits, visible.size());
-  KeepOnTerminal(LB_SETTOPINDEX, top, edits, visible.size());
+  const std::size_t rows = VisibleTerminals().size();
+  if (rows == 0) return;
+  KeepOnTerminal(LB_SETCARETINDEX, caret, edits, rows);
+  KeepOnTerminal(LB_SETANCHORINDEX, anchor, edits, rows);
+  KeepOnTerminal(LB_SETTOPINDEX, top, edits, rows);
 }
 
 void FollowDesktop() {
@@ -75,7 +78,7 @@ void FollowDesktop() {
 
 void SwitchLiveList(bool on) {
   if (on) {
-    StartWatchingTerminals(FollowDesktop);
+    StartWatchingTerminals(FollowDesktop, AllTerminals);
   } else {
     StopWatchingTerminals();
   }

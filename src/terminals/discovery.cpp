@@ -14,36 +14,30 @@
 
 namespace {
 
-// The class is read first: most windows are not terminals, and their titles need not be read.
-std::optional<TerminalEntry> ReadTerminal(HWND window) {
-  wchar_t className[1024];
-  if (!GetClassNameW(window, className, 1024) || wcscmp(className, kTerminalWindowClass) != 0) {
-    return std::nullopt;
-  }
-  wchar_t title[kTitleCapacity];
-  const int titleLength = GetWindowTextW(window, title, kTitleCapacity);
-  return MakeTerminalEntry(Utf16View(title, std::max(titleLength, 0)), window);
-}
-
-BOOL CALLBACK CollectTerminal(HWND window, LPARAM list) {
-  if (std::optional<TerminalEntry> entry = ReadTerminal(window)) {
-    reinterpret_cast<TerminalList*>(list)->push_back(std::move(*entry));
-  }
+BOOL CALLBACK CollectTerminal(HWND window, LPARAM) {
+  std::optional<TerminalEntry> entry = TerminalOf(window);
+  if (entry && !entry->title.empty()) AllTerminals.push_back(std::move(*entry));
   return TRUE;
 }
 
 }  // namespace
 
-TerminalList CollectTerminalWindows() {
-  TerminalList terminals;
-  EnumWindows(CollectTerminal, reinterpret_cast<LPARAM>(&terminals));
-  return terminals;
+// The class is read first: most windows are not terminals, and their titles need not be read.
+std::optional<TerminalEntry> TerminalOf(WindowHandle window) {
+  wchar_t className[1024];
+  if (!GetClassNameW(window, className, 1024) || wcscmp(className, kTerminalWindowClass) != 0) {
+    return std::nullopt;
+  }
+  return TerminalEntry{ReadTitle(window), window};
+}
+
+Utf16String ReadTitle(WindowHandle window) {
+  wchar_t title[kTitleCapacity];
+  return Utf16String(title, std::max(GetWindowTextW(window, title, kTitleCapacity), 0));
 }
 
 void DiscoverTerminals() {
-  for (TerminalEntry& entry : CollectTerminalWindows()) {
-    if (!entry.title.empty()) AllTerminals.push_back(std::move(entry));
-  }
+  EnumWindows(CollectTerminal, 0);
   std::sort(AllTerminals.begin(), AllTerminals.end(), TitleAscending);
   FillListRows(AllTerminals);
 }
