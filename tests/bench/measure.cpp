@@ -22,6 +22,16 @@ double NowMicros() {
   return static_cast<double>(now.QuadPart) / ticksPerMicro;
 }
 
+double CpuMicros(void* process) {
+  FILETIME created, exited, kernel, user;
+  Require(GetProcessTimes(process, &created, &exited, &kernel, &user),
+          "could not read a program's processor times");
+  const auto micros = [](const FILETIME& t) {  // in units of 100 ns
+    return ULARGE_INTEGER{{t.dwLowDateTime, t.dwHighDateTime}}.QuadPart / 10.0;
+  };
+  return micros(kernel) + micros(user);
+}
+
 double Samples::Median() const {
   if (micros.empty()) return 0;
   std::vector<double> sorted = micros;
