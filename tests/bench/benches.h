@@ -59,9 +59,7 @@ Comparison ArrangeGridSizeBench(Stage& stage, int runs);
 // of them move (or nothing moves), against the same with its frames switched off.
 Comparison FramesBench(Stage& stage, int runs, bool moving);
 
-// The list that keeps itself current at 2000 terminals: processor time per second with the switch
-// on against off, the time from a terminal's creation to its row against F5, and the longest
-// answer while 50 terminals a second open and close.
+// The list that keeps itself current at 2000 terminals; see live_list_bench.cpp.
 std::vector<Comparison> LiveListBench(Stage& stage, int runs);
 
 }  // namespace bench

@@ -23,13 +23,10 @@ double NowMicros() {
 }
 
 double CpuMicros(void* process) {
-  FILETIME created, exited, kernel, user;
-  Require(GetProcessTimes(process, &created, &exited, &kernel, &user),
-          "could not read a program's processor times");
-  const auto micros = [](const FILETIME& t) {  // in units of 100 ns
-    return ULARGE_INTEGER{{t.dwLowDateTime, t.dwHighDateTime}}.QuadPart / 10.0;
-  };
-  return micros(kernel) + micros(user);
+  FILETIME created, exited, kernel, user;  // the last two in units of 100 ns
+  Require(GetProcessTimes(process, &created, &exited, &kernel, &user), "no processor times");
+  return (ULARGE_INTEGER{{kernel.dwLowDateTime, kernel.dwHighDateTime}}.QuadPart +
+          ULARGE_INTEGER{{user.dwLowDateTime, user.dwHighDateTime}}.QuadPart) / 10.0;
 }
 
 double Samples::Median() const {
