@@ -17,7 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const ListView view{(setup & 1) != 0, PrepareFilterText(u"b"), (setup & 2) != 0};
   const auto order = view.descending ? TitleDescending : TitleAscending;
   std::map<std::uintptr_t, Utf16String> desktop;  // short titles of few units, some empty
-  const auto title = [&] { return Utf16String(u"ab", input.Number<uint8_t>() % 3); };
+  const auto title = [&] {
+    const uint8_t n = input.Number<uint8_t>();
+    return Utf16String(&u"bab"[n % 2], n / 2 % 3);
+  };
   TerminalList all, filtered, selected, now, picked;
   const TerminalList& shown = view.filtered ? filtered : all;
   std::vector<Utf16String> rows;
@@ -32,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       } else if (pick % 3 == 1) {
         desktop.erase(existing);
       } else {
-        existing->second = title().substr(pick % 2);
+        existing->second = title();
         renamed = true;
       }
     }
