@@ -8,7 +8,14 @@ set(ARTWORK_FILES
   ${ARTWORK_DIR}/flockhand.ico
   ${ARTWORK_DIR}/compact_up.png
   ${ARTWORK_DIR}/compact_down.png
-  ${ARTWORK_DIR}/help.png)
+  ${ARTWORK_DIR}/help.png
+  ${ARTWORK_DIR}/scaled_images.rc)
+# The button images again for the larger display scales (SCALED_SIZES in make_artwork.py).
+foreach(size 20 24 28 32 40 48)
+  foreach(image compact_up compact_down help)
+    list(APPEND ARTWORK_FILES ${ARTWORK_DIR}/${image}_${size}.png)
+  endforeach()
+endforeach()
 add_custom_command(
   OUTPUT ${ARTWORK_FILES}
   COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tools/make_artwork.py ${ARTWORK_DIR}
@@ -16,18 +23,19 @@ add_custom_command(
   COMMENT "Drawing the icon and button images")
 add_custom_target(artwork DEPENDS ${ARTWORK_FILES})
 
-# The help file: the page with its shortcut table filled from the accelerator table, compiled
-# by chmcmd (Debian's fp-utils).
+# The help file: the page with its shortcut table filled from the accelerator table and the
+# pictures it shows (those of docs/), compiled by chmcmd (Debian's fp-utils).
 set(HELP_DIR ${CMAKE_BINARY_DIR}/help)
 set(HELP_CHM ${HELP_DIR}/flockhand.chm)
+set(HELP_PICTURES ${CMAKE_SOURCE_DIR}/docs/flockhand-100.png ${CMAKE_SOURCE_DIR}/docs/flockhand-150.png)
 add_custom_command(
   OUTPUT ${HELP_CHM}
   COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tools/make_help.py
     ${CMAKE_SOURCE_DIR}/src/resources/help/flockhand.html
-    ${CMAKE_SOURCE_DIR}/src/resources/flockhand.rc ${HELP_DIR}
+    ${CMAKE_SOURCE_DIR}/src/resources/flockhand.rc ${HELP_DIR} ${HELP_PICTURES}
   DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_help.py
     ${CMAKE_SOURCE_DIR}/src/resources/help/flockhand.html
-    ${CMAKE_SOURCE_DIR}/src/resources/flockhand.rc
+    ${CMAKE_SOURCE_DIR}/src/resources/flockhand.rc ${HELP_PICTURES}
   COMMENT "Compiling the help file")
 add_custom_target(help_chm DEPENDS ${HELP_CHM})
 
@@ -36,6 +44,7 @@ add_executable(flockhand WIN32
   src/base/documents_folder.cpp
   src/base/ini_file.cpp
   src/base/under_wine.cpp
+  src/base/window_dpi.cpp
   src/base/tooltip.cpp
   src/app/caption_hints.cpp
   src/app/command_dispatch.cpp
@@ -49,6 +58,7 @@ add_executable(flockhand WIN32
   src/app/main.cpp
   src/app/main_window.cpp
   src/app/operation_buttons.cpp
+  src/app/panel_scale.cpp
   src/app/selection_state.cpp
   src/broadcast/keystroke.cpp
   src/broadcast/paste.cpp
@@ -94,19 +104,25 @@ target_include_directories(flockhand PRIVATE src)
 target_compile_definitions(flockhand PRIVATE UNICODE _UNICODE STRICT
   _WIN32_WINNT=0x0601)
 # Built for size: the Win32 code's time goes to the system's calls, where faster code buys
-# nothing, and the program must stay within 400 KB. The pure logic, which sorts, matches and
+# nothing, and the program has to stay within 424 KB. The pure logic, which sorts, matches and
 # merges thousands of entries, keeps -O2. Each function in a section of its own, so that the
-# linker leaves out what nothing calls.
-target_compile_options(flockhand PRIVATE ${FLOCKHAND_WARNINGS} -Os -ffunction-sections -fdata-sections)
+# linker leaves out what nothing calls. No source folder's path in the program: the same sources
+# give the same bytes wherever they are built (tools/release.sh relies on it).
+target_compile_options(flockhand PRIVATE ${FLOCKHAND_WARNINGS} -Os -ffunction-sections -fdata-sections
+  -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
 set_source_files_properties(${FLOCKHAND_PURE_SOURCES} PROPERTIES COMPILE_OPTIONS -O2)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${ARTWORK_DIR} -I${HELP_DIR} -I${CMAKE_SOURCE_DIR}/src/resources -I${CMAKE_SOURCE_DIR}/src")
 target_link_options(flockhand PRIVATE -municode -static -Wl,--gc-sections)
 target_link_libraries(flockhand PRIVATE comctl32 dwmapi gdiplus ole32 shell32 shlwapi uuid)
 # The shipped program carries no debug information: flockhand.debug keeps it, with the
-# symbols, for a debugger, which finds it through the program's debug link.
+# symbols, for a debugger, which finds it through the program's debug link. objcopy writes the
+# time it runs into both files' headers unless SOURCE_DATE_EPOCH gives one: 0 leaves them without
+# a time, so that the program's bytes, the debug link's checksum included, do not depend on when
+# it was built.
+set(OBJCOPY ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0 ${CMAKE_OBJCOPY})
 add_custom_command(TARGET flockhand POST_BUILD
-  COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:flockhand>
+  COMMAND ${OBJCOPY} --only-keep-debug $<TARGET_FILE:flockhand>
     $<TARGET_FILE_DIR:flockhand>/flockhand.debug
-  COMMAND ${CMAKE_OBJCOPY} --strip-all
+  COMMAND ${OBJCOPY} --strip-all
     --add-gnu-debuglink=$<TARGET_FILE_DIR:flockhand>/flockhand.debug $<TARGET_FILE:flockhand>
   COMMENT "Moving flockhand.exe's debug information into flockhand.debug")

@@ -3,7 +3,11 @@
 
 Usage: python3 tools/make_artwork.py OUTDIR
 Writes flockhand.ico (icon 107), compact_up.png (4001), compact_down.png (4002) and help.png
-(4003). Standard library only; the same bytes on every run (fixed zlib level, no timestamps).
+(4003), the three button images at 16 pixels (100 %). For the larger display scales the same
+images are drawn again at each size of SCALED_SIZES, as compact_up_20.png and so on, and
+scaled_images.rc lists them for flockhand.rc: the image's number plus 10 times the size's place
+in SCALED_SIZES (IDP_SIZE_STEP in resource_ids.h). Standard library only; the same bytes on
+every run (fixed zlib level, no timestamps).
 """
 import math
 import os
@@ -154,23 +158,33 @@ def pointer(c, x, y, s):
 
 # --- images ---------------------------------------------------------------------------------
 
-def chevron_image(up):
-    """Grey chevron for the compact-mode toggle button: up collapses, down expands."""
-    c = Canvas(16, 16)
+# The button images' sizes beyond 16 pixels: 125 %, 150 %, 175 %, 200 %, 250 % and 300 %. A scale
+# between two of them draws the larger one shrunk, never one enlarged.
+SCALED_SIZES = [20, 24, 28, 32, 40, 48]
+SCALED_IMAGES = [("compact_up", 4001), ("compact_down", 4002), ("help", 4003)]
+
+
+def chevron_image(up, size=16):
+    """Grey chevron for the compact-mode toggle button: up collapses, down expands. Drawn on a
+    16-pixel grid scaled to `size`."""
+    c = Canvas(size, size)
+    s = size / 16.0
     # 45-degree arms through pixel centres keep the stroke crisp at 16 px.
     tip, foot = (6.5, 10.5) if up else (9.5, 5.5)
-    polyline(c, [(3.5, foot), (7.5, tip), (8.5, tip), (12.5, foot)], 2.0, col("#585E66"))
+    polyline(c, [(3.5 * s, foot * s), (7.5 * s, tip * s), (8.5 * s, tip * s), (12.5 * s, foot * s)],
+             2.0 * s, col("#585E66"))
     return c
 
 
-def help_image():
-    """White question mark on a blue disc."""
-    c = Canvas(16, 16)
-    disc(c, 8.0, 8.0, 7.6, col("#2563EB"))
-    hook = [(8.0 + 2.5 * math.cos(math.radians(t)), 6.0 - 2.5 * math.sin(math.radians(t)))
+def help_image(size=16):
+    """White question mark on a blue disc, drawn on a 16-pixel grid scaled to `size`."""
+    c = Canvas(size, size)
+    s = size / 16.0
+    disc(c, 8.0 * s, 8.0 * s, 7.6 * s, col("#2563EB"))
+    hook = [((8.0 + 2.5 * math.cos(math.radians(t))) * s, (6.0 - 2.5 * math.sin(math.radians(t))) * s)
             for t in range(160, -61, -22)]
-    polyline(c, hook + [(8.0, 8.6), (8.0, 9.4)], 1.8, col("#FFFFFF"))
-    disc(c, 8.0, 12.1, 1.15, col("#FFFFFF"))
+    polyline(c, hook + [(8.0 * s, 8.6 * s), (8.0 * s, 9.4 * s)], 1.8 * s, col("#FFFFFF"))
+    disc(c, 8.0 * s, 12.1 * s, 1.15 * s, col("#FFFFFF"))
     return c
 
 
@@ -250,6 +264,14 @@ def main():
         "help.png": png_bytes(help_image()),
         "flockhand.ico": ico_bytes([icon_image(n) for n in (256, 48, 32, 16)]),
     }
+    drawings = {"compact_up": lambda n: chevron_image(True, n),
+                "compact_down": lambda n: chevron_image(False, n), "help": help_image}
+    rc = ["// Drawn by tools/make_artwork.py: the button images for the larger display scales."]
+    for place, size in enumerate(SCALED_SIZES, start=1):
+        for name, number in SCALED_IMAGES:
+            files[f"{name}_{size}.png"] = png_bytes(drawings[name](size))
+            rc.append(f'{number + 10 * place} PNG "{name}_{size}.png"')
+    files["scaled_images.rc"] = ("\n".join(rc) + "\n").encode("ascii")
     for name, data in files.items():
         with open(os.path.join(outdir, name), "wb") as f:
             f.write(data)

@@ -5,8 +5,11 @@
 #   With a usable $DISPLAY: runs there until Flockhand is closed.
 #   Without one: runs on a private two-monitor X display, waits for Flockhand's window, writes
 #   build/screenshots/run.png (the window) and run-screen.png (both monitors), and stops.
+# With --dpi N (96 unless given) the Wine session runs at N DPI: 144 is a display at 150 %.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+dpi=96
+if [[ ${1:-} == --dpi ]]; then dpi=${2:?"usage: $0 [--dpi N]"}; fi
 build=$root/build/windows
 bin=$build/bin
 
@@ -18,11 +21,11 @@ cmake --build "$build" -j "$(nproc)" --target flockhand vtwin32
 if [[ -n ${DISPLAY:-} ]] && xdpyinfo >/dev/null 2>&1; then
   headless=0
   wine_dir=$build/wine-desktop
-  "$root/tools/wine-session.sh" prefix "$wine_dir"
+  "$root/tools/wine-session.sh" prefix "$wine_dir" "$dpi"
 else
   headless=1
   wine_dir=$build/wine
-  "$root/tools/wine-session.sh" start "$wine_dir"
+  "$root/tools/wine-session.sh" start "$wine_dir" "$dpi"
   DISPLAY=$(<"$wine_dir/display")
 fi
 export DISPLAY WINEPREFIX=$wine_dir/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

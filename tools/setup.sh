@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake make ninja-build g++ python3             # builds; native unit tests
+  git                                            # tools/release.sh builds a commit
   googletest                                     # GoogleTest sources (/usr/src/googletest)
   g++-mingw-w64-x86-64-posix mingw-w64-tools     # the Windows build
   wine wine64                                    # running flockhand.exe (64-bit only)

@@ -4,6 +4,7 @@
 #   build/fuzz     a short pass of every libFuzzer target (tools/fuzz.sh)
 #   build/windows  flockhand.exe, the stand-in terminal and the end-to-end tests, run under
 #                  Wine on a private two-monitor X display (tools/wine-session.sh)
+#   build/release-check  two runs of tools/release.sh and checks of their zip
 # Exits non-zero if anything fails to build or any test fails.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -32,6 +33,9 @@ cmake -S "$root" -B "$root/build/windows" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" &&
   cmake --build "$root/build/windows" -j "$jobs" &&
   (cd "$root/build/windows" && ctest --output-on-failure) || status=1
+
+section "release: two clean builds compared, the zip's contents, its program under Wine"
+"$root/tests/release/check_release.sh" || status=1
 
 section "$( ((status == 0)) && echo "all tests passed" || echo "FAILURES (see above)")"
 exit $status

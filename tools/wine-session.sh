@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Starts and stops the X display and Wine prefix that the end-to-end tests run in.
-# Usage: wine-session.sh start|stop|prefix DIR   (DIR: the Wine state folder, e.g. build/windows/wine)
-#   start   the private display and the prefix; reuses a running session of DIR
+# Usage: wine-session.sh start|stop|prefix DIR [DPI]   (DIR: the Wine state folder, e.g.
+#        build/windows/wine; DPI: the system DPI of the session, 96 unless given)
+#   start   the private display and the prefix; reuses a running session of DIR, restarting its
+#           Wine when it runs at another DPI
 #   stop    ends the session (Wine and the X servers); the prefix stays for the next one
-#   prefix  only makes the prefix, for running on the caller's own $DISPLAY (no X settings)
+#   prefix  only makes the prefix, for running on the caller's own $DISPLAY (no X settings),
+#           at DPI
 #
 # The display has two monitors side by side: 1280x1024 at (0,0) and 1024x768 at (1280,0).
 # Xvfb alone cannot do that (with +xinerama it stacks every screen at 0,0), so an Xephyr with
@@ -16,12 +19,14 @@
 # DIR/*.log       X server and Wine output
 set -euo pipefail
 
-usage() { echo "usage: $0 start|stop|prefix DIR" >&2; exit 2; }
-[[ $# -eq 2 ]] || usage
+usage() { echo "usage: $0 start|stop|prefix DIR [DPI]" >&2; exit 2; }
+[[ $# -eq 2 || $# -eq 3 ]] || usage
 action=$1
 mkdir -p "$2"
 dir=$(cd "$2" && pwd)
 prefix=$dir/prefix
+dpi=${3:-96}
+[[ $dpi =~ ^[1-9][0-9]{1,2}$ ]] || usage
 
 export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -152,6 +157,21 @@ ensure_prefix() {
     configure_prefix "$kind"
 }
 
+# The system DPI (LogPixels) is read by each Wine process as it starts. A change stops this
+# prefix's Wine, so that the whole session, its desktop included, runs at the new DPI.
+# Without LogPixels, as in a new prefix, Wine runs at 96.
+ensure_dpi() {
+  [[ $(cat "$prefix/.flockhand-dpi" 2>/dev/null || echo 96) == "$dpi" ]] && return
+  stop_wine
+  local key
+  for key in 'HKCU\Control Panel\Desktop' \
+    'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+    wine_quiet wine reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f
+  done
+  stop_wine
+  echo "$dpi" >"$prefix/.flockhand-dpi"
+}
+
 case $action in
   start)
     if ! session_alive; then
@@ -163,14 +183,16 @@ case $action in
     fi
     export DISPLAY=$(<"$dir/display")
     ensure_prefix session
+    ensure_dpi
     # A persistent wineserver and the already running desktop and services make each test's
     # start quick. (wineserver -p exits with 2 when this prefix's server already runs.)
     wine_quiet setsid wineserver -p || true
     wine_quiet wineboot
-    echo "wine-session: running on $DISPLAY with prefix $prefix" >&2
+    echo "wine-session: running on $DISPLAY at $dpi DPI with prefix $prefix" >&2
     ;;
   prefix)
     ensure_prefix desktop
+    ensure_dpi
     ;;
   stop)
     stop_wine

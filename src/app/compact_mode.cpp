@@ -1,9 +1,13 @@
 // Entering compact mode hides the nine full-mode controls and sets the window's normal
-// height to 95, remembering the height it had; leaving restores both. The flag changes
-// before the resize, so that the size limits already allow the new height.
+// height to 95 (at 96 DPI), remembering the height it had; leaving restores both. The flag
+// changes before the resize, so that the size limits already allow the new height. The height
+// is remembered with the DPI it was measured at: the window may have moved to a display of
+// another scale meanwhile.
 #include "app/compact_mode.h"
 
 #include "app/main_window.h"
+#include "base/dpi_scale.h"
+#include "base/window_dpi.h"
 #include "panel.h"
 #include "base/subclass.h"
 
@@ -14,6 +18,7 @@ bool CompactMode = false;
 namespace {
 
 int NormalHeight = kMainWindowHeight;
+int NormalHeightDpi = kDesignDpi;
 
 void ShowFullModeControls(int showCommand) {
   for (HWND control :
@@ -43,14 +48,16 @@ LRESULT CALLBACK ListCaptionProc(HWND window, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 void ToggleCompactMode() {
+  const int dpi = WindowDpi(MainWindow);
   if (!CompactMode) {
     CompactMode = true;
     ShowFullModeControls(SW_HIDE);
-    SetNormalHeight(kCompactHeight, &NormalHeight);
+    SetNormalHeight(ScaleToDpi(kCompactHeight, dpi), &NormalHeight);
+    NormalHeightDpi = dpi;
   } else {
     CompactMode = false;
     ShowFullModeControls(SW_SHOW);
-    SetNormalHeight(NormalHeight, nullptr);
+    SetNormalHeight(ScaleToDpi(NormalHeight, dpi, NormalHeightDpi), nullptr);
   }
 }
 

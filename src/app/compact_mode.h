@@ -1,4 +1,5 @@
-// Compact mode: only the command-box row stays visible and the window is 95 pixels high.
+// Compact mode: only the command-box row stays visible and the window is 95 pixels high (at
+// 96 DPI).
 #pragma once
 
 #include <windows.h>

@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/operation_buttons.h"
 #include "app/panel_layout.h"
+#include "app/panel_scale.h"
 #include "app/selection_counter.h"
 #include "broadcast/keystroke.h"
 #include "operations/arrangement.h"
@@ -18,6 +19,7 @@
 #include "panel.h"
 #include "resources/image_buttons.h"
 #include "base/resource_ids.h"
+#include "base/window_dpi.h"
 #include "settings/transparency.h"
 #include "terminals/filter_and_selection.h"
 #include "terminals/order_and_refresh.h"
@@ -33,9 +35,6 @@ HWND CommandBox, CompactButton, ListCaption, FilterBox, TerminalListBox, Reverse
 
 namespace {
 
-// Given to 19 controls and kept for the program's lifetime.
-HFONT PanelFont;
-
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kPushButton = kChild | BS_PUSHBUTTON;
 constexpr DWORD kEditBox = kChild | WS_BORDER;
@@ -49,11 +48,12 @@ constexpr int kGridCountDigits = 4;
 // Created without size: LayoutControls places them.
 constexpr LayoutRect kUnplaced = {0, 0, 0, 0};
 
+// Made where it goes at the parent's scale: place is at 96 DPI.
 HWND CreateControl(HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* text,
                    DWORD style, int id, LayoutRect place) {
-  return CreateWindowExW(exStyle, windowClass, text, style, place.x, place.y, place.width,
-                         place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         ModuleHandle, nullptr);
+  const LayoutRect at = ScaleRect(place, WindowDpi(parent));
+  return CreateWindowExW(exStyle, windowClass, text, style, at.x, at.y, at.width, at.height, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleHandle, nullptr);
 }
 
 // Without horizontal auto-scroll an edit trims a pasted text until it fits its width, at a
@@ -168,19 +168,6 @@ void CreateBottomRows(HWND main) {
                                       kChild | SS_RIGHT, 0, kUnplaced);
 }
 
-// The stock GUI font for everything but the two image buttons and the tooltips.
-void ApplyPanelFont() {
-  LOGFONTW logFont{};
-  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont);
-  PanelFont = CreateFontIndirectW(&logFont);
-  for (HWND control : {CommandBox, ListCaption, FilterBox, TerminalListBox, ReverseOrderButton,
-                       InvertSelectionButton, FlashButton, WindowOpsGroup, DisplayCombo,
-                       MenuBarButton, AreaCombo, ColumnsLabel, ColumnsEdit, RowsLabel, RowsEdit,
-                       ArrangeButton, HideOthersButton, RefreshButton, SelectionCountLabel}) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(PanelFont), TRUE);
-  }
-}
-
 }  // namespace
 
 void BuildControlPanel(HWND mainWindow) {
@@ -188,5 +175,5 @@ void BuildControlPanel(HWND mainWindow) {
   CreateListColumn(mainWindow);
   CreateWindowOpsGroup(mainWindow);
   CreateBottomRows(mainWindow);
-  ApplyPanelFont();
+  ApplyPanelFont(mainWindow);
 }

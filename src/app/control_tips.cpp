@@ -35,3 +35,9 @@ void RefreshControlTipRects() {
     if (tip.tooltip) RefreshControlTip(tip.tooltip, tip.control);
   }
 }
+
+void RescaleControlTips() {
+  for (const ControlTip& tip : ControlTips) {
+    if (tip.tooltip) SetControlTipWidth(tip.tooltip, tip.control, tip.maxWidth);
+  }
+}

@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-// Records the control's tip; its tooltip window is made by CreateControlTips.
+// Records the control's tip (maxWidth at 96 DPI); its tooltip window is made by
+// CreateControlTips.
 void AddControlTip(HWND control, const wchar_t* text, int maxWidth);
 
 // Makes the tooltip windows of the recorded tips, in the order recorded. Each is a top-level
@@ -15,3 +16,6 @@ void CreateControlTips();
 
 // After each layout: the tool rectangle of every tip follows its control's client area.
 void RefreshControlTipRects();
+
+// After a change of scale: the tips' widths follow it.
+void RescaleControlTips();

@@ -1,9 +1,11 @@
 // Moves the controls in two deferred batches (the main window's children, then the group
-// box's), so each batch takes effect at once, then refreshes the tooltips' rectangles.
+// box's), so each batch takes effect at once, then refreshes the tooltips' rectangles. The
+// nine controls that keep their place at every size move only when the scale changes.
 #include "app/layout_controls.h"
 
 #include "app/control_tips.h"
 #include "app/panel_layout.h"
+#include "base/window_dpi.h"
 #include "panel.h"
 
 #include <algorithm>
@@ -28,8 +30,8 @@ void MoveInOneBatch(const Placement (&placements)[N]) {
 
 }  // namespace
 
-LRESULT LayoutControls(int clientWidth, int clientHeight) {
-  const PanelLayout layout = ComputePanelLayout(clientWidth, clientHeight);
+LRESULT LayoutControls(HWND window, int clientWidth, int clientHeight) {
+  const PanelLayout layout = ComputePanelLayout(clientWidth, clientHeight, WindowDpi(window));
   const Placement mainChildren[] = {
       {CommandBox, layout.commandBox},
       {FilterBox, layout.filterBox},
@@ -50,4 +52,22 @@ LRESULT LayoutControls(int clientWidth, int clientHeight) {
   MoveInOneBatch(groupChildren);
   RefreshControlTipRects();
   return 0;
+}
+
+void PlaceFixedControls(int dpi) {
+  const Placement mainChildren[] = {
+      {CompactButton, ScaleRect(kCompactButtonRect, dpi)},
+      {ListCaption, ScaleRect(kListCaptionRect, dpi)},
+  };
+  MoveInOneBatch(mainChildren);
+  const Placement groupChildren[] = {
+      {DisplayCombo, ScaleRect(kDisplayComboRect, dpi)},
+      {MenuBarButton, ScaleRect(kMenuBarButtonRect, dpi)},
+      {AreaCombo, ScaleRect(kAreaComboRect, dpi)},
+      {ColumnsLabel, ScaleRect(kColumnsLabelRect, dpi)},
+      {ColumnsEdit, ScaleRect(kColumnsEditRect, dpi)},
+      {RowsLabel, ScaleRect(kRowsLabelRect, dpi)},
+      {RowsEdit, ScaleRect(kRowsEditRect, dpi)},
+  };
+  MoveInOneBatch(groupChildren);
 }

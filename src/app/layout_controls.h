@@ -1,6 +1,9 @@
-// Places the controls for the main window's client size, on every WM_SIZE.
+// Places the controls for the main window's client size and DPI, on every WM_SIZE.
 #pragma once
 
 #include <windows.h>
 
-LRESULT LayoutControls(int clientWidth, int clientHeight);
+LRESULT LayoutControls(HWND window, int clientWidth, int clientHeight);
+
+// Places the nine controls that keep their place at every size where they go at dpi.
+void PlaceFixedControls(int dpi);

@@ -9,7 +9,9 @@
 #include "groups/group_keys.h"
 #include "panel.h"
 #include "resources/help_file.h"
+#include "base/dpi_scale.h"
 #include "base/resource_ids.h"
+#include "base/window_dpi.h"
 
 bool TranslatingAccelerator = false;
 
@@ -62,11 +64,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
 
   ModuleHandle = instance;
-  HWND window =
-      CreateWindowExW(WS_EX_LAYERED | WS_EX_COMPOSITED, className, title,
-                      WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, CW_USEDEFAULT, 0,
-                      kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
+  // Sized for the system DPI, the scale of the main display, where the window usually comes up.
+  const int systemDpi = SystemDpi();
+  HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_COMPOSITED, className, title,
+                                WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
+                                CW_USEDEFAULT, 0, ScaleToDpi(kMainWindowWidth, systemDpi),
+                                ScaleToDpi(kMainWindowHeight, systemDpi), nullptr, nullptr,
+                                instance, nullptr);
   if (!window) return 0;
+  if (const int dpi = WindowDpi(window); dpi != systemDpi) {
+    SetWindowPos(window, nullptr, 0, 0, ScaleToDpi(kMainWindowWidth, dpi),
+                 ScaleToDpi(kMainWindowHeight, dpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   MainWindow = window;
   ShowWindow(MainWindow, showCommand);
   UpdateWindow(MainWindow);

@@ -9,7 +9,10 @@
 #include "app/frames_menu.h"
 #include "app/layout_controls.h"
 #include "app/live_list_menu.h"
+#include "app/panel_scale.h"
 #include "base/debug_print.h"
+#include "base/dpi_scale.h"
+#include "base/window_dpi.h"
 #include "frames/frames.h"
 #include "groups/group_menu.h"
 #include "groups/groups.h"
@@ -86,14 +89,17 @@ LRESULT OnSettingChange(WPARAM wParam) {
   return 0;
 }
 
-LRESULT OnGetMinMaxInfo(LPARAM lParam) {
+// Also asked before WM_CREATE, and while a change of scale applies the suggested rectangle: by
+// then the window has its new DPI.
+LRESULT OnGetMinMaxInfo(HWND window, LPARAM lParam) {
   auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-  limits->ptMinTrackSize.x = kMainWindowWidth;
+  const int dpi = WindowDpi(window);
+  limits->ptMinTrackSize.x = ScaleToDpi(kMainWindowWidth, dpi);
   if (CompactMode) {
-    limits->ptMinTrackSize.y = kCompactHeight;
-    limits->ptMaxTrackSize.y = kCompactHeight;
+    limits->ptMinTrackSize.y = ScaleToDpi(kCompactHeight, dpi);
+    limits->ptMaxTrackSize.y = ScaleToDpi(kCompactHeight, dpi);
   } else {
-    limits->ptMinTrackSize.y = kMainWindowHeight;
+    limits->ptMinTrackSize.y = ScaleToDpi(kMainWindowHeight, dpi);
   }
   return 0;
 }
@@ -136,10 +142,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   switch (message) {
     case WM_CREATE: return OnCreate(window);
     case WM_DESTROY: return OnDestroy(window);
-    case WM_SIZE: return LayoutControls(LOWORD(lParam), HIWORD(lParam));
+    case WM_SIZE: return LayoutControls(window, LOWORD(lParam), HIWORD(lParam));
     case WM_ACTIVATE: return OnActivate(wParam);
     case WM_SETTINGCHANGE: return OnSettingChange(wParam);
-    case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lParam);
+    case WM_GETMINMAXINFO: return OnGetMinMaxInfo(window, lParam);
+    case WM_DPICHANGED: return OnDpiChanged(window, *reinterpret_cast<const RECT*>(lParam));
     case WM_DISPLAYCHANGE: RefreshDisplays(); return 0;
     case WM_COMMAND:
       if (DispatchCommand(LOWORD(wParam), HIWORD(wParam))) return 0;

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-// Outer size at creation, which is also the smallest size in full mode.
+// Outer size at creation, which is also the smallest size in full mode (at 96 DPI).
 constexpr int kMainWindowWidth = 420;
 constexpr int kMainWindowHeight = 370;
 

@@ -1,14 +1,15 @@
-// Where the 21 controls of the main window go for a given client size. Pure arithmetic, free
-// of <windows.h>; sizes may come out negative in compact mode, for controls that are hidden
-// then.
+// Where the 21 controls of the main window go for a given client size and DPI. Pure arithmetic,
+// free of <windows.h>; sizes may come out negative in compact mode, for controls that are hidden
+// then. Every length is designed at 96 DPI and scaled with ScaleToDpi, so at 96 DPI the layout
+// is exactly the designed one.
 #pragma once
 
 struct LayoutRect {
   int x, y, width, height;
 };
 
-// The nine controls that LayoutControls never moves: created at these rectangles, they keep
-// them at every size. All but the first two are children of WindowOpsGroup, in its
+// The nine controls that LayoutControls never moves: created at these rectangles (at 96 DPI),
+// they keep them at every size. All but the first two are children of WindowOpsGroup, in its
 // coordinates; a combo box's height is its height with the list dropped down.
 constexpr LayoutRect kCompactButtonRect = {10, 38, 18, 18};
 constexpr LayoutRect kListCaptionRect = {30, 40, 150, 20};
@@ -19,6 +20,9 @@ constexpr LayoutRect kColumnsLabelRect = {8, 105, 15, 20};
 constexpr LayoutRect kColumnsEditRect = {23, 100, 40, 21};
 constexpr LayoutRect kRowsLabelRect = {68, 105, 15, 20};
 constexpr LayoutRect kRowsEditRect = {83, 100, 40, 21};
+
+// A rectangle designed at 96 DPI, at dpi.
+LayoutRect ScaleRect(const LayoutRect& rect, int dpi);
 
 struct PanelLayout {
   // Children of the main window, in creation order.
@@ -31,4 +35,5 @@ struct PanelLayout {
       arrangeButton, hideOthersButton;
 };
 
-PanelLayout ComputePanelLayout(int clientWidth, int clientHeight);
+// The client size is in the display's own pixels, at dpi.
+PanelLayout ComputePanelLayout(int clientWidth, int clientHeight, int dpi);

@@ -16,10 +16,13 @@
 #define IDI_FLOCKHAND 107
 #define IDA_FLOCKHAND 109
 
-/* PNG images (resource type "PNG") */
+/* PNG images (resource type "PNG"), 16 pixels square. Each is drawn again for the larger
+   display scales: at the size kImageSizes[n] (resources/image_size.h) it has the image's
+   number plus n times IDP_SIZE_STEP (scaled_images.rc, made with the images). */
 #define IDP_CHEVRON_UP 4001
 #define IDP_CHEVRON_DOWN 4002
 #define IDP_HELP 4003
+#define IDP_SIZE_STEP 10
 
 /* System-menu items. The About item shares its number with the About keys' command
    (IDM_ABOUT): both open the same dialog, and the keys, translated against a window whose

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include "base/dpi_scale.h"
+#include "base/window_dpi.h"
 #include "panel.h"
 
 namespace {
@@ -26,8 +28,12 @@ HWND CreateControlTip(HWND owner, HWND control, const wchar_t* text, int maxWidt
   TTTOOLINFOW tool = ToolOf(control);
   tool.lpszText = const_cast<wchar_t*>(text);
   SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, maxWidth);
+  SetControlTipWidth(tip, control, maxWidth);
   return tip;
+}
+
+void SetControlTipWidth(HWND tip, HWND control, int maxWidth) {
+  SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, ScaleToDpi(maxWidth, WindowDpi(control)));
 }
 
 void RefreshControlTip(HWND tip, HWND control) {

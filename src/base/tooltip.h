@@ -8,5 +8,9 @@
 // tip break its lines at the line feeds of the text; text must outlive the tip.
 HWND CreateControlTip(HWND owner, HWND control, const wchar_t* text, int maxWidth);
 
+// The maximum width is given at 96 DPI and scaled to the control's DPI, as the tip's font is:
+// a line that fits at 100 % is not broken at another scale.
+void SetControlTipWidth(HWND tip, HWND control, int maxWidth);
+
 // Tells the tip that its control has a new size.
 void RefreshControlTip(HWND tip, HWND control);

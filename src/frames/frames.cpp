@@ -29,19 +29,17 @@ bool IsCloaked(HWND window) {
          cloaked;
 }
 
-// What the window shows of itself. Windows 10 and later give windows an invisible border for
-// resizing, inside the window rectangle; the system's frame bounds leave it out. A process
-// that, like Flockhand, is not DPI aware gets those bounds in the display's own pixels, which
-// differ from its window rectangles on a scaled display: there they fall outside the window
-// rectangle and the rectangle is used as it is. Under Wine the two are the same.
+// What the window shows of itself, in the display's own pixels. Windows 10 and later give
+// windows an invisible border for resizing, inside the window rectangle; the system's frame
+// bounds leave it out. Flockhand is per-monitor DPI aware, so both are physical pixels, whatever
+// the terminal's own awareness. Under Wine the two are the same.
 Box VisibleBounds(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
   RECT shown{};
   if (SUCCEEDED(
           DwmGetWindowAttribute(window, DWMWA_EXTENDED_FRAME_BOUNDS, &shown, sizeof(shown))) &&
-      shown.left >= r.left && shown.top >= r.top && shown.right <= r.right &&
-      shown.bottom <= r.bottom && shown.left < shown.right && shown.top < shown.bottom) {
+      shown.left < shown.right && shown.top < shown.bottom) {
     r = shown;
   }
   return {r.left, r.top, r.right, r.bottom};

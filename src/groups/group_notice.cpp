@@ -5,12 +5,17 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "base/dpi_scale.h"
+#include "base/window_dpi.h"
 #include "panel.h"
 
 namespace {
 
 // Long enough to read a sentence.
 constexpr UINT kShownMs = 4000;
+// At 96 DPI, scaled to the panel's display: the widest line, and the gap below the command box.
+constexpr int kNoticeWidth = 300;
+constexpr int kNoticeGap = 2;
 
 HWND NoticeTip;
 TTTOOLINFOW NoticeTool;
@@ -28,19 +33,21 @@ void CreateNoticeTip() {
   NoticeTool.hwnd = MainWindow;
   NoticeTool.lpszText = const_cast<wchar_t*>(L"");
   SendMessageW(NoticeTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&NoticeTool));
-  SendMessageW(NoticeTip, TTM_SETMAXTIPWIDTH, 0, 300);
 }
 
 }  // namespace
 
 void ShowGroupNotice(const std::wstring& text) {
   if (!NoticeTip) CreateNoticeTip();
+  const int dpi = WindowDpi(CommandBox);
+  SendMessageW(NoticeTip, TTM_SETMAXTIPWIDTH, 0, ScaleToDpi(kNoticeWidth, dpi));
   NoticeText = text;
   NoticeTool.lpszText = NoticeText.data();
   SendMessageW(NoticeTip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&NoticeTool));
   RECT box;
   GetWindowRect(CommandBox, &box);
-  SendMessageW(NoticeTip, TTM_TRACKPOSITION, 0, MAKELPARAM(box.left, box.bottom + 2));
+  SendMessageW(NoticeTip, TTM_TRACKPOSITION, 0,
+               MAKELPARAM(box.left, box.bottom + ScaleToDpi(kNoticeGap, dpi)));
   SendMessageW(NoticeTip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&NoticeTool));
   if (HideTimer) KillTimer(nullptr, HideTimer);
   HideTimer = SetTimer(nullptr, 0, kShownMs, HideWhenDue);

@@ -3,7 +3,9 @@
 // asynchronous forms are used instead, which a terminal carries out when it next reads its
 // messages. Restoring comes before the move, so that the move also sets the size: a placement
 // written into another process's window does not set its size under Wine, and only the move
-// could keep a minimised or maximised terminal from returning at its old size.
+// could keep a minimised or maximised terminal from returning at its old size. Every rectangle
+// is in the displays' own pixels (Flockhand is per-monitor DPI aware), and a terminal that is
+// not where it was put once it has answered is put there once more (PlaceInCell).
 #include "operations/arrangement.h"
 
 #include <string>
@@ -30,15 +32,27 @@ std::int64_t CountIn(HWND edit) {
   return ParseCount(text);
 }
 
-void Place(HWND terminal, const CellRect& cell) {
-  SetActiveWindow(terminal);
-  ShowWindowAsync(terminal, SW_RESTORE);
+// One terminal completely before the next, as far as it answers: a terminal that carried out
+// its requests late could otherwise come forward after Flockhand.
+bool MoveAndRaise(HWND terminal, const CellRect& cell) {
   SetWindowPos(terminal, HWND_NOTOPMOST, cell.left, cell.top, cell.right - cell.left,
                cell.bottom - cell.top, SWP_ASYNCWINDOWPOS);
   SetForegroundWindow(terminal);
-  // One terminal completely before the next, as far as it answers: a terminal that carried out
-  // its requests late could otherwise come forward after Flockhand.
-  TerminalAnswers(terminal);
+  return TerminalAnswers(terminal);
+}
+
+std::optional<CellRect> WindowBounds(HWND terminal) {
+  RECT r{};
+  if (!GetWindowRect(terminal, &r)) return std::nullopt;
+  return CellRect{r.left, r.top, r.right, r.bottom};
+}
+
+void Place(HWND terminal, const CellRect& cell) {
+  SetActiveWindow(terminal);
+  ShowWindowAsync(terminal, SW_RESTORE);
+  PlaceInCell(
+      cell, [terminal](const CellRect& at) { return MoveAndRaise(terminal, at); },
+      [terminal] { return WindowBounds(terminal); });
 }
 
 }  // namespace

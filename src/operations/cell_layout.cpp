@@ -68,3 +68,16 @@ CellRect CellOf(const CellGrid& grid, std::size_t index) {
   const std::int64_t top = grid.y + slot / grid.columns * grid.cellHeight;
   return {ToInt(left), ToInt(top), ToInt(left + grid.cellWidth), ToInt(top + grid.cellHeight)};
 }
+
+bool operator==(const CellRect& a, const CellRect& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+int PlaceInCell(const CellRect& cell, const std::function<bool(const CellRect&)>& place,
+                const std::function<std::optional<CellRect>()>& landed) {
+  if (!place(cell)) return 1;
+  const std::optional<CellRect> where = landed();
+  if (!where || *where == cell) return 1;
+  place(cell);
+  return 2;
+}

@@ -6,14 +6,17 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 #include "operations/grid_suggestion.h"
 #include "base/utf16.h"
 
-// Left, top, right, bottom in virtual-screen pixels.
+// Left, top, right, bottom in virtual-screen pixels, the displays' own (physical) pixels.
 struct CellRect {
   int left, top, right, bottom;
 };
+bool operator==(const CellRect& a, const CellRect& b);
 
 struct CellGrid {
   std::int64_t x, y;  // top-left corner of the covered area
@@ -36,3 +39,11 @@ CellGrid PlanCells(CellRect workArea, ArrangeArea area, std::int64_t columns, st
 // Cell `index`, row by row from the top-left. Only when the area has fewer pixels than there
 // are terminals do later terminals share the cells of the first ones.
 CellRect CellOf(const CellGrid& grid, std::size_t index);
+
+// Puts a terminal into its cell with place, which tells whether the terminal has carried the
+// placement out (it answered), then reads where it is with landed; where that is not the cell,
+// it is placed once more. A terminal that comes onto a display of another scale may resize
+// itself when it gets there (its own answer to the change of scale); placed again from there,
+// it stays. A terminal that did not answer is not read. Returns the number of placements.
+int PlaceInCell(const CellRect& cell, const std::function<bool(const CellRect&)>& place,
+                const std::function<std::optional<CellRect>()>& landed);

@@ -1,34 +1,56 @@
 // Each image is decoded on its first paint and kept until the main window is destroyed, so
-// repeated painting allocates nothing. The image is the button's whole face: its transparent
-// pixels show the button's background.
+// repeated painting allocates nothing; a change of display scale decodes the size for the new
+// scale. The image is the button's whole face: its transparent pixels show the button's
+// background. It is 16 pixels square at 96 DPI and scaled with the button.
 #include "resources/image_buttons.h"
 
 #include <gdiplus.h>
 
-#include "panel.h"
-#include "resources/help_file.h"
-#include "resources/png_image.h"
+#include "base/dpi_scale.h"
 #include "base/resource_ids.h"
 #include "base/subclass.h"
+#include "base/window_dpi.h"
+#include "panel.h"
+#include "resources/help_file.h"
+#include "resources/image_size.h"
+#include "resources/png_image.h"
 
 namespace {
 
+constexpr int kImagePixels = 16;
+
+// One image in the size last painted.
+struct CachedImage {
+  int sizePlace = 0;
+  std::unique_ptr<PngImage> image;
+};
+
 void (*CompactButtonClick)();
 bool (*CompactButtonShowsDown)();
-std::unique_ptr<PngImage> ChevronUp, ChevronDown, HelpImage;
+CachedImage ChevronUp, ChevronDown, HelpImage;
 
-const PngImage* CachedImage(std::unique_ptr<PngImage>& slot, int id) {
-  if (!slot) slot = LoadPngImage(ModuleHandle, id);
-  return slot.get();
+const PngImage* ImageOfSize(CachedImage& slot, int id, int pixels) {
+  const int place = ImageSizePlace(pixels);
+  if (!slot.image || slot.sizePlace != place) {
+    slot.image = LoadPngImage(ModuleHandle, id + place * IDP_SIZE_STEP);
+    slot.sizePlace = place;
+  }
+  return slot.image.get();
 }
 
-void PaintImage(HWND button, const PngImage* image) {
+// Drawn at its scaled size: a larger image is shrunk smoothly.
+void PaintImage(HWND button, CachedImage& slot, int id) {
+  const int pixels = ScaleToDpi(kImagePixels, WindowDpi(button));
+  const PngImage* image = ImageOfSize(slot, id, pixels);
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(button, &paint);
   if (image) {
     Gdiplus::Graphics graphics(dc);
-    graphics.DrawImage(image->bitmap(), 0, 0, image->bitmap()->GetWidth(),
-                       image->bitmap()->GetHeight());
+    if (image->bitmap()->GetWidth() != static_cast<UINT>(pixels)) {
+      graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+      graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+    }
+    graphics.DrawImage(image->bitmap(), 0, 0, pixels, pixels);
   }
   EndPaint(button, &paint);
 }
@@ -36,8 +58,11 @@ void PaintImage(HWND button, const PngImage* image) {
 LRESULT CALLBACK CompactButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR, DWORD_PTR) {
   if (message == WM_PAINT) {
-    PaintImage(window, CompactButtonShowsDown() ? CachedImage(ChevronDown, IDP_CHEVRON_DOWN)
-                                                : CachedImage(ChevronUp, IDP_CHEVRON_UP));
+    if (CompactButtonShowsDown()) {
+      PaintImage(window, ChevronDown, IDP_CHEVRON_DOWN);
+    } else {
+      PaintImage(window, ChevronUp, IDP_CHEVRON_UP);
+    }
   } else if (message == WM_LBUTTONUP) {
     CompactButtonClick();
   }
@@ -48,7 +73,7 @@ LRESULT CALLBACK CompactButtonProc(HWND window, UINT message, WPARAM wParam, LPA
 LRESULT CALLBACK HelpButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                 DWORD_PTR) {
   if (message == WM_PAINT) {
-    PaintImage(window, CachedImage(HelpImage, IDP_HELP));
+    PaintImage(window, HelpImage, IDP_HELP);
     return 0;
   }
   if (message == WM_LBUTTONUP) {
@@ -72,7 +97,7 @@ void InstallCompactButtonProc(HWND button, void (*onClick)(), bool (*showsDown)(
 void InstallHelpButtonProc(HWND button) { SubclassControl(button, HelpButtonProc); }
 
 void ReleaseButtonImages() {
-  ChevronUp.reset();
-  ChevronDown.reset();
-  HelpImage.reset();
+  ChevronUp.image.reset();
+  ChevronDown.image.reset();
+  HelpImage.image.reset();
 }

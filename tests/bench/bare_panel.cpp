@@ -1,9 +1,9 @@
 // bare_panel.exe, the floor program. Without arguments it is the start-up floor:
 // minimal_window.exe plus Flockhand's 21 controls, with their classes, styles, texts, font and
-// Common Controls 6 (the same manifest), placed where Flockhand's layout puts them, in one window
-// shown and painted once. No tooltips, images, menu items, hot key or terminal discovery: the
-// least any program showing this panel has to do. With --operations it is the floor of every
-// other row (floor_operations.cpp).
+// Common Controls 6 (the same manifest), placed where Flockhand's layout puts them at the
+// system DPI, in one window shown and painted once. No tooltips, images, menu items, hot key or
+// terminal discovery: the least any program showing this panel has to do. With --operations it is
+// the floor of every other row (floor_operations.cpp).
 #include "bare_window.h"
 
 #include <commctrl.h>
@@ -12,6 +12,8 @@
 #include <initializer_list>
 
 #include "app/panel_layout.h"
+#include "base/dpi_scale.h"
+#include "base/window_dpi.h"
 #include "floor_operations.h"
 #include "minimal_window.h"
 #include "base/resource_ids.h"
@@ -24,7 +26,7 @@ constexpr DWORD kEdit = kChild | WS_BORDER;
 constexpr DWORD kNumber = kChild | WS_BORDER | ES_NUMBER | ES_RIGHT;
 constexpr DWORD kDropDown = kChild | CBS_DROPDOWNLIST;
 
-// Flockhand's client area at its 420x370 outer size.
+// Flockhand's client area at its 420x370 outer size, at 96 DPI.
 constexpr int kClientWidth = 404;
 constexpr int kClientHeight = 331;
 
@@ -36,7 +38,9 @@ HWND Add(HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* 
 }
 
 void AddPanel(HWND main) {
-  const PanelLayout at = ComputePanelLayout(kClientWidth, kClientHeight);
+  const int dpi = SystemDpi();
+  const PanelLayout at =
+      ComputePanelLayout(ScaleToDpi(kClientWidth, dpi), ScaleToDpi(kClientHeight, dpi), dpi);
   // Every control but the two picture buttons gets the panel font.
   HWND lettered[19];
   int count = 0;

@@ -1,6 +1,9 @@
 // See bare_window.h.
 #include "bare_window.h"
 
+#include "base/dpi_scale.h"
+#include "base/window_dpi.h"
+
 LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
@@ -24,9 +27,11 @@ HWND CreateBareWindow(HINSTANCE instance, const wchar_t* windowClass, WNDPROC pr
   registration.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENU + 1);
   registration.lpszClassName = windowClass;
   if (!RegisterClassExW(&registration)) return nullptr;
+  const int dpi = SystemDpi();
   return CreateWindowExW(exStyle, windowClass, L"Baseline",
                          WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, CW_USEDEFAULT, 0,
-                         420, 370, nullptr, nullptr, instance, nullptr);
+                         ScaleToDpi(420, dpi), ScaleToDpi(370, dpi), nullptr, nullptr, instance,
+                         nullptr);
 }
 
 int ShowAndRun(HWND window, int showCommand) {

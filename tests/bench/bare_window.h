@@ -1,5 +1,5 @@
-// The start-up baselines' common part: a 420x370 window of Flockhand's style with a window
-// procedure that only paints and quits, and the message loop.
+// The start-up baselines' common part: a 420x370 window (at 96 DPI) of Flockhand's style with a
+// window procedure that only paints and quits, and the message loop.
 #pragma once
 
 #include <windows.h>

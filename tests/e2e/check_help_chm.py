@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """check_help_chm.py FLOCKHAND.CHM: libchm-bin's tools list and extract it; its default topic is
-the page, Shift_JIS as declared; its shortcut table holds the 29 keys, each beside its action."""
+the page, Shift_JIS as declared; its shortcut table holds the 29 keys, each beside its action;
+every picture the page shows is in it."""
 import re
 import subprocess
 import sys
@@ -35,6 +36,10 @@ def main(chm):
             found[key] += 1
             assert KEYS.get(key, "") in action, f"{key} is listed as {action}"
     assert found == Counter(list(KEYS)), f"keys {sorted(found.elements())}, expected {sorted(KEYS)}"
+    shown = re.findall(r'<img\s[^>]*src="([^"]+)"', page)
+    assert shown, "the page shows no picture"
+    for picture in shown:
+        assert re.search(rf"\s/{re.escape(picture)}$", listing.stdout, re.M), f"{picture} is missing"
     print(f"{chm}: the page, its declaration and its {len(KEYS)} keys are right")
 
 

@@ -127,13 +127,28 @@ TEST_F(ResourcesTest, ThreePngImagesOf16Pixels) {
   }
 }
 
-TEST_F(ResourcesTest, ManifestAsksForCommonControls6AsInvokerWithoutDpiAwareness) {
+// The same images drawn for 125 % to 300 %, each group IDP_SIZE_STEP on.
+TEST_F(ResourcesTest, ThePngImagesAt20To48Pixels) {
+  int group = 0;
+  for (const char pixels : {20, 24, 28, 32, 40, 48}) {
+    ++group;
+    for (int id : {IDP_CHEVRON_UP, IDP_CHEVRON_DOWN, IDP_HELP}) {
+      const std::string png = Bytes(L"PNG", id + group * IDP_SIZE_STEP);
+      EXPECT_EQ(png.substr(16, 8), std::string({0, 0, 0, pixels, 0, 0, 0, pixels})) << id;
+    }
+  }
+}
+
+// Per-monitor DPI awareness (v2), and the system DPI's awareness where v2 is not known.
+TEST_F(ResourcesTest, ManifestAsksForCommonControls6AsInvokerAndPerMonitorDpiAwareness) {
   const std::string manifest = Bytes(RT_MANIFEST, 1);
   ASSERT_FALSE(manifest.empty());
   EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
   EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
   EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
-  EXPECT_EQ(manifest.find("dpiAware"), std::string::npos);
+  EXPECT_NE(manifest.find("/SMI/2016/WindowsSettings\">PerMonitorV2</dpiAwareness>"),
+            std::string::npos);
+  EXPECT_NE(manifest.find("/SMI/2005/WindowsSettings\">true</dpiAware>"), std::string::npos);
 }
 
 }  // namespace

@@ -79,4 +79,31 @@ TEST(CellLayout, CountsAreReadLikeDecimalNumbers) {
   }
 }
 
+// A terminal that is in its cell once it answered is left there; one that resized itself on
+// coming to a display of another scale is placed once more; one that did not answer, or is gone,
+// is not placed again.
+TEST(CellLayout, PlacedOnceMoreWhereItDidNotLand) {
+  const CellRect cell{960, 0, 1920, 520}, grown{960, 0, 2400, 780}, shrunk{960, 0, 1600, 347};
+  const struct {
+    bool answers;
+    std::optional<CellRect> landed;
+    int placements;
+  } cases[] = {
+      {true, cell, 1}, {true, grown, 2}, {true, shrunk, 2}, {true, {}, 1}, {false, grown, 1}};
+  for (const auto& c : cases) {
+    int placed = 0, read = 0;
+    const auto place = [&](const CellRect& at) {
+      ++placed;
+      return at == cell && c.answers;
+    };
+    const auto landed = [&] {
+      ++read;
+      return c.landed;
+    };
+    EXPECT_EQ(PlaceInCell(cell, place, landed), c.placements);
+    EXPECT_EQ(placed, c.placements);
+    EXPECT_EQ(read, c.answers ? 1 : 0);
+  }
+}
+
 }  // namespace

@@ -57,8 +57,8 @@ TEST(PanelLayout, AllControlsAtTheSmallestAndAtALargeSize) {
       {"ArrangeButton", &PanelLayout::arrangeButton, {8, 125, 115, 41}, {8, 125, 115, 810}},
       {"HideOthersButton", &PanelLayout::hideOthersButton, {8, 171, 115, 22}, {8, 940, 115, 22}},
   };
-  const PanelLayout small = ComputePanelLayout(kSmallWidth, kSmallHeight);
-  const PanelLayout large = ComputePanelLayout(1600, 1100);
+  const PanelLayout small = ComputePanelLayout(kSmallWidth, kSmallHeight, 96);
+  const PanelLayout large = ComputePanelLayout(1600, 1100, 96);
   for (const auto& e : expected) {
     EXPECT_EQ(small.*e.control, e.small) << e.name << " at 404 x 331";
     EXPECT_EQ(large.*e.control, e.large) << e.name << " at 1600 x 1100";
@@ -67,7 +67,7 @@ TEST(PanelLayout, AllControlsAtTheSmallestAndAtALargeSize) {
 
 TEST(PanelLayout, CompactModeHidesControlsWithNegativeHeights) {
   // The 95-pixel window leaves a client height of about 56.
-  const PanelLayout l = ComputePanelLayout(kSmallWidth, 56);
+  const PanelLayout l = ComputePanelLayout(kSmallWidth, 56, 96);
   EXPECT_GT(l.commandBox.width, 0);
   EXPECT_EQ(l.commandBox.height, 21);
   EXPECT_LT(l.terminalList.height, 0);
