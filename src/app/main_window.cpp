@@ -10,6 +10,7 @@
 #include "app/frames_menu.h"
 #include "app/layout_controls.h"
 #include "app/list_rows.h"
+#include "app/live_list_menu.h"
 #include "app/panel_scale.h"
 #include "app/panel_state.h"
 #include "app/selection_state.h"
@@ -78,6 +79,7 @@ LRESULT OnCreate(HWND window) {
   SetLayeredWindowAttributes(window, RGB(255, 255, 255), 255, LWA_ALPHA);
   LoadSettings();
   AppendFramesMenuItem(window);
+  AppendLiveListMenuItem(window);
   LoadGroups();
   return 0;
 }
@@ -126,6 +128,7 @@ LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
   if (command == IDM_SYS_ABOUT) AboutDialog(window);
   if (command == IDM_SYS_OPTIONS) OpenOptions();
   if (command == IDM_SYS_FRAMES) ToggleFramesMenuItem(window);
+  if (command == IDM_SYS_LIVE_LIST) ToggleLiveListMenuItem(window);
   return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
 }
 

@@ -31,6 +31,8 @@ void ReverseOrder() {
   SetWindowTextW(Panel.FilterBox, L"");
 }
 
+bool ListedDescending() { return !SortDescendingNext; }
+
 void RefreshTerminals() {
   // The old list is dropped before the filter is cleared, so that clearing it does not refill
   // the rows with terminals that are about to be discovered again.

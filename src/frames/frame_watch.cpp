@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "base/under_wine.h"
 #include "frames/frame_surface.h"
 #include "frames/frames.h"
 
@@ -39,9 +40,6 @@ bool Watching = false;
 UINT_PTR PendingTimer = 0;
 ULONGLONG LookEveryMs = kLookMs;
 
-const bool UnderWine =
-    GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-
 void ScheduleIn(UINT ms);
 
 void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
@@ -49,7 +47,7 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
   PendingTimer = 0;
   const ULONGLONG start = GetTickCount64();
   UpdateFrames();
-  if (!Watching || !UnderWine) return;
+  if (!Watching || !UnderWine()) return;
   LookEveryMs = std::max(kLookMs, (GetTickCount64() - start) * kLookShare);
   ScheduleIn(static_cast<UINT>(LookEveryMs));
 }
@@ -83,7 +81,7 @@ void StartWatchingWindows() {
   }
   // Wine 8 calls an out-of-context hook for its own process's events at a bad address (the
   // process crashes); there the look every 100 ms sees Flockhand's windows too.
-  if (!UnderWine) {
+  if (!UnderWine()) {
     OwnHook = Hook(EVENT_OBJECT_SHOW, EVENT_OBJECT_LOCATIONCHANGE, GetCurrentProcessId(), 0);
   }
   ScheduleIn(kGatherMs);

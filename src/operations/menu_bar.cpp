@@ -30,10 +30,15 @@ void HideMenuBar(const TerminalEntry& entry) {
     // handled. A dialog that has not taken it within the bound still gets them: a terminal that
     // is only slow then finishes the switch when it catches up. While it waits, Flockhand
     // answers what other programs send it; a command among them waits for this operation.
+    // The title is the one the terminal shows now, which the dialog keeps: its entry's may be
+    // older (read at the last refresh, or when it was selected), and would rename it back.
+    wchar_t title[kTitleCapacity];
+    const wchar_t* shown =
+        GetWindowTextW(entry.window, title, kTitleCapacity) > 0 ? title : entry.title.c_str();
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(GetDlgItem(dialog, kSetupTitleEdit), WM_SETTEXT, 0,
-                        reinterpret_cast<LPARAM>(entry.title.c_str()),
-                        SMTO_NORMAL | SMTO_ABORTIFHUNG, kSetTextTimeoutMs, &ignored);
+                        reinterpret_cast<LPARAM>(shown), SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                        kSetTextTimeoutMs, &ignored);
     PostMessageW(GetDlgItem(dialog, kSetupHideMenuBarCheck), BM_SETCHECK, BST_CHECKED, 0);
   });
 }

@@ -205,6 +205,8 @@ void Pause(DWORD milliseconds) {
   Wait(milliseconds, milliseconds, [] { return false; });
 }
 
+bool OperationRunning() { return Depth > 0; }
+
 bool HeldForOperation(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (Depth == 0 || !IsCommand(message)) return false;
   if (IsClose(message, wParam)) Cancelled = true;

@@ -2,7 +2,6 @@
 #include "settings/frames_setting.h"
 
 #include "base/ini_file.h"
-#include "settings/settings_text.h"
 
 namespace {
 
@@ -11,13 +10,6 @@ constexpr std::string_view kKey = "show";
 
 }  // namespace
 
-bool LoadFramesSetting() {
-  const std::optional<std::string> text = ReadIniText();
-  return !text || ReadFlag(ProfileValue(*text, kSection, kKey));
-}
+bool LoadFramesSetting() { return ReadIniSwitch(kSection, kKey, true).value_or(true); }
 
-bool SaveFramesSetting(bool show) {
-  const std::string body = std::string(kKey) + (show ? " = TRUE" : " = FALSE");
-  return RewriteIniFile(
-      [&body](std::string_view text) { return RewriteSection(text, kSection, body); });
-}
+bool SaveFramesSetting(bool show) { return WriteIniSwitch(kSection, kKey, show); }

@@ -59,4 +59,7 @@ Comparison ArrangeGridSizeBench(Stage& stage, int runs);
 // of them move (or nothing moves), against the same with its frames switched off.
 Comparison FramesBench(Stage& stage, int runs, bool moving);
 
+// The list that keeps itself current at 2000 terminals; see live_list_bench.cpp.
+std::vector<Comparison> LiveListBench(Stage& stage, int runs);
+
 }  // namespace bench
