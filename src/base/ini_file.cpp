@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "base/documents_folder.h"
+#include "base/ini_text.h"
 
 namespace {
 
@@ -141,4 +142,17 @@ bool RewriteIniFile(const std::function<std::string(std::string_view)>& rewrite)
     return false;
   }
   return true;
+}
+
+std::optional<bool> ReadIniSwitch(std::string_view section, std::string_view key, bool missing) {
+  const std::optional<std::string> text = ReadIniText();
+  if (!text) return std::nullopt;
+  const std::optional<std::string> value = ProfileValue(*text, section, key);
+  return value ? ReadFlag(value) : missing;
+}
+
+bool WriteIniSwitch(std::string_view section, std::string_view key, bool on) {
+  const std::string body = std::string(key) + (on ? " = TRUE" : " = FALSE");
+  return RewriteIniFile(
+      [section, &body](std::string_view text) { return RewriteSection(text, section, body); });
 }

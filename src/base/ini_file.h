@@ -16,3 +16,10 @@ std::optional<std::string> ReadIniText();
 // then replaces it, so a failed write leaves the old file whole. False when nothing was written,
 // also when the new text would lie past the size bound, since a file past it is no longer read.
 bool RewriteIniFile(const std::function<std::string(std::string_view)>& rewrite);
+
+// A switch kept as one key, "TRUE" or "FALSE", in a section of its own: the file's value (anything
+// but "TRUE" in any case is off), `missing` when the key is absent; nullopt when the file cannot
+// be read.
+std::optional<bool> ReadIniSwitch(std::string_view section, std::string_view key, bool missing);
+// Rewrites that section as the one key; false when nothing was written.
+bool WriteIniSwitch(std::string_view section, std::string_view key, bool on);

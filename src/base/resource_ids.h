@@ -30,6 +30,7 @@
 #define IDM_SYS_ABOUT 104
 #define IDM_SYS_OPTIONS 112
 #define IDM_SYS_FRAMES 160 /* frames around the selected terminals; no accelerator has it */
+#define IDM_SYS_LIVE_LIST 176 /* the list follows the desktop; no accelerator has it */
 
 /* Commands of the main window (accelerators and WM_COMMAND) */
 #define IDM_ABOUT 104 /* = IDM_SYS_ABOUT, see there */

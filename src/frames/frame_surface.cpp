@@ -4,7 +4,6 @@
 #include "frames/frame_surface.h"
 
 #include "frames/frame_watch.h"
-#include "panel.h"  // ModuleHandle
 
 namespace {
 
@@ -87,7 +86,7 @@ ATOM RegisterSurfaceClass() {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = SurfaceProc;
-  windowClass.hInstance = ModuleHandle;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = kClassName;
   return RegisterClassExW(&windowClass);
 }
@@ -104,7 +103,8 @@ HWND CreateSurface(const Box& h) {
   HWND window =
       CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
                       MAKEINTATOM(SurfaceClass()), L"", WS_POPUP | WS_DISABLED, h.left, h.top,
-                      h.right - h.left, h.bottom - h.top, nullptr, nullptr, ModuleHandle, nullptr);
+                      h.right - h.left, h.bottom - h.top, nullptr, nullptr,
+                      GetModuleHandleW(nullptr), nullptr);
   SetLayeredWindowAttributes(window, kSeeThrough, 255, LWA_COLORKEY);
   return window;
 }

@@ -11,9 +11,9 @@
 #include <iterator>
 #include <optional>
 
+#include "base/under_wine.h"
 #include "frames/frame_look.h"
 #include "frames/frame_surface.h"
-#include "panel.h"  // ModuleHandle
 
 namespace {
 
@@ -43,9 +43,6 @@ HWINEVENTHOOK Hooks[std::size(kEventRanges)];
 // cover or uncover frames.
 HWINEVENTHOOK OwnHook = nullptr;
 bool Hooked = false;
-
-const bool UnderWine =
-    GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 
 // What the two threads share, under the lock. Never freed: the looking thread may still run as
 // the process ends, when static objects are already gone.
@@ -83,7 +80,7 @@ DWORD WINAPI LookAgainAndAgain(void*) {
     if (!watching) continue;
     const ULONGLONG start = GetTickCount64();
     FrameLook look = LookAtWindows(framed);
-    if (UnderWine) {
+    if (UnderWine()) {
       next = static_cast<DWORD>(std::max(kLookMs, (GetTickCount64() - start) * kLookShare));
     }
     AcquireSRWLockExclusive(&s.lock);
@@ -110,11 +107,11 @@ void StartLooking(Shared& s) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = LooksProc;
-  windowClass.hInstance = ModuleHandle;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = kLooksClass;
   RegisterClassExW(&windowClass);
   s.looks = CreateWindowExW(0, kLooksClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                            ModuleHandle, nullptr);
+                            GetModuleHandleW(nullptr), nullptr);
   // Below Flockhand's own thread: a look yields to the user's clicks and keys.
   HANDLE thread = CreateThread(nullptr, 0, LookAgainAndAgain, nullptr, 0, nullptr);
   SetThreadPriority(thread, THREAD_PRIORITY_BELOW_NORMAL);
@@ -144,7 +141,7 @@ void HookEvents() {
   }
   // Wine 8 calls an out-of-context hook for its own process's events at a bad address (the
   // process crashes); there the look every 100 ms sees Flockhand's windows too.
-  if (!UnderWine) {
+  if (!UnderWine()) {
     OwnHook = Hook(EVENT_OBJECT_SHOW, EVENT_OBJECT_LOCATIONCHANGE, GetCurrentProcessId(), 0);
   }
 }

@@ -7,11 +7,11 @@
 
 namespace {
 
-bool SwitchedOn = false;
+const bool* SwitchedOn = nullptr;
 bool MainActive = false;
 WindowSet Selected;
 
-bool Wanted() { return SwitchedOn && MainActive && !Selected.empty(); }
+bool Wanted() { return SwitchedOn && *SwitchedOn && MainActive && !Selected.empty(); }
 
 // Losing the activation paints the frames out; anything else that ends them hides the surfaces.
 void ShowOrHide() {
@@ -20,7 +20,7 @@ void ShowOrHide() {
     return;
   }
   StopWatchingWindows();
-  if (SwitchedOn && !Selected.empty()) {
+  if (SwitchedOn && *SwitchedOn && !Selected.empty()) {
     PaintFramesOut();
   } else {
     HideFrameSurfaces();
@@ -29,10 +29,7 @@ void ShowOrHide() {
 
 }  // namespace
 
-void SwitchFrames(bool on) {
-  SwitchedOn = on;
-  ShowOrHide();
-}
+void AttachFramesSwitch(const bool* switchedOn) { SwitchedOn = switchedOn; }
 
 // The picture Flockhand left comes back at once; the next look brings it up to date.
 void FollowActivation(bool active) {

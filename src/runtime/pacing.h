@@ -35,6 +35,9 @@ void Pause(DWORD milliseconds);
 // Waits at most the given time until done() holds, reading messages; true when it held.
 bool WaitUntil(DWORD milliseconds, const std::function<bool()>& done);
 
+// True while an operation runs, also while it waits.
+bool OperationRunning();
+
 // For the main window procedure, first thing: true when the message has to wait for the running
 // operation. It is then held, and posted again when the operation ends.
 bool HeldForOperation(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

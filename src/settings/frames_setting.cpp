@@ -2,9 +2,6 @@
 #include "settings/frames_setting.h"
 
 #include "base/ini_file.h"
-#include "settings/settings_text.h"
-
-bool ShowFrames = true;
 
 namespace {
 
@@ -13,14 +10,6 @@ constexpr std::string_view kKey = "show";
 
 }  // namespace
 
-void LoadFramesSetting() {
-  if (const std::optional<std::string> text = ReadIniText()) {
-    ShowFrames = ReadFlag(ProfileValue(*text, kSection, kKey));
-  }
-}
+bool LoadFramesSetting() { return ReadIniSwitch(kSection, kKey, true).value_or(true); }
 
-bool SaveFramesSetting() {
-  const std::string body = std::string(kKey) + (ShowFrames ? " = TRUE" : " = FALSE");
-  return RewriteIniFile(
-      [&body](std::string_view text) { return RewriteSection(text, kSection, body); });
-}
+bool SaveFramesSetting(bool show) { return WriteIniSwitch(kSection, kKey, show); }

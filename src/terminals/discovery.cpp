@@ -6,28 +6,37 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 
-#include "terminals/list_rows.h"
 #include "terminals/terminal_contract.h"
+#include "terminals/terminal_lists.h"
 #include "terminals/title_order.h"
 
 namespace {
 
 BOOL CALLBACK CollectTerminal(HWND window, LPARAM) {
-  wchar_t title[kTitleCapacity];
-  wchar_t className[1024];
-  const int titleLength = GetWindowTextW(window, title, kTitleCapacity);
-  GetClassNameW(window, className, 1024);
-  if (titleLength > 0 && wcscmp(className, kTerminalWindowClass) == 0) {
-    AllTerminals.push_back(MakeTerminalEntry(Utf16View(title, titleLength), window));
-  }
+  std::optional<TerminalEntry> entry = TerminalOf(window);
+  if (entry && !entry->title.empty()) AllTerminals.push_back(std::move(*entry));
   return TRUE;
 }
 
 }  // namespace
 
+// The class is read first: most windows are not terminals, and their titles need not be read.
+std::optional<TerminalEntry> TerminalOf(WindowHandle window) {
+  wchar_t className[1024];
+  if (!GetClassNameW(window, className, 1024) || wcscmp(className, kTerminalWindowClass) != 0) {
+    return std::nullopt;
+  }
+  return TerminalEntry{ReadTitle(window), window};
+}
+
+Utf16String ReadTitle(WindowHandle window) {
+  wchar_t title[kTitleCapacity];
+  return Utf16String(title, std::max(GetWindowTextW(window, title, kTitleCapacity), 0));
+}
+
 void DiscoverTerminals() {
   EnumWindows(CollectTerminal, 0);
   std::sort(AllTerminals.begin(), AllTerminals.end(), TitleAscending);
-  FillListRows(AllTerminals);
 }

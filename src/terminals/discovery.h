@@ -1,6 +1,15 @@
 // Finding the terminal windows among all top-level windows of the desktop.
 #pragma once
 
-// Appends every terminal window to AllTerminals (the caller empties it first), sorts it by
-// title and refills the list rows. Selection and filter lists are left alone.
+#include <optional>
+
+#include "terminals/terminal_lists.h"
+
+// Appends every terminal window to AllTerminals (the caller empties it first) and sorts it by
+// title. Selection and filter lists are left alone.
 void DiscoverTerminals();
+
+// The entry of a window when it is of the terminal class; its title may be empty.
+std::optional<TerminalEntry> TerminalOf(WindowHandle window);
+// A window's title as discovery reads it: cut to 1023 units, empty for a window gone.
+Utf16String ReadTitle(WindowHandle window);

@@ -63,4 +63,7 @@ Comparison FramesBench(Stage& stage, int runs, bool moving);
 // the frames off.
 Comparison FramesFollowBench(Stage& stage, int runs, bool activation);
 
+// The list that keeps itself current at 2000 terminals; see live_list_bench.cpp.
+std::vector<Comparison> LiveListBench(Stage& stage, int runs);
+
 }  // namespace bench

@@ -25,16 +25,6 @@ constexpr DWORD kStepMs = 20;
 constexpr int kStepPixels = 8;
 constexpr POINT kProbe{1502, 200};  // the accent of the first terminal's frame, moved here
 
-double CpuMicros(HANDLE process) {
-  FILETIME created, exited, kernel, user;
-  Require(GetProcessTimes(process, &created, &exited, &kernel, &user),
-          "could not read Flockhand's processor times");
-  const auto micros = [](const FILETIME& t) {  // in units of 100 ns
-    return ULARGE_INTEGER{{t.dwLowDateTime, t.dwHighDateTime}}.QuadPart / 10.0;
-  };
-  return micros(kernel) + micros(user);
-}
-
 bool FramesShown(const Program& flockhand) {
   for (HWND surface : e2e::TopLevelWindows(flockhand.process.Pid(), L"FlockhandFrames")) {
     if (IsWindowVisible(surface)) return true;

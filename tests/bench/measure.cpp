@@ -22,6 +22,13 @@ double NowMicros() {
   return static_cast<double>(now.QuadPart) / ticksPerMicro;
 }
 
+double CpuMicros(void* process) {
+  FILETIME created, exited, kernel, user;  // the last two in units of 100 ns
+  Require(GetProcessTimes(process, &created, &exited, &kernel, &user), "no processor times");
+  return (ULARGE_INTEGER{{kernel.dwLowDateTime, kernel.dwHighDateTime}}.QuadPart +
+          ULARGE_INTEGER{{user.dwLowDateTime, user.dwHighDateTime}}.QuadPart) / 10.0;
+}
+
 double Samples::Median() const {
   if (micros.empty()) return 0;
   std::vector<double> sorted = micros;

@@ -21,6 +21,9 @@ void Require(bool condition, const std::string& message);
 // Microseconds since an arbitrary point, from QueryPerformanceCounter.
 double NowMicros();
 
+// The processor time a process has used so far, kernel and user, in microseconds.
+double CpuMicros(void* process);
+
 // Microseconds per run.
 struct Samples {
   std::vector<double> micros;
