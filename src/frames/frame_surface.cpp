@@ -161,9 +161,8 @@ void Hide(Surface& surface) {
   InvalidateRect(surface.window, nullptr, FALSE);
 }
 
-// The pieces are painted over, or again where they were. A window activated meanwhile can lie
-// above the surfaces on the screen, whatever the window order says (Wine raises it there
-// alone), so they are raised again with the pieces.
+// The pieces are painted over, or again where they were, and then the surfaces raised again: a
+// window activated meanwhile may lie above them on the screen (see frame_surface.h).
 void PaintPieces(bool out) {
   if (PaintedOut == out) return;
   PaintedOut = out;

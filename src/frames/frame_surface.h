@@ -16,9 +16,11 @@
 // the system its whole surface, and hiding a window is what a window manager may be waited for.
 //
 // The surfaces lie at the top of the ordinary windows, below those kept on top, unless a framed
-// window is kept on top itself: Wine restacks the X window of a raised window only when it becomes
-// the top window of all, so surfaces kept above every window would leave what the screen shows
-// behind what Wine takes to be on top, where clicks go.
+// window is kept on top itself. Under Wine what the screen shows and the order Wine keeps (where
+// clicks go) can part: Wine raises a window on the screen only when it becomes the top window of
+// all, so surfaces kept above every window would leave a window raised meanwhile below others on
+// the screen while clicks reach it; and a window that takes the focus goes on top of the screen
+// without changing that order, so the surfaces are raised again whenever the frames come back.
 #pragma once
 
 #include <windows.h>
