@@ -51,15 +51,19 @@ add_executable(flockhand WIN32
   src/app/compact_mode.cpp
   src/app/control_panel.cpp
   src/app/control_tips.cpp
+  src/app/filter_and_selection.cpp
   src/app/frames_menu.cpp
   src/app/layout_controls.cpp
+  src/app/list_rows.cpp
   src/app/live_list.cpp
   src/app/live_list_menu.cpp
   src/app/main.cpp
   src/app/main_window.cpp
   src/app/operation_buttons.cpp
+  src/app/order_and_refresh.cpp
   src/app/panel_scale.cpp
   src/app/selection_state.cpp
+  src/app/transparency_switch.cpp
   src/broadcast/keystroke.cpp
   src/broadcast/paste.cpp
   src/broadcast/paste_confirm_dialog.cpp
@@ -81,18 +85,17 @@ add_executable(flockhand WIN32
   src/resources/help_file.cpp
   src/resources/image_buttons.cpp
   src/resources/png_image.cpp
+  src/runtime/flockhand_window.cpp
+  src/runtime/foreground.cpp
+  src/runtime/operation_progress.cpp
+  src/runtime/pacing.cpp
+  src/runtime/terminal_dialog_ok.cpp
   src/settings/frames_setting.cpp
   src/settings/list_setting.cpp
   src/settings/options_dialog.cpp
   src/settings/settings_file.cpp
   src/settings/transparency.cpp
   src/terminals/discovery.cpp
-  src/terminals/filter_and_selection.cpp
-  src/terminals/foreground.cpp
-  src/terminals/list_rows.cpp
-  src/runtime/operation_progress.cpp
-  src/terminals/order_and_refresh.cpp
-  src/runtime/pacing.cpp
   src/terminals/terminal_answer.cpp
   src/terminals/terminal_dialog.cpp
   src/terminals/terminal_watch.cpp

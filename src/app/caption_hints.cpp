@@ -1,39 +1,37 @@
-// Rewrites the hinted captions for the new hint state, then flips the flag; names the menu-bar
+// Rewrites the hinted captions for the new hint state, then flips the mode; names the menu-bar
 // button's next press after each switch.
 #include "app/caption_hints.h"
 
 #include "app/button_captions.h"
+#include "app/panel_state.h"
 #include "operations/menu_bar.h"
-#include "panel.h"
 
 #include <windows.h>
 
 #include <utility>
 
-namespace {
-
-bool CaptionHints = false;
-
-}  // namespace
-
 void ToggleCaptionHints() {
-  const bool hints = !CaptionHints;
+  const bool hints = !Panel.CaptionHints;
   const std::pair<HWND, CaptionButton> buttons[] = {
-      {ReverseOrderButton, CaptionButton::ReverseOrder},
-      {InvertSelectionButton, CaptionButton::InvertSelection},
-      {FlashButton, CaptionButton::Flash},
-      {RefreshButton, CaptionButton::Refresh},
-      {MenuBarButton, CaptionButton::MenuBar},
-      {ArrangeButton, CaptionButton::Arrange},
-      {HideOthersButton, CaptionButton::HideOthers},
+      {Panel.ReverseOrderButton, CaptionButton::ReverseOrder},
+      {Panel.InvertSelectionButton, CaptionButton::InvertSelection},
+      {Panel.FlashButton, CaptionButton::Flash},
+      {Panel.RefreshButton, CaptionButton::Refresh},
+      {Panel.MenuBarButton, CaptionButton::MenuBar},
+      {Panel.ArrangeButton, CaptionButton::Arrange},
+      {Panel.HideOthersButton, CaptionButton::HideOthers},
   };
   for (const auto& [button, caption] : buttons) {
-    SetWindowTextW(button, ButtonCaption(caption, hints, MenuBarHidden));
+    SetWindowTextW(button, ButtonCaption(caption, hints, Panel.MenuBarHidden));
   }
-  CaptionHints = hints;
+  Panel.CaptionHints = hints;
 }
 
-void SwitchMenuBars() {
-  ToggleMenuBar();
-  SetWindowTextW(MenuBarButton, ButtonCaption(CaptionButton::MenuBar, CaptionHints, MenuBarHidden));
+// The direction flips even where a terminal was not served (hung, closed, cancelled): it is
+// the direction of the last switch, not the state of any one terminal.
+void ToggleMenuBars() {
+  SwitchMenuBars(!Panel.MenuBarHidden);
+  Panel.MenuBarHidden = !Panel.MenuBarHidden;
+  SetWindowTextW(Panel.MenuBarButton,
+                 ButtonCaption(CaptionButton::MenuBar, Panel.CaptionHints, Panel.MenuBarHidden));
 }

@@ -4,5 +4,6 @@
 
 void ToggleCaptionHints();
 
-// The menu-bar switch (button and Alt+M), then the button named for its next press.
-void SwitchMenuBars();
+// The menu-bar switch (button and Alt+M): hides the selected terminals' menu bars, or shows them
+// when the last switch hid them; then the button is named for its next press.
+void ToggleMenuBars();

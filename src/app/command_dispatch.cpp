@@ -4,27 +4,25 @@
 
 #include "app/caption_hints.h"
 #include "app/compact_mode.h"
+#include "app/filter_and_selection.h"
 #include "app/main_window.h"
+#include "app/order_and_refresh.h"
+#include "app/panel_state.h"
+#include "app/transparency_switch.h"
+#include "base/resource_ids.h"
 #include "broadcast/paste.h"
 #include "groups/groups.h"
 #include "operations/arrangement.h"
 #include "operations/cell_layout.h"
 #include "operations/flash_and_hide.h"
-#include "operations/menu_bar.h"
-#include "panel.h"
 #include "resources/about_dialog.h"
-#include "base/resource_ids.h"
-#include "settings/options_dialog.h"
-#include "settings/transparency.h"
-#include "terminals/filter_and_selection.h"
-#include "terminals/order_and_refresh.h"
 
 #include <windows.h>
 
 bool DispatchCommand(int id, int notification) {
   switch (id) {
-    case IDM_ABOUT: AboutDialog(); return true;
-    case IDM_EXIT: DestroyWindow(MainWindow); return true;
+    case IDM_ABOUT: AboutDialog(Panel.MainWindow); return true;
+    case IDM_EXIT: DestroyWindow(Panel.MainWindow); return true;
     case IDC_FILTER_BOX:
       if (notification == EN_UPDATE) ApplyFilter();
       return true;
@@ -34,20 +32,20 @@ bool DispatchCommand(int id, int notification) {
     case IDM_CAPTION_HINTS: ToggleCaptionHints(); return true;
     case IDM_REFRESH: RefreshTerminals(); return true;
     case IDM_SELECT_ALL: SelectAllTerminals(); return true;
-    case IDM_FOCUS_DISPLAY: SetFocus(DisplayCombo); return true;
+    case IDM_FOCUS_DISPLAY: SetFocus(Panel.DisplayCombo); return true;
     case IDM_COMPACT: ToggleCompactMode(); return true;
-    case IDM_FOCUS_FILTER: SetFocus(FilterBox); return true;
-    case IDM_FOCUS_COMMAND: SetFocus(CommandBox); return true;
+    case IDM_FOCUS_FILTER: SetFocus(Panel.FilterBox); return true;
+    case IDM_FOCUS_COMMAND: SetFocus(Panel.CommandBox); return true;
     case IDM_INVERT: InvertSelection(); return true;
-    case IDM_FOCUS_AREA: SetFocus(AreaCombo); return true;
+    case IDM_FOCUS_AREA: SetFocus(Panel.AreaCombo); return true;
     case IDM_TRANSPARENCY: ToggleTransparency(); return true;
     case IDM_PASTE: BroadcastPaste(); return true;
     case IDM_REVERSE: ReverseOrder(); return true;
-    case IDM_OPTIONS: OptionsDialog(); return true;
+    case IDM_OPTIONS: OpenOptions(); return true;
     case IDM_FLASH: FlashSelected(); return true;
     case IDM_HIDE_OTHERS: HideOthers(); return true;
     case IDM_ARRANGE: ArrangeTerminals(); return true;
-    case IDM_MENU_BAR: SwitchMenuBars(); return true;
+    case IDM_MENU_BAR: ToggleMenuBars(); return true;
     case IDM_QUICK_FULL_KEYPAD: QuickArrange(ArrangeArea::Whole); return true;
     case IDM_QUICK_LEFT_KEYPAD: QuickArrange(ArrangeArea::LeftHalf); return true;
     case IDM_QUICK_TOP_KEYPAD: QuickArrange(ArrangeArea::TopHalf); return true;

@@ -6,14 +6,12 @@
 #include "app/compact_mode.h"
 
 #include "app/main_window.h"
+#include "app/panel_state.h"
 #include "base/dpi_scale.h"
 #include "base/window_dpi.h"
-#include "panel.h"
 #include "base/subclass.h"
 
 #include <initializer_list>
-
-bool CompactMode = false;
 
 namespace {
 
@@ -21,9 +19,9 @@ int NormalHeight = kMainWindowHeight;
 int NormalHeightDpi = kDesignDpi;
 
 void ShowFullModeControls(int showCommand) {
-  for (HWND control :
-       {FilterBox, TerminalListBox, ReverseOrderButton, InvertSelectionButton, FlashButton,
-        WindowOpsGroup, RefreshButton, HelpButton, SelectionCountLabel}) {
+  for (HWND control : {Panel.FilterBox, Panel.TerminalListBox, Panel.ReverseOrderButton,
+                       Panel.InvertSelectionButton, Panel.FlashButton, Panel.WindowOpsGroup,
+                       Panel.RefreshButton, Panel.HelpButton, Panel.SelectionCountLabel}) {
     ShowWindow(control, showCommand);
   }
 }
@@ -32,11 +30,11 @@ void ShowFullModeControls(int showCommand) {
 void SetNormalHeight(int height, int* previousHeight) {
   WINDOWPLACEMENT placement{};
   placement.length = sizeof(placement);
-  GetWindowPlacement(MainWindow, &placement);
+  GetWindowPlacement(Panel.MainWindow, &placement);
   RECT& normal = placement.rcNormalPosition;
   if (previousHeight) *previousHeight = normal.bottom - normal.top;
   normal.bottom = normal.top + height;
-  SetWindowPlacement(MainWindow, &placement);
+  SetWindowPlacement(Panel.MainWindow, &placement);
 }
 
 LRESULT CALLBACK ListCaptionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -48,14 +46,14 @@ LRESULT CALLBACK ListCaptionProc(HWND window, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 void ToggleCompactMode() {
-  const int dpi = WindowDpi(MainWindow);
-  if (!CompactMode) {
-    CompactMode = true;
+  const int dpi = WindowDpi(Panel.MainWindow);
+  if (!Panel.CompactMode) {
+    Panel.CompactMode = true;
     ShowFullModeControls(SW_HIDE);
     SetNormalHeight(ScaleToDpi(kCompactHeight, dpi), &NormalHeight);
     NormalHeightDpi = dpi;
   } else {
-    CompactMode = false;
+    Panel.CompactMode = false;
     ShowFullModeControls(SW_SHOW);
     SetNormalHeight(ScaleToDpi(NormalHeight, dpi, NormalHeightDpi), nullptr);
   }

@@ -6,8 +6,6 @@
 
 constexpr int kCompactHeight = 95;
 
-extern bool CompactMode;
-
 void ToggleCompactMode();
 
 // A double-click on the list caption toggles compact mode.

@@ -7,31 +7,26 @@
 #include "app/caption_hints.h"
 #include "app/compact_mode.h"
 #include "app/control_tips.h"
+#include "app/filter_and_selection.h"
 #include "app/main_window.h"
 #include "app/operation_buttons.h"
+#include "app/order_and_refresh.h"
 #include "app/panel_layout.h"
 #include "app/panel_scale.h"
+#include "app/panel_state.h"
 #include "app/selection_counter.h"
+#include "app/transparency_switch.h"
+#include "base/resource_ids.h"
+#include "base/window_dpi.h"
 #include "broadcast/keystroke.h"
 #include "operations/arrangement.h"
 #include "operations/flash_and_hide.h"
 #include "operations/window_ops_group.h"
-#include "panel.h"
 #include "resources/image_buttons.h"
-#include "base/resource_ids.h"
-#include "base/window_dpi.h"
-#include "settings/transparency.h"
-#include "terminals/filter_and_selection.h"
-#include "terminals/order_and_refresh.h"
 #include "terminals/title_filter.h"
 
 #include <initializer_list>
 #include <commctrl.h>
-
-HWND CommandBox, CompactButton, ListCaption, FilterBox, TerminalListBox, ReverseOrderButton,
-    InvertSelectionButton, FlashButton, WindowOpsGroup, DisplayCombo, MenuBarButton, AreaCombo,
-    ColumnsLabel, ColumnsEdit, RowsLabel, RowsEdit, ArrangeButton, HideOthersButton, RefreshButton,
-    HelpButton, SelectionCountLabel;
 
 namespace {
 
@@ -53,7 +48,8 @@ HWND CreateControl(HWND parent, DWORD exStyle, const wchar_t* windowClass, const
                    DWORD style, int id, LayoutRect place) {
   const LayoutRect at = ScaleRect(place, WindowDpi(parent));
   return CreateWindowExW(exStyle, windowClass, text, style, at.x, at.y, at.width, at.height, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleHandle, nullptr);
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Panel.ModuleHandle,
+                         nullptr);
 }
 
 // Without horizontal auto-scroll an edit trims a pasted text until it fits its width, at a
@@ -76,96 +72,103 @@ HWND CreateOperationButton(HWND parent, CaptionButton caption, void (*operation)
 }
 
 void CreateCommandRow(HWND main) {
-  CommandBox = CreateControl(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEditBox, 0, kUnplaced);
-  SetCueBanner(CommandBox, L"コマンド入力", FALSE);
-  InstallCommandBoxProc(CommandBox, ToggleTransparency);
-  AddControlTip(CommandBox,
+  Panel.CommandBox =
+      CreateControl(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEditBox, 0, kUnplaced);
+  SetCueBanner(Panel.CommandBox, L"コマンド入力", FALSE);
+  InstallCommandBoxProc(Panel.CommandBox, ToggleTransparency);
+  AddControlTip(Panel.CommandBox,
                 L"ここにコマンドを入力してください。\nダブルクリックで半透明にもなります。\n"
                 L"Alt+I でフォーカスが移動します。",
                 200);
 
-  CompactButton = CreateControl(main, 0, L"BUTTON", L"", kPushButton, 0, kCompactButtonRect);
-  InstallCompactButtonProc(CompactButton, ToggleCompactMode, [] { return CompactMode; });
+  Panel.CompactButton = CreateControl(main, 0, L"BUTTON", L"", kPushButton, 0, kCompactButtonRect);
+  InstallCompactButtonProc(Panel.CompactButton, ToggleCompactMode,
+                           [] { return Panel.CompactMode; });
 
-  ListCaption = CreateControl(main, 0, L"STATIC", L"TeraTerm ウィンドウ一覧",
-                              kChild | SS_LEFT | SS_NOTIFY, 0, kListCaptionRect);
-  InstallListCaptionProc(ListCaption);
+  Panel.ListCaption = CreateControl(main, 0, L"STATIC", L"TeraTerm ウィンドウ一覧",
+                                    kChild | SS_LEFT | SS_NOTIFY, 0, kListCaptionRect);
+  InstallListCaptionProc(Panel.ListCaption);
 }
 
 void CreateListColumn(HWND main) {
-  FilterBox =
+  Panel.FilterBox =
       CreateControl(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEditBox, IDC_FILTER_BOX, kUnplaced);
-  SetCueBanner(FilterBox, L"フィルタリング", TRUE);
-  LimitText(FilterBox, kFilterTextLimit);
-  AddControlTip(FilterBox,
+  SetCueBanner(Panel.FilterBox, L"フィルタリング", TRUE);
+  LimitText(Panel.FilterBox, kFilterTextLimit);
+  AddControlTip(Panel.FilterBox,
                 L"TeraTermウィンドウをフィルタリングできます。\nAlt+F でフォーカスが移動します。",
                 300);
 
-  TerminalListBox = CreateControl(main, WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
-                                  kChild | WS_BORDER | WS_VSCROLL | LBS_EXTENDEDSEL | LBS_NOTIFY,
-                                  IDC_TERMINAL_LIST, kUnplaced);
-  InstallTerminalListProc(TerminalListBox);
-  AddControlTip(TerminalListBox,
+  Panel.TerminalListBox = CreateControl(
+      main, WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
+      kChild | WS_BORDER | WS_VSCROLL | LBS_EXTENDEDSEL | LBS_NOTIFY, IDC_TERMINAL_LIST, kUnplaced);
+  InstallTerminalListProc(Panel.TerminalListBox);
+  AddControlTip(Panel.TerminalListBox,
                 L"操作するTeraTermウィンドウを選択してください。\nAlt+A で全選択ができます。", 300);
 
-  ReverseOrderButton = CreateOperationButton(main, CaptionButton::ReverseOrder, ReverseOrder,
-                                             L"並び順を反転させることができます。\nF4");
-  InvertSelectionButton =
+  Panel.ReverseOrderButton = CreateOperationButton(main, CaptionButton::ReverseOrder, ReverseOrder,
+                                                   L"並び順を反転させることができます。\nF4");
+  Panel.InvertSelectionButton =
       CreateOperationButton(main, CaptionButton::InvertSelection, InvertSelection,
                             L"選択状態を反転させることができます。\nAlt+R");
-  FlashButton = CreateOperationButton(main, CaptionButton::Flash, FlashSelected,
-                                      L"選択されているTeraTermウィンドウを点滅させます。\nAlt+B");
+  Panel.FlashButton =
+      CreateOperationButton(main, CaptionButton::Flash, FlashSelected,
+                            L"選択されているTeraTermウィンドウを点滅させます。\nAlt+B");
 }
 
 void CreateWindowOpsGroup(HWND main) {
-  WindowOpsGroup =
+  Panel.WindowOpsGroup =
       CreateControl(main, 0, L"BUTTON", L"ウィンドウ操作", kChild | BS_GROUPBOX, 0, kUnplaced);
-  InstallWindowOpsGroupProc(WindowOpsGroup);
-  HWND group = WindowOpsGroup;
+  InstallWindowOpsGroupProc(Panel.WindowOpsGroup);
+  HWND group = Panel.WindowOpsGroup;
 
-  DisplayCombo = CreateControl(group, 0, L"COMBOBOX", nullptr, kDropDownList, IDC_WINDOW_OPS_COMBO,
-                               kDisplayComboRect);
-  AddControlTip(DisplayCombo,
+  Panel.DisplayCombo = CreateControl(group, 0, L"COMBOBOX", nullptr, kDropDownList,
+                                     IDC_WINDOW_OPS_COMBO, kDisplayComboRect);
+  AddControlTip(Panel.DisplayCombo,
                 L"並べるディスプレイを指定できます。\nAlt+D でフォーカスが移動します。", 300);
 
-  MenuBarButton =
-      CreateOperationButton(group, CaptionButton::MenuBar, SwitchMenuBars,
+  Panel.MenuBarButton =
+      CreateOperationButton(group, CaptionButton::MenuBar, ToggleMenuBars,
                             L"メニューバーの表示On/Offを切り換えます。\nAlt+M", kMenuBarButtonRect);
 
-  AreaCombo = CreateControl(group, 0, L"COMBOBOX", nullptr, kDropDownList, IDC_WINDOW_OPS_COMBO,
-                            kAreaComboRect);
+  Panel.AreaCombo = CreateControl(group, 0, L"COMBOBOX", nullptr, kDropDownList,
+                                  IDC_WINDOW_OPS_COMBO, kAreaComboRect);
   for (const wchar_t* area : {L"画面いっぱい", L"左半分", L"上半分", L"右半分", L"下半分"}) {
-    SendMessageW(AreaCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(area));
+    SendMessageW(Panel.AreaCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(area));
   }
-  SendMessageW(AreaCombo, CB_SETCURSEL, 0, 0);
-  AddControlTip(AreaCombo, L"並べる範囲を指定できます。\nAlt+S でフォーカスが移動します。", 300);
+  SendMessageW(Panel.AreaCombo, CB_SETCURSEL, 0, 0);
+  AddControlTip(Panel.AreaCombo, L"並べる範囲を指定できます。\nAlt+S でフォーカスが移動します。",
+                300);
 
-  ColumnsLabel = CreateControl(group, 0, L"STATIC", L"列", kChild | SS_LEFT, 0, kColumnsLabelRect);
-  ColumnsEdit =
+  Panel.ColumnsLabel =
+      CreateControl(group, 0, L"STATIC", L"列", kChild | SS_LEFT, 0, kColumnsLabelRect);
+  Panel.ColumnsEdit =
       CreateControl(group, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kNumberBox, 0, kColumnsEditRect);
-  SetWindowTextW(ColumnsEdit, L"1");
-  LimitText(ColumnsEdit, kGridCountDigits);
-  RowsLabel = CreateControl(group, 0, L"STATIC", L"行", kChild | SS_LEFT, 0, kRowsLabelRect);
-  RowsEdit = CreateControl(group, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kNumberBox, 0, kRowsEditRect);
-  SetWindowTextW(RowsEdit, L"1");
-  LimitText(RowsEdit, kGridCountDigits);
+  SetWindowTextW(Panel.ColumnsEdit, L"1");
+  LimitText(Panel.ColumnsEdit, kGridCountDigits);
+  Panel.RowsLabel = CreateControl(group, 0, L"STATIC", L"行", kChild | SS_LEFT, 0, kRowsLabelRect);
+  Panel.RowsEdit =
+      CreateControl(group, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kNumberBox, 0, kRowsEditRect);
+  SetWindowTextW(Panel.RowsEdit, L"1");
+  LimitText(Panel.RowsEdit, kGridCountDigits);
 
-  ArrangeButton = CreateOperationButton(group, CaptionButton::Arrange, ArrangeTerminals,
-                                        L"TeraTermウィンドウを並べます。\nAlt+L");
-  HideOthersButton =
+  Panel.ArrangeButton = CreateOperationButton(group, CaptionButton::Arrange, ArrangeTerminals,
+                                              L"TeraTermウィンドウを並べます。\nAlt+L");
+  Panel.HideOthersButton =
       CreateOperationButton(group, CaptionButton::HideOthers, HideOthers,
                             L"選択されていないTeraTermウィンドウを最小化します。\nAlt+H");
+  AttachWindowOpsControls({Panel.DisplayCombo, Panel.AreaCombo, Panel.ColumnsEdit, Panel.RowsEdit});
 }
 
 void CreateBottomRows(HWND main) {
-  RefreshButton = CreateOperationButton(main, CaptionButton::Refresh, RefreshTerminals,
-                                        L"TeraTermウィンドウを更新します。\nF5");
+  Panel.RefreshButton = CreateOperationButton(main, CaptionButton::Refresh, RefreshTerminals,
+                                              L"TeraTermウィンドウを更新します。\nF5");
 
-  HelpButton = CreateControl(main, 0, L"BUTTON", L"", kPushButton, 0, kUnplaced);
-  InstallHelpButtonProc(HelpButton);
+  Panel.HelpButton = CreateControl(main, 0, L"BUTTON", L"", kPushButton, 0, kUnplaced);
+  InstallHelpButtonProc(Panel.HelpButton);
 
-  SelectionCountLabel = CreateControl(main, 0, L"STATIC", FormatSelectionCount(0).c_str(),
-                                      kChild | SS_RIGHT, 0, kUnplaced);
+  Panel.SelectionCountLabel = CreateControl(main, 0, L"STATIC", FormatSelectionCount(0).c_str(),
+                                            kChild | SS_RIGHT, 0, kUnplaced);
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 
 #include "app/control_tips.h"
 #include "app/panel_layout.h"
+#include "app/panel_state.h"
 #include "base/window_dpi.h"
-#include "panel.h"
 
 #include <algorithm>
 #include <utility>
@@ -33,21 +33,21 @@ void MoveInOneBatch(const Placement (&placements)[N]) {
 LRESULT LayoutControls(HWND window, int clientWidth, int clientHeight) {
   const PanelLayout layout = ComputePanelLayout(clientWidth, clientHeight, WindowDpi(window));
   const Placement mainChildren[] = {
-      {CommandBox, layout.commandBox},
-      {FilterBox, layout.filterBox},
-      {TerminalListBox, layout.terminalList},
-      {ReverseOrderButton, layout.reverseOrderButton},
-      {InvertSelectionButton, layout.invertSelectionButton},
-      {FlashButton, layout.flashButton},
-      {WindowOpsGroup, layout.windowOpsGroup},
-      {RefreshButton, layout.refreshButton},
-      {HelpButton, layout.helpButton},
-      {SelectionCountLabel, layout.selectionCountLabel},
+      {Panel.CommandBox, layout.commandBox},
+      {Panel.FilterBox, layout.filterBox},
+      {Panel.TerminalListBox, layout.terminalList},
+      {Panel.ReverseOrderButton, layout.reverseOrderButton},
+      {Panel.InvertSelectionButton, layout.invertSelectionButton},
+      {Panel.FlashButton, layout.flashButton},
+      {Panel.WindowOpsGroup, layout.windowOpsGroup},
+      {Panel.RefreshButton, layout.refreshButton},
+      {Panel.HelpButton, layout.helpButton},
+      {Panel.SelectionCountLabel, layout.selectionCountLabel},
   };
   MoveInOneBatch(mainChildren);
   const Placement groupChildren[] = {
-      {ArrangeButton, layout.arrangeButton},
-      {HideOthersButton, layout.hideOthersButton},
+      {Panel.ArrangeButton, layout.arrangeButton},
+      {Panel.HideOthersButton, layout.hideOthersButton},
   };
   MoveInOneBatch(groupChildren);
   RefreshControlTipRects();
@@ -56,18 +56,18 @@ LRESULT LayoutControls(HWND window, int clientWidth, int clientHeight) {
 
 void PlaceFixedControls(int dpi) {
   const Placement mainChildren[] = {
-      {CompactButton, ScaleRect(kCompactButtonRect, dpi)},
-      {ListCaption, ScaleRect(kListCaptionRect, dpi)},
+      {Panel.CompactButton, ScaleRect(kCompactButtonRect, dpi)},
+      {Panel.ListCaption, ScaleRect(kListCaptionRect, dpi)},
   };
   MoveInOneBatch(mainChildren);
   const Placement groupChildren[] = {
-      {DisplayCombo, ScaleRect(kDisplayComboRect, dpi)},
-      {MenuBarButton, ScaleRect(kMenuBarButtonRect, dpi)},
-      {AreaCombo, ScaleRect(kAreaComboRect, dpi)},
-      {ColumnsLabel, ScaleRect(kColumnsLabelRect, dpi)},
-      {ColumnsEdit, ScaleRect(kColumnsEditRect, dpi)},
-      {RowsLabel, ScaleRect(kRowsLabelRect, dpi)},
-      {RowsEdit, ScaleRect(kRowsEditRect, dpi)},
+      {Panel.DisplayCombo, ScaleRect(kDisplayComboRect, dpi)},
+      {Panel.MenuBarButton, ScaleRect(kMenuBarButtonRect, dpi)},
+      {Panel.AreaCombo, ScaleRect(kAreaComboRect, dpi)},
+      {Panel.ColumnsLabel, ScaleRect(kColumnsLabelRect, dpi)},
+      {Panel.ColumnsEdit, ScaleRect(kColumnsEditRect, dpi)},
+      {Panel.RowsLabel, ScaleRect(kRowsLabelRect, dpi)},
+      {Panel.RowsEdit, ScaleRect(kRowsEditRect, dpi)},
   };
   MoveInOneBatch(groupChildren);
 }

@@ -6,10 +6,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "panel.h"
+#include "app/list_rows.h"
+#include "app/order_and_refresh.h"
+#include "app/panel_state.h"
 #include "runtime/pacing.h"
-#include "terminals/list_rows.h"
-#include "terminals/order_and_refresh.h"
+#include "terminals/selection_listeners.h"
 #include "terminals/terminal_merge.h"
 #include "terminals/terminal_watch.h"
 #include "terminals/title_filter.h"
@@ -18,19 +19,19 @@ namespace {
 
 // The list box holds the capture from a press of the left button on its rows or its scroll bar
 // to the release, also when the pointer has left it.
-bool MouseHeldOnList() { return GetCapture() == TerminalListBox; }
+bool MouseHeldOnList() { return GetCapture() == Panel.TerminalListBox; }
 
 ListView CurrentView() {
   wchar_t filterText[kFilterTextLimit + 1];
-  const int length = GetWindowTextW(FilterBox, filterText, kFilterTextLimit + 1);
+  const int length = GetWindowTextW(Panel.FilterBox, filterText, kFilterTextLimit + 1);
   return {length > 0, PrepareFilterText(Utf16View(filterText, std::max(length, 0))),
           ListedDescending()};
 }
 
-int ListRow(UINT message) { return static_cast<int>(SendMessageW(TerminalListBox, message, 0, 0)); }
+int ListRow(UINT message) { return static_cast<int>(SendMessageW(Panel.TerminalListBox, message, 0, 0)); }
 
 void KeepOnTerminal(UINT message, int row, const std::vector<RowEdit>& edits, std::size_t rows) {
-  if (row >= 0) SendMessageW(TerminalListBox, message, FollowRow(edits, row, rows), 0);
+  if (row >= 0) SendMessageW(Panel.TerminalListBox, message, FollowRow(edits, row, rows), 0);
 }
 
 // A row's text is changed by deleting and inserting it, its mark kept: the list box keeps each
@@ -43,15 +44,15 @@ void EditRows(const std::vector<RowEdit>& edits) {
   for (const RowEdit& edit : edits) {
     const auto row = static_cast<WPARAM>(edit.row);
     const bool marked = edit.kind == RowEdit::Kind::SetText &&
-                        SendMessageW(TerminalListBox, LB_GETSEL, row, 0) > 0;
+                        SendMessageW(Panel.TerminalListBox, LB_GETSEL, row, 0) > 0;
     if (edit.kind != RowEdit::Kind::Insert) {
-      SendMessageW(TerminalListBox, LB_DELETESTRING, row, 0);
+      SendMessageW(Panel.TerminalListBox, LB_DELETESTRING, row, 0);
     }
     if (edit.kind != RowEdit::Kind::Delete) {
-      SendMessageW(TerminalListBox, LB_INSERTSTRING, row,
+      SendMessageW(Panel.TerminalListBox, LB_INSERTSTRING, row,
                    reinterpret_cast<LPARAM>(edit.text.c_str()));
     }
-    if (marked) SendMessageW(TerminalListBox, LB_SELITEMRANGE, TRUE, MAKELPARAM(row, row));
+    if (marked) SendMessageW(Panel.TerminalListBox, LB_SELITEMRANGE, TRUE, MAKELPARAM(row, row));
   }
   const std::size_t rows = VisibleTerminals().size();
   if (rows == 0) return;
@@ -71,7 +72,7 @@ void FollowDesktop() {
       MergeTerminals(AllTerminals, FilteredTerminals, SelectedTerminals, CurrentView(), now);
   if (edits.empty()) return;
   EditRows(edits);
-  if (SelectedTerminals.size() != selected) RefreshSelectionState();
+  if (SelectedTerminals.size() != selected) SelectionChanged();
 }
 
 }  // namespace

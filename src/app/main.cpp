@@ -6,12 +6,13 @@
 #include <gdiplus.h>
 
 #include "app/main_window.h"
-#include "groups/group_keys.h"
-#include "panel.h"
-#include "resources/help_file.h"
+#include "app/panel_state.h"
 #include "base/dpi_scale.h"
 #include "base/resource_ids.h"
 #include "base/window_dpi.h"
+#include "groups/group_keys.h"
+#include "resources/help_file.h"
+#include "runtime/flockhand_window.h"
 
 bool TranslatingAccelerator = false;
 
@@ -37,7 +38,7 @@ int RunMessageLoop(HACCEL accelerators) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0)) {
     TranslatingAccelerator = true;
-    const bool translated = TranslateAcceleratorW(MainWindow, accelerators, &message);
+    const bool translated = TranslateAcceleratorW(Panel.MainWindow, accelerators, &message);
     TranslatingAccelerator = false;
     if (translated || TranslateGroupKey(message)) continue;
     TranslateMessage(&message);
@@ -63,7 +64,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   ULONG_PTR gdiplusToken = 0;
   Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
 
-  ModuleHandle = instance;
+  Panel.ModuleHandle = instance;
   // Sized for the system DPI, the scale of the main display, where the window usually comes up.
   const int systemDpi = SystemDpi();
   HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_COMPOSITED, className, title,
@@ -76,11 +77,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     SetWindowPos(window, nullptr, 0, 0, ScaleToDpi(kMainWindowWidth, dpi),
                  ScaleToDpi(kMainWindowHeight, dpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  MainWindow = window;
-  ShowWindow(MainWindow, showCommand);
-  UpdateWindow(MainWindow);
+  Panel.MainWindow = window;
+  AttachFlockhandWindow(Panel.MainWindow, Panel.CommandBox);
+  ShowWindow(Panel.MainWindow, showCommand);
+  UpdateWindow(Panel.MainWindow);
   // Handled before any input, as soon as the message loop runs.
-  PostMessageW(MainWindow, kFinishStartupMessage, 0, 0);
+  PostMessageW(Panel.MainWindow, kFinishStartupMessage, 0, 0);
 
   HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_FLOCKHAND));
   StartHtmlHelp();

@@ -6,30 +6,33 @@
 #include "app/compact_mode.h"
 #include "app/control_panel.h"
 #include "app/control_tips.h"
+#include "app/filter_and_selection.h"
 #include "app/frames_menu.h"
 #include "app/layout_controls.h"
+#include "app/list_rows.h"
 #include "app/live_list_menu.h"
 #include "app/panel_scale.h"
+#include "app/panel_state.h"
+#include "app/selection_state.h"
+#include "app/transparency_switch.h"
+#include "base/debug_lines.h"
 #include "base/debug_print.h"
 #include "base/dpi_scale.h"
+#include "base/resource_ids.h"
 #include "base/window_dpi.h"
 #include "frames/frames.h"
 #include "groups/group_menu.h"
 #include "groups/groups.h"
 #include "operations/displays.h"
-#include "panel.h"
 #include "resources/about_dialog.h"
 #include "resources/help_file.h"
 #include "resources/image_buttons.h"
-#include "base/resource_ids.h"
-#include "settings/options_dialog.h"
-#include "settings/settings_file.h"
-#include "settings/transparency.h"
-#include "terminals/discovery.h"
 #include "runtime/pacing.h"
+#include "settings/settings_file.h"
+#include "terminals/discovery.h"
+#include "terminals/selection_listeners.h"
 
-HINSTANCE ModuleHandle;
-HWND MainWindow;
+PanelState Panel;
 
 namespace {
 
@@ -50,14 +53,26 @@ void AppendSystemMenuItems(HWND window) {
   InsertMenuItemW(systemMenu, 9, TRUE, &item);
 }
 
+// What the subsystems below need of the panel, handed over once: the frames read their switch
+// where the panel keeps it, they and the panel hear of every change of the selection, and the
+// groups select through the list.
+void AttachSubsystems() {
+  AttachFramesSwitch(&Panel.ShowFrames);
+  ListenToSelection(RefreshSelectionState);
+  ListenToSelection(RefreshFrames);
+  AttachGroupsToList(VisibleTerminals, SelectTitled);
+}
+
 LRESULT OnCreate(HWND window) {
   BuildControlPanel(window);
+  AttachSubsystems();
   AppendSystemMenuItems(window);
   RefreshDisplays();
   DiscoverTerminals();
-  RefreshSelectionState();
+  FillListRows(AllTerminals);
+  SelectionChanged();
   if (!RegisterHotKey(window, ID_SUMMON_HOTKEY, MOD_CONTROL | MOD_SHIFT, 'T')) {
-    DebugPrint(L"NG!");
+    DebugPrint(kHotKeyTakenLine);
   }
   FormChmPath();
   // A layered window is shown only once its attributes are set: start fully opaque.
@@ -79,7 +94,7 @@ LRESULT OnDestroy(HWND window) {
 
 LRESULT OnActivate(WPARAM wParam) {
   const WORD state = LOWORD(wParam);
-  if (state == WA_ACTIVE || state == WA_CLICKACTIVE) SetFocus(CommandBox);
+  if (state == WA_ACTIVE || state == WA_CLICKACTIVE) SetFocus(Panel.CommandBox);
   FollowActivation(state != WA_INACTIVE && !HIWORD(wParam));
   return 0;
 }
@@ -95,7 +110,7 @@ LRESULT OnGetMinMaxInfo(HWND window, LPARAM lParam) {
   auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
   const int dpi = WindowDpi(window);
   limits->ptMinTrackSize.x = ScaleToDpi(kMainWindowWidth, dpi);
-  if (CompactMode) {
+  if (Panel.CompactMode) {
     limits->ptMinTrackSize.y = ScaleToDpi(kCompactHeight, dpi);
     limits->ptMaxTrackSize.y = ScaleToDpi(kCompactHeight, dpi);
   } else {
@@ -110,8 +125,8 @@ LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
   const WORD command = LOWORD(wParam);
   const bool fromKeys = TranslatingAccelerator;
   if ((command == IDM_SYS_OPTIONS || command == IDM_SYS_ABOUT) && !fromKeys) ForceOpaque();
-  if (command == IDM_SYS_ABOUT) AboutDialog();
-  if (command == IDM_SYS_OPTIONS) OptionsDialog();
+  if (command == IDM_SYS_ABOUT) AboutDialog(window);
+  if (command == IDM_SYS_OPTIONS) OpenOptions();
   if (command == IDM_SYS_FRAMES) ToggleFramesMenuItem(window);
   if (command == IDM_SYS_LIVE_LIST) ToggleLiveListMenuItem(window);
   return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
@@ -120,18 +135,18 @@ LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
 // The right button, the menu key or Shift+F10 on the terminal list opens the groups menu; the
 // list box passes WM_CONTEXTMENU up to its parent.
 LRESULT OnContextMenu(HWND window, WPARAM wParam, LPARAM lParam) {
-  if (reinterpret_cast<HWND>(wParam) != TerminalListBox) {
+  if (reinterpret_cast<HWND>(wParam) != Panel.TerminalListBox) {
     return DefWindowProcW(window, WM_CONTEXTMENU, wParam, lParam);
   }
-  ShowGroupMenu(lParam);
+  ShowGroupMenu(Panel.TerminalListBox, lParam);
   return 0;
 }
 
 LRESULT OnHotKey(WPARAM wParam) {
   if (wParam != ID_SUMMON_HOTKEY) return 0;
   ForceOpaque();
-  ShowWindow(MainWindow, SW_RESTORE);
-  SetForegroundWindow(MainWindow);
+  ShowWindow(Panel.MainWindow, SW_RESTORE);
+  SetForegroundWindow(Panel.MainWindow);
   return 0;
 }
 

@@ -1,4 +1,4 @@
-// The program's one top-level window (its handle and module are declared in panel.h).
+// The program's one top-level window (its handle and module are in panel_state.h).
 #pragma once
 
 #include <windows.h>

@@ -13,9 +13,9 @@
 
 #include "app/control_tips.h"
 #include "app/layout_controls.h"
+#include "app/panel_state.h"
 #include "base/dpi_scale.h"
 #include "base/window_dpi.h"
-#include "panel.h"
 
 namespace {
 
@@ -31,10 +31,12 @@ void ApplyPanelFont(HWND mainWindow) {
   logFont.lfWidth = ScaleToDpi(ScaleToDpi(logFont.lfWidth, kDesignDpi, systemDpi), dpi);
   HFONT previous = PanelFont;
   PanelFont = CreateFontIndirectW(&logFont);
-  for (HWND control : {CommandBox, ListCaption, FilterBox, TerminalListBox, ReverseOrderButton,
-                       InvertSelectionButton, FlashButton, WindowOpsGroup, DisplayCombo,
-                       MenuBarButton, AreaCombo, ColumnsLabel, ColumnsEdit, RowsLabel, RowsEdit,
-                       ArrangeButton, HideOthersButton, RefreshButton, SelectionCountLabel}) {
+  for (HWND control :
+       {Panel.CommandBox, Panel.ListCaption, Panel.FilterBox, Panel.TerminalListBox,
+        Panel.ReverseOrderButton, Panel.InvertSelectionButton, Panel.FlashButton,
+        Panel.WindowOpsGroup, Panel.DisplayCombo, Panel.MenuBarButton, Panel.AreaCombo,
+        Panel.ColumnsLabel, Panel.ColumnsEdit, Panel.RowsLabel, Panel.RowsEdit, Panel.ArrangeButton,
+        Panel.HideOthersButton, Panel.RefreshButton, Panel.SelectionCountLabel}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(PanelFont), TRUE);
   }
   if (previous) DeleteObject(previous);

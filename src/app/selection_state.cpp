@@ -1,21 +1,21 @@
 // The seven window-operation controls are enabled exactly while something is selected; no
-// other control is ever disabled. The frames follow the selection.
+// other control is ever disabled.
+#include "app/selection_state.h"
+
 #include <initializer_list>
 #include <windows.h>
 
+#include "app/panel_state.h"
 #include "app/selection_counter.h"
-#include "frames/frames.h"
 #include "operations/grid_boxes.h"
-#include "panel.h"
 #include "terminals/terminal_lists.h"
 
 void RefreshSelectionState() {
   const BOOL enable = !SelectedTerminals.empty();
-  for (HWND control : {DisplayCombo, MenuBarButton, AreaCombo, ColumnsEdit, RowsEdit, ArrangeButton,
-                       HideOthersButton}) {
+  for (HWND control : {Panel.DisplayCombo, Panel.MenuBarButton, Panel.AreaCombo, Panel.ColumnsEdit,
+                       Panel.RowsEdit, Panel.ArrangeButton, Panel.HideOthersButton}) {
     EnableWindow(control, enable);
   }
   SuggestGrid();
-  SetWindowTextW(SelectionCountLabel, FormatSelectionCount(SelectedTerminals.size()).c_str());
-  RefreshFrames();
+  SetWindowTextW(Panel.SelectionCountLabel, FormatSelectionCount(SelectedTerminals.size()).c_str());
 }

@@ -1,5 +1,6 @@
-// Flockhand's trace: one formatted line per call to the debugger's output (OutputDebugStringW).
-// The longest line, a terminal's title of at most 1023 units with two numbers, fits the buffer.
+// Flockhand's trace: one formatted line per call to the debugger's output (OutputDebugStringW),
+// each format one of debug_lines.h. The longest line, a terminal's title of at most 1023 units
+// with two numbers, fits the buffer.
 #pragma once
 
 #include <windows.h>

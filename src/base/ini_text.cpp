@@ -14,16 +14,15 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
-std::string_view WithoutBom(std::string_view text) {
-  return text.substr(0, kUtf8Bom.size()) == kUtf8Bom ? text.substr(kUtf8Bom.size()) : text;
+// The next line of rest with its line feed, taken off rest.
+std::string_view NextLine(std::string_view& rest) {
+  const std::size_t end = rest.find('\n');
+  const std::size_t length = end == std::string_view::npos ? rest.size() : end + 1;
+  const std::string_view line = rest.substr(0, length);
+  rest.remove_prefix(length);
+  return line;
 }
 
 std::string_view Unquote(std::string_view value) {
@@ -34,18 +33,20 @@ std::string_view Unquote(std::string_view value) {
 
 }  // namespace
 
+std::string_view WithoutBom(std::string_view text) {
+  return text.substr(0, kUtf8Bom.size()) == kUtf8Bom ? text.substr(kUtf8Bom.size()) : text;
+}
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
 bool SameName(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return LowerAscii(x) == LowerAscii(y);
          });
-}
-
-std::string_view NextLine(std::string_view& rest) {
-  const std::size_t end = rest.find('\n');
-  const std::size_t length = end == std::string_view::npos ? rest.size() : end + 1;
-  const std::string_view line = rest.substr(0, length);
-  rest.remove_prefix(length);
-  return line;
 }
 
 std::optional<std::string_view> SectionName(std::string_view line) {
@@ -55,23 +56,30 @@ std::optional<std::string_view> SectionName(std::string_view line) {
   return line.substr(1, close - 1);
 }
 
-std::optional<std::string> ProfileValue(std::string_view fileText, std::string_view section,
-                                        std::string_view key) {
+std::vector<std::string_view> SectionLines(std::string_view fileText, std::string_view name) {
+  std::vector<std::string_view> lines;
   std::string_view rest = WithoutBom(fileText);
   bool inSection = false;
   while (!rest.empty()) {
-    const std::string_view line = Trim(NextLine(rest));
-    if (const auto name = SectionName(line)) {
-      if (inSection) return std::nullopt;  // later sections of the same name are not read
-      inSection = SameName(*name, section);
-      continue;
+    const std::string_view line = NextLine(rest);
+    if (const auto header = SectionName(line)) {
+      if (inSection) break;  // later sections of the same name are not read
+      inSection = SameName(*header, name);
+    } else if (inSection) {
+      lines.push_back(line);
     }
+  }
+  return lines;
+}
+
+std::optional<std::string> ProfileValue(std::string_view fileText, std::string_view section,
+                                        std::string_view key) {
+  for (std::string_view line : SectionLines(fileText, section)) {
+    line = Trim(line);
     const std::size_t equals = line.find('=');
-    if (!inSection || equals == std::string_view::npos ||
-        !SameName(Trim(line.substr(0, equals)), key)) {
-      continue;
+    if (equals != std::string_view::npos && SameName(Trim(line.substr(0, equals)), key)) {
+      return std::string(Unquote(Trim(line.substr(equals + 1))).substr(0, kProfileValueLimit));
     }
-    return std::string(Unquote(Trim(line.substr(equals + 1))).substr(0, kProfileValueLimit));
   }
   return std::nullopt;
 }
@@ -80,9 +88,10 @@ bool ReadFlag(const std::optional<std::string>& value) {
   return !value || SameName(*value, "TRUE");
 }
 
-std::string RewriteSection(std::string_view fileText, std::string_view name,
-                           std::string_view body) {
-  const std::string section = "[" + std::string(name) + "]\r\n" + std::string(body) + "\r\n";
+std::string RewriteSection(std::string_view fileText, std::string_view name, std::string_view body,
+                           const KeepLine& keep) {
+  std::string section = "[" + std::string(name) + "]\r\n";
+  if (!body.empty()) section += std::string(body) + "\r\n";
   std::string text;
   std::string_view rest = fileText;
   if (rest.size() != WithoutBom(rest).size()) {
@@ -91,30 +100,40 @@ std::string RewriteSection(std::string_view fileText, std::string_view name,
   }
   bool inSection = false;
   bool written = false;
-  // Blank lines that end a replaced section still separate it from the next one.
-  std::string trailingBlanks;
+  // Blank lines within the replaced section are held back: they go with a kept line or the next
+  // section that follows them, and with the dropped lines otherwise.
+  std::string blanks;
+  const auto keepLine = [&](std::string_view line) {
+    if (keep && keep(line)) {
+      text += blanks;
+      text += line;
+    }
+    blanks.clear();
+  };
   while (!rest.empty()) {
     const std::string_view line = NextLine(rest);
     if (const auto sectionName = SectionName(line)) {
-      text += trailingBlanks;
-      trailingBlanks.clear();
+      text += blanks;
+      blanks.clear();
       inSection = SameName(*sectionName, name);
       if (!inSection) {
         text += line;
       } else if (!written) {
         text += section;
         written = true;
+      } else {
+        keepLine(line);
       }
     } else if (!inSection) {
       text += line;
     } else if (Trim(line).empty()) {
-      trailingBlanks += line;
+      blanks += line;
     } else {
-      trailingBlanks.clear();
+      keepLine(line);
     }
   }
-  text += trailingBlanks;
-  if (!written) {
+  text += blanks;
+  if (!written && !body.empty()) {
     if (!text.empty() && text.back() != '\n') text += "\r\n";
     text += section;
   }

@@ -6,7 +6,6 @@
 
 #include "base/dpi_scale.h"
 #include "base/window_dpi.h"
-#include "panel.h"
 
 namespace {
 
@@ -24,7 +23,7 @@ TTTOOLINFOW ToolOf(HWND control) {
 HWND CreateControlTip(HWND owner, HWND control, const wchar_t* text, int maxWidth) {
   HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                             ModuleHandle, nullptr);
+                             GetModuleHandleW(nullptr), nullptr);
   TTTOOLINFOW tool = ToolOf(control);
   tool.lpszText = const_cast<wchar_t*>(text);
   SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));

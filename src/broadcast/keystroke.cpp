@@ -3,9 +3,9 @@
 // the edit control untouched and are not broadcast.
 #include "broadcast/keystroke.h"
 
-#include "broadcast/paste.h"
-#include "panel.h"
 #include "base/subclass.h"
+#include "broadcast/paste.h"
+#include "runtime/flockhand_window.h"
 #include "terminals/terminal_lists.h"
 
 namespace {
@@ -75,6 +75,6 @@ void MinimizedWarning() {
   WarningShown = false;
   // Closing an ownerless box activates the next window in z-order, which may be a terminal:
   // the user's next keys would then go to that one terminal alone.
-  SetForegroundWindow(MainWindow);
-  SetFocus(CommandBox);
+  SetForegroundWindow(FlockhandWindow());
+  SetFocus(FlockhandCommandBox());
 }

@@ -1,6 +1,7 @@
 // The paths of a paste: nothing for no or empty text, one terminal every 100 ms for a single
 // line, and for text with line feeds the confirmation dialog or the commands straight away. A
-// terminal that is hung or shows no dialog costs at most its ten looks and the bounds below.
+// terminal that is hung or shows no dialog costs at most its ten looks and the bounds of pressing
+// its dialog's OK.
 #include "broadcast/paste.h"
 
 #include <windows.h>
@@ -12,28 +13,24 @@
 #include "broadcast/keystroke.h"
 #include "broadcast/paste_confirm_dialog.h"
 #include "broadcast/paste_text.h"
-#include "panel.h"
-#include "settings/settings_file.h"
-#include "terminals/foreground.h"
+#include "runtime/flockhand_window.h"
+#include "runtime/foreground.h"
 #include "runtime/pacing.h"
-#include "terminals/terminal_answer.h"
+#include "runtime/terminal_dialog_ok.h"
+#include "settings/settings_file.h"
 #include "terminals/terminal_contract.h"
-#include "terminals/terminal_dialog.h"
 #include "terminals/terminal_lists.h"
 
 namespace {
 
 constexpr DWORD kPauseMs = 100;  // before each single-line paste and before each look
 constexpr int kDialogLooks = 10;
-// How long a terminal may take to end its dialog once OK is pressed (Wine without a window
-// manager can take about two seconds).
-constexpr DWORD kDialogGoneMs = 3000;
 
 // The clipboard's text, copied within the size of its memory block, so a block without a
 // terminating zero cannot be overrun. nullopt when the clipboard is held by another program,
 // holds no text, or no memory can be had for the copy. The clipboard is closed on every path.
 std::optional<std::wstring> CopyClipboardText() {
-  if (!OpenClipboard(MainWindow)) return std::nullopt;
+  if (!OpenClipboard(FlockhandWindow())) return std::nullopt;
   std::optional<std::wstring> text;
   HANDLE data = GetClipboardData(CF_UNICODETEXT);
   if (const auto* block = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
@@ -51,25 +48,6 @@ void PostPasteCommand(HWND terminal) {
   PostMessageW(terminal, WM_COMMAND, kTerminalPasteCommand, 0);
 }
 
-HWND LookForDialog(HWND terminal) {
-  for (int look = 0; look < kDialogLooks; ++look) {
-    Pause(kPauseMs);
-    if (HWND dialog = FindTerminalDialog(terminal)) return dialog;
-  }
-  return nullptr;
-}
-
-// Served completely before the next terminal: its dialog gone and the terminal through with
-// ending it (which hides the dialog first, then activates the terminal), so that it cannot
-// take the foreground back after Flockhand has.
-void PressTerminalOk(HWND terminal) {
-  HWND dialog = LookForDialog(terminal);
-  if (!dialog) return;
-  if (HWND ok = GetDlgItem(dialog, IDOK)) PostMessageW(ok, BM_CLICK, 0, 0);
-  WaitUntil(kDialogGoneMs, [dialog] { return !IsWindow(dialog); });
-  TerminalAnswers(terminal);
-}
-
 void PasteOneByOne() {
   ServeEach(SelectedTerminals, [](const TerminalEntry& entry) {
     Pause(kPauseMs);
@@ -83,17 +61,17 @@ void PostPasteCommands() {
   const bool force = CurrentSettings.forcePaste;
   ServeEach(SelectedTerminals, [force](const TerminalEntry& entry) {
     PostPasteCommand(entry.window);
-    if (force) PressTerminalOk(entry.window);
+    if (force) PressTerminalDialogOk(entry.window, {kPauseMs, kDialogLooks});
   });
   if (!force) return;
   BringFlockhandForward();
-  SetFocus(CommandBox);
+  SetFocus(FlockhandCommandBox());
 }
 
 }  // namespace
 
 void BroadcastPaste() {
-  if (GetFocus() != CommandBox || SelectedTerminals.empty()) return;
+  if (GetFocus() != FlockhandCommandBox() || SelectedTerminals.empty()) return;
   if (!AllSelectedNormal()) {
     MinimizedWarning();
     return;

@@ -6,8 +6,8 @@
 #include <windows.h>
 
 #include "broadcast/paste_text.h"
-#include "panel.h"
 #include "base/resource_ids.h"
+#include "runtime/flockhand_window.h"
 
 namespace {
 
@@ -43,6 +43,7 @@ INT_PTR CALLBACK PasteConfirmDialogProc(HWND dialog, UINT message, WPARAM wParam
 }  // namespace
 
 bool PasteConfirmDialog(std::wstring pasteText) {
-  return DialogBoxParamW(ModuleHandle, MAKEINTRESOURCEW(IDD_PASTE_CONFIRM), MainWindow,
-                         PasteConfirmDialogProc, reinterpret_cast<LPARAM>(&pasteText)) == IDOK;
+  return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PASTE_CONFIRM),
+                         FlockhandWindow(), PasteConfirmDialogProc,
+                         reinterpret_cast<LPARAM>(&pasteText)) == IDOK;
 }

@@ -4,7 +4,6 @@
 #include "frames/frame_surface.h"
 
 #include "frames/frame_watch.h"
-#include "panel.h"  // ModuleHandle
 
 namespace {
 
@@ -85,7 +84,7 @@ ATOM RegisterSurfaceClass() {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = SurfaceProc;
-  windowClass.hInstance = ModuleHandle;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = kClassName;
   return RegisterClassExW(&windowClass);
 }
@@ -95,7 +94,7 @@ HWND CreateSurface(const Box& d) {
   HWND window =
       CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
                       MAKEINTATOM(surfaceClass), L"", WS_POPUP, d.left, d.top, d.right - d.left,
-                      d.bottom - d.top, nullptr, nullptr, ModuleHandle, nullptr);
+                      d.bottom - d.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   SetLayeredWindowAttributes(window, kSeeThrough, 255, LWA_COLORKEY);
   return window;
 }

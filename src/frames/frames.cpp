@@ -15,11 +15,11 @@
 
 namespace {
 
-bool SwitchedOn = false;
+const bool* SwitchedOn = nullptr;
 bool MainActive = false;
 WindowSet Selected;
 
-bool Wanted() { return SwitchedOn && MainActive && !Selected.empty(); }
+bool Wanted() { return SwitchedOn && *SwitchedOn && MainActive && !Selected.empty(); }
 
 // Hidden by the system although visible by its style: an app suspended or on another virtual
 // desktop (Windows 8 and later).
@@ -70,10 +70,7 @@ void ShowOrHide() {
 
 }  // namespace
 
-void SwitchFrames(bool on) {
-  SwitchedOn = on;
-  ShowOrHide();
-}
+void AttachFramesSwitch(const bool* switchedOn) { SwitchedOn = switchedOn; }
 
 void FollowActivation(bool active) {
   MainActive = active;

@@ -6,13 +6,14 @@
 // own edges, so they never come between the user and the text seen through the faded window.
 #pragma once
 
-// The user's switch (the system menu's item).
-void SwitchFrames(bool on);
+// The user's switch (the system menu's item) is one of the panel's modes, read where the panel
+// keeps it.
+void AttachFramesSwitch(const bool* switchedOn);
 // From WM_ACTIVATE: shown or hidden with the main window's activation. Hiding is immediate; the
 // frames are drawn shortly after an activation, so an operation that brings terminals forward
 // and Flockhand back waits for no frame.
 void FollowActivation(bool active);
-// After every change of the selection.
+// After every change of the selection and of the switch.
 void RefreshFrames();
 // Draws the frames as the terminals are now; called by the watch.
 void UpdateFrames();

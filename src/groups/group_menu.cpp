@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "groups/groups.h"
-#include "panel.h"
 #include "base/resource_ids.h"
+#include "groups/groups.h"
+#include "runtime/flockhand_window.h"
 #include "terminals/terminal_lists.h"
 
 namespace {
@@ -37,11 +37,11 @@ HMENU GroupList(int firstCommand) {
 
 }  // namespace
 
-void ShowGroupMenu(LPARAM position) {
+void ShowGroupMenu(HWND terminalList, LPARAM position) {
   POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
   if (position == -1) {
     RECT list;
-    GetWindowRect(TerminalListBox, &list);
+    GetWindowRect(terminalList, &list);
     point = {list.left + 8, list.top + 8};
   }
   HMENU menu = CreatePopupMenu();
@@ -58,6 +58,6 @@ void ShowGroupMenu(LPARAM position) {
               L"グループ名の変更(&N)");
   AppendMenuW(menu, MF_POPUP | groups, reinterpret_cast<UINT_PTR>(GroupList(IDM_GROUP_REMOVE_FIRST)),
               L"グループの削除(&D)");
-  TrackPopupMenu(menu, TPM_RIGHTBUTTON, point.x, point.y, 0, MainWindow, nullptr);
+  TrackPopupMenu(menu, TPM_RIGHTBUTTON, point.x, point.y, 0, FlockhandWindow(), nullptr);
   DestroyMenu(menu);  // and its two lists with it
 }

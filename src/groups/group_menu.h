@@ -6,4 +6,4 @@
 
 // At the screen point of a WM_CONTEXTMENU's lParam; at the list's corner when it came from
 // the keyboard (-1).
-void ShowGroupMenu(LPARAM position);
+void ShowGroupMenu(HWND terminalList, LPARAM position);

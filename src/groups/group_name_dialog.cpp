@@ -2,8 +2,8 @@
 // be typed or pasted into the box, Japanese included; only an empty name is refused.
 #include "groups/group_name_dialog.h"
 
-#include "panel.h"
 #include "base/resource_ids.h"
+#include "runtime/flockhand_window.h"
 
 namespace {
 
@@ -61,8 +61,8 @@ std::optional<std::wstring> AskGroupName(const wchar_t* caption, const std::wstr
                                          const NameCheck& check) {
   NameRequest request{caption, name, &check};
   const INT_PTR result =
-      DialogBoxParamW(ModuleHandle, MAKEINTRESOURCEW(IDD_GROUP_NAME), MainWindow, GroupNameProc,
-                      reinterpret_cast<LPARAM>(&request));
+      DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_GROUP_NAME),
+                      FlockhandWindow(), GroupNameProc, reinterpret_cast<LPARAM>(&request));
   if (result != IDOK) return std::nullopt;
   return request.name;
 }

@@ -7,7 +7,7 @@
 
 #include "base/dpi_scale.h"
 #include "base/window_dpi.h"
-#include "panel.h"
+#include "runtime/flockhand_window.h"
 
 namespace {
 
@@ -27,10 +27,10 @@ void CALLBACK HideWhenDue(HWND, UINT, UINT_PTR, DWORD) { HideGroupNotice(); }
 void CreateNoticeTip() {
   NoticeTip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP | TTS_NOPREFIX,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                              MainWindow, nullptr, ModuleHandle, nullptr);
+                              FlockhandWindow(), nullptr, GetModuleHandleW(nullptr), nullptr);
   NoticeTool.cbSize = TTTOOLINFOW_V2_SIZE;
   NoticeTool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-  NoticeTool.hwnd = MainWindow;
+  NoticeTool.hwnd = FlockhandWindow();
   NoticeTool.lpszText = const_cast<wchar_t*>(L"");
   SendMessageW(NoticeTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&NoticeTool));
 }
@@ -39,13 +39,13 @@ void CreateNoticeTip() {
 
 void ShowGroupNotice(const std::wstring& text) {
   if (!NoticeTip) CreateNoticeTip();
-  const int dpi = WindowDpi(CommandBox);
+  const int dpi = WindowDpi(FlockhandCommandBox());
   SendMessageW(NoticeTip, TTM_SETMAXTIPWIDTH, 0, ScaleToDpi(kNoticeWidth, dpi));
   NoticeText = text;
   NoticeTool.lpszText = NoticeText.data();
   SendMessageW(NoticeTip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&NoticeTool));
   RECT box;
-  GetWindowRect(CommandBox, &box);
+  GetWindowRect(FlockhandCommandBox(), &box);
   SendMessageW(NoticeTip, TTM_TRACKPOSITION, 0,
                MAKELPARAM(box.left, box.bottom + ScaleToDpi(kNoticeGap, dpi)));
   SendMessageW(NoticeTip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&NoticeTool));

@@ -1,10 +1,6 @@
 // Named groups of terminal titles and their section of fkh.ini, kept free of <windows.h>.
-// Each group is one line, "name = title,title,...". Names and titles are written in ASCII
-// alone, whatever the file's encoding: a unit that could be misread (a control character,
-// "%", "=", ",", ";", "#", "[", "]", quotes, anything outside ASCII, a blank at either end)
-// becomes "%XX" below U+0100 and "%uXXXX" above, one per UTF-16 unit, so that any text,
-// unpaired surrogates included, reads back as it was. By hand, UTF-8 text may be written as
-// it is.
+// Each group is one line, "name = title,title,...", its name and titles escaped
+// (group_escape.h).
 #pragma once
 
 #include <cstddef>
@@ -13,6 +9,7 @@
 #include <vector>
 
 #include "base/utf16.h"
+#include "groups/group_escape.h"
 
 struct Group {
   Utf16String name;
@@ -22,8 +19,6 @@ struct Group {
 // Lines past this many loadable ones are kept in the file but not loaded: each group takes
 // three menu commands of a fixed range.
 constexpr std::size_t kMaxGroups = 1000;
-
-std::string EncodeGroupText(Utf16View text);
 
 // One line of the section; false for a line that does not hold a group (a comment, a line
 // without "=", an empty name, a broken escape or invalid UTF-8).

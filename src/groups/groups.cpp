@@ -7,19 +7,20 @@
 
 #include <unordered_set>
 
+#include "base/ini_file.h"
+#include "base/resource_ids.h"
 #include "groups/group_name_dialog.h"
 #include "groups/group_notice.h"
-#include "base/ini_file.h"
-#include "panel.h"
-#include "base/resource_ids.h"
-#include "terminals/filter_and_selection.h"
-#include "terminals/list_rows.h"
+#include "runtime/flockhand_window.h"
 
 std::vector<Group> Groups;
 
 namespace {
 
 constexpr std::size_t kShownNameUnits = 60;
+
+const TerminalList& (*ShownTerminals)();
+std::size_t (*SelectTitled)(const std::vector<Utf16String>& titles);
 
 void StoreGroups() {
   const bool written =
@@ -33,7 +34,7 @@ std::vector<Utf16String> SelectedTitles() {
   const WindowSet selected = WindowsOf(SelectedTerminals);
   std::unordered_set<Utf16String> seen;
   std::vector<Utf16String> titles;
-  for (const TerminalEntry& entry : VisibleTerminals()) {
+  for (const TerminalEntry& entry : ShownTerminals()) {
     if (selected.count(entry.window) != 0 && seen.insert(entry.title).second) {
       titles.push_back(entry.title);
     }
@@ -61,6 +62,12 @@ bool MayTake(HWND dialog, const std::wstring& name, std::size_t renamed) {
 }
 
 }  // namespace
+
+void AttachGroupsToList(const TerminalList& (*shownTerminals)(),
+                        std::size_t (*selectTitled)(const std::vector<Utf16String>& titles)) {
+  ShownTerminals = shownTerminals;
+  SelectTitled = selectTitled;
+}
 
 void LoadGroups() {
   if (const std::optional<std::string> text = ReadIniText()) Groups = ReadGroups(*text);
@@ -94,7 +101,7 @@ void RecallGroup(std::size_t index) {
   } else {
     HideGroupNotice();
   }
-  SetFocus(CommandBox);
+  SetFocus(FlockhandCommandBox());
 }
 
 void RenameGroup(std::size_t index) {
@@ -113,7 +120,8 @@ void RenameGroup(std::size_t index) {
 
 void RemoveGroup(std::size_t index) {
   if (index >= Groups.size() ||
-      !Ask(MainWindow, L"グループ「" + DisplayName(Groups[index].name) + L"」を削除しますか？")) {
+      !Ask(FlockhandWindow(),
+           L"グループ「" + DisplayName(Groups[index].name) + L"」を削除しますか？")) {
     return;
   }
   Groups.erase(Groups.begin() + index);

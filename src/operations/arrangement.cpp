@@ -10,12 +10,13 @@
 
 #include <string>
 
+#include "base/debug_lines.h"
 #include "base/debug_print.h"
 #include "operations/cell_layout.h"
 #include "operations/displays.h"
 #include "operations/grid_boxes.h"
-#include "panel.h"
-#include "terminals/foreground.h"
+#include "operations/window_ops_group.h"
+#include "runtime/foreground.h"
 #include "runtime/pacing.h"
 #include "terminals/terminal_answer.h"
 #include "terminals/terminal_lists.h"
@@ -59,20 +60,22 @@ void Place(HWND terminal, const CellRect& cell) {
 
 void ArrangeTerminals() {
   const PacedOperation operation;
-  const LRESULT display = SendMessageW(DisplayCombo, CB_GETCURSEL, 0, 0);
+  const WindowOpsControls& controls = WindowOps();
+  const LRESULT display = SendMessageW(controls.DisplayCombo, CB_GETCURSEL, 0, 0);
   // No display listed (none was reported) or none chosen: there is nothing to tile over.
   if (display < 0 || static_cast<std::size_t>(display) >= MonitorList.size()) return;
   // A copy: a display change handled while the terminals are served renews the list.
   const RECT work = MonitorList[static_cast<std::size_t>(display)].workArea;
-  DebugPrint(L"%d, %d\n", static_cast<int>(work.left), static_cast<int>(work.top));
-  const auto area = static_cast<ArrangeArea>(SendMessageW(AreaCombo, CB_GETCURSEL, 0, 0));
+  DebugPrint(kArrangeOriginLine, static_cast<int>(work.left), static_cast<int>(work.top));
+  const auto area =
+      static_cast<ArrangeArea>(SendMessageW(controls.AreaCombo, CB_GETCURSEL, 0, 0));
   const CellGrid grid =
-      PlanCells({work.left, work.top, work.right, work.bottom}, area, CountIn(ColumnsEdit),
-                CountIn(RowsEdit), SelectedTerminals.size());
+      PlanCells({work.left, work.top, work.right, work.bottom}, area, CountIn(controls.ColumnsEdit),
+                CountIn(controls.RowsEdit), SelectedTerminals.size());
   std::size_t next = 0;
   ServeEach(SelectedTerminals, [&](const TerminalEntry& entry) {
     const CellRect cell = CellOf(grid, next++);
-    DebugPrint(L"%ls: %d, %d\n", entry.title.c_str(), cell.left, cell.top);
+    DebugPrint(kTerminalPlacedLine, entry.title.c_str(), cell.left, cell.top);
     Place(entry.window, cell);
   });
   Pause(kRaisePauseMs);
@@ -81,7 +84,7 @@ void ArrangeTerminals() {
 
 void QuickArrange(ArrangeArea area) {
   // CB_SETCURSEL sends no change notification, so the suggestion is rerun here.
-  SendMessageW(AreaCombo, CB_SETCURSEL, static_cast<WPARAM>(area), 0);
+  SendMessageW(WindowOps().AreaCombo, CB_SETCURSEL, static_cast<WPARAM>(area), 0);
   SuggestGrid();
   ArrangeTerminals();
 }

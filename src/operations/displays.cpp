@@ -4,8 +4,9 @@
 
 #include <cwchar>
 
+#include "base/debug_lines.h"
 #include "base/debug_print.h"
-#include "panel.h"
+#include "operations/window_ops_group.h"
 
 std::vector<MonitorEntry> MonitorList;
 
@@ -20,7 +21,7 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM) {
   MonitorEntry entry{};
   wcsncpy(entry.deviceName, info.szDevice, std::size(entry.deviceName) - 1);
   entry.workArea = info.rcWork;
-  DebugPrint(L"%ls: %d, %d, %d, %d\n", entry.deviceName, static_cast<int>(entry.workArea.left),
+  DebugPrint(kDisplayLine, entry.deviceName, static_cast<int>(entry.workArea.left),
              static_cast<int>(entry.workArea.top), static_cast<int>(entry.workArea.right),
              static_cast<int>(entry.workArea.bottom));
   MonitorList.push_back(entry);
@@ -31,11 +32,12 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM) {
 
 void RefreshDisplays() {
   MonitorList.clear();
-  DebugPrint(L"%d\n", GetSystemMetrics(SM_CMONITORS));
+  DebugPrint(kDisplayCountLine, GetSystemMetrics(SM_CMONITORS));
   EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, 0);
-  SendMessageW(DisplayCombo, CB_RESETCONTENT, 0, 0);
+  HWND combo = WindowOps().DisplayCombo;
+  SendMessageW(combo, CB_RESETCONTENT, 0, 0);
   for (const MonitorEntry& entry : MonitorList) {
-    SendMessageW(DisplayCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.deviceName));
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.deviceName));
   }
-  SendMessageW(DisplayCombo, CB_SETCURSEL, 0, 0);
+  SendMessageW(combo, CB_SETCURSEL, 0, 0);
 }

@@ -5,9 +5,9 @@
 // flashed only when it has just answered within that while.
 #include "operations/flash_and_hide.h"
 
-#include "panel.h"
 #include "base/subclass.h"
-#include "terminals/foreground.h"
+#include "runtime/flockhand_window.h"
+#include "runtime/foreground.h"
 #include "runtime/pacing.h"
 #include "terminals/terminal_answer.h"
 #include "terminals/terminal_lists.h"
@@ -49,7 +49,7 @@ void FrontAndFlash() {
 
 void FlashSelected() {
   ServeEach(SelectedTerminals, [](const TerminalEntry& entry) { FlashCaption(entry.window); });
-  SetFocus(CommandBox);
+  SetFocus(FlockhandCommandBox());
 }
 
 // Every terminal, also those the filter hides from the list; the selected ones are left exactly
@@ -63,5 +63,5 @@ void HideOthers() {
   });
   Pause(kSettlePauseMs);
   BringFlockhandForward();
-  SetFocus(CommandBox);
+  SetFocus(FlockhandCommandBox());
 }

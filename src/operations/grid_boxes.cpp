@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "operations/grid_suggestion.h"
-#include "panel.h"
+#include "operations/window_ops_group.h"
 #include "terminals/terminal_lists.h"
 
 namespace {
@@ -17,9 +17,11 @@ void SetDigit(HWND edit, int value) {
 }  // namespace
 
 void SuggestGrid() {
-  const auto area = static_cast<ArrangeArea>(SendMessageW(AreaCombo, CB_GETCURSEL, 0, 0));
+  const WindowOpsControls& controls = WindowOps();
+  const auto area =
+      static_cast<ArrangeArea>(SendMessageW(controls.AreaCombo, CB_GETCURSEL, 0, 0));
   const auto grid = SuggestedGrid(SelectedTerminals.size(), area);
   if (!grid) return;
-  SetDigit(ColumnsEdit, grid->columns);
-  SetDigit(RowsEdit, grid->rows);
+  SetDigit(controls.ColumnsEdit, grid->columns);
+  SetDigit(controls.RowsEdit, grid->rows);
 }

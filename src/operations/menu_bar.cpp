@@ -1,19 +1,16 @@
 // The menu-bar switch. Off goes through each terminal's window-setup dialog: the terminal opens
 // it on a posted command, Flockhand writes the terminal's title into it, ticks "hide menu bar"
 // and presses OK. On posts the command of item 8 of the terminal's system menu. A terminal that
-// is hung, has closed or shows no dialog costs at most the bounds below; it is left as it is,
-// the others are still served, and the direction of the switch flips all the same.
+// is hung, has closed or shows no dialog costs at most the bounds below; it is left as it is and
+// the others are still served.
 #include "operations/menu_bar.h"
 
-#include "panel.h"
-#include "terminals/foreground.h"
+#include "runtime/flockhand_window.h"
+#include "runtime/foreground.h"
 #include "runtime/pacing.h"
-#include "terminals/terminal_answer.h"
+#include "runtime/terminal_dialog_ok.h"
 #include "terminals/terminal_contract.h"
-#include "terminals/terminal_dialog.h"
 #include "terminals/terminal_lists.h"
-
-bool MenuBarHidden = false;
 
 namespace {
 
@@ -24,43 +21,26 @@ constexpr int kDialogLooks = 13;
 // How long the dialog's title edit may take to take the title.
 constexpr UINT kSetTextTimeoutMs = 1000;
 constexpr DWORD kSettlePauseMs = 150;
-// How long a terminal may take to end its dialog once OK is pressed (Wine without a window
-// manager can take about two seconds); Flockhand goes on once it has, or after this.
-constexpr DWORD kDialogGoneMs = 3000;
-
-HWND WaitForSetupDialog(HWND terminal) {
-  for (int look = 0; look < kDialogLooks && IsWindow(terminal); ++look) {
-    Pause(kDialogPollMs);
-    if (HWND dialog = FindTerminalDialog(terminal)) return dialog;
-  }
-  return nullptr;
-}
 
 void HideMenuBar(const TerminalEntry& entry) {
   SetActiveWindow(entry.window);
   PostMessageW(entry.window, WM_COMMAND, kTerminalWindowSetupCommand, 0);
-  HWND dialog = WaitForSetupDialog(entry.window);
-  if (!dialog) return;
-  // Sent, so that the title is in place before the two posted messages are handled. A dialog
-  // that has not taken it within the bound still gets them: a terminal that is only slow then
-  // finishes the switch when it catches up. While it waits, Flockhand answers what other
-  // programs send it; a command among them waits for this operation.
-  // The title is the one the terminal shows now, which the dialog keeps: its entry's may be older
-  // (read at the last refresh, or when it was selected), and would rename it back.
-  wchar_t title[kTitleCapacity];
-  const wchar_t* shown =
-      GetWindowTextW(entry.window, title, kTitleCapacity) > 0 ? title : entry.title.c_str();
-  DWORD_PTR ignored = 0;
-  SendMessageTimeoutW(GetDlgItem(dialog, kSetupTitleEdit), WM_SETTEXT, 0,
-                      reinterpret_cast<LPARAM>(shown), SMTO_NORMAL | SMTO_ABORTIFHUNG,
-                      kSetTextTimeoutMs, &ignored);
-  PostMessageW(GetDlgItem(dialog, kSetupHideMenuBarCheck), BM_SETCHECK, BST_CHECKED, 0);
-  PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-  // Served completely before the next: otherwise the terminal would take the foreground back
-  // late, after Flockhand has taken it. Ending the dialog hides it, then activates the
-  // terminal; only the dialog gone and the terminal answering tell that both are done.
-  WaitUntil(kDialogGoneMs, [dialog] { return !IsWindow(dialog); });
-  TerminalAnswers(entry.window);
+  PressTerminalDialogOk(entry.window, {kDialogPollMs, kDialogLooks}, [&entry](HWND dialog) {
+    // Sent, so that the title is in place before the check and OK, which are posted, are
+    // handled. A dialog that has not taken it within the bound still gets them: a terminal that
+    // is only slow then finishes the switch when it catches up. While it waits, Flockhand
+    // answers what other programs send it; a command among them waits for this operation.
+    // The title is the one the terminal shows now, which the dialog keeps: its entry's may be
+    // older (read at the last refresh, or when it was selected), and would rename it back.
+    wchar_t title[kTitleCapacity];
+    const wchar_t* shown =
+        GetWindowTextW(entry.window, title, kTitleCapacity) > 0 ? title : entry.title.c_str();
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(GetDlgItem(dialog, kSetupTitleEdit), WM_SETTEXT, 0,
+                        reinterpret_cast<LPARAM>(shown), SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                        kSetTextTimeoutMs, &ignored);
+    PostMessageW(GetDlgItem(dialog, kSetupHideMenuBarCheck), BM_SETCHECK, BST_CHECKED, 0);
+  });
 }
 
 // Another process's system menu cannot be read under Wine (GetSystemMenu gives NULL): nothing is
@@ -76,17 +56,16 @@ void ShowMenuBar(HWND terminal) {
 
 }  // namespace
 
-void ToggleMenuBar() {
+void SwitchMenuBars(bool hide) {
   const PacedOperation operation;
-  if (!MenuBarHidden) {
+  if (hide) {
     ServeEach(SelectedTerminals, HideMenuBar);
   } else {
     ServeEach(SelectedTerminals, [](const TerminalEntry& entry) { ShowMenuBar(entry.window); });
   }
-  MenuBarHidden = !MenuBarHidden;
   Pause(kSettlePauseMs);
   // Each terminal was made active for its switch; where that took the foreground (Wine), the
   // user's next keys would go to the last terminal alone instead of the command box.
   BringFlockhandForward();
-  SetFocus(CommandBox);
+  SetFocus(FlockhandCommandBox());
 }

@@ -7,6 +7,8 @@
 
 namespace {
 
+WindowOpsControls Controls{};
+
 LRESULT CALLBACK WindowOpsGroupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR, DWORD_PTR) {
   if (message == WM_COMMAND && LOWORD(wParam) == IDC_WINDOW_OPS_COMBO &&
@@ -19,3 +21,7 @@ LRESULT CALLBACK WindowOpsGroupProc(HWND window, UINT message, WPARAM wParam, LP
 }  // namespace
 
 void InstallWindowOpsGroupProc(HWND group) { SubclassControl(group, WindowOpsGroupProc); }
+
+void AttachWindowOpsControls(const WindowOpsControls& controls) { Controls = controls; }
+
+const WindowOpsControls& WindowOps() { return Controls; }

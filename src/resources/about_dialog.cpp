@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include "panel.h"
 #include "base/resource_ids.h"
 
 namespace {
@@ -22,6 +21,7 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-void AboutDialog() {
-  DialogBoxParamW(ModuleHandle, MAKEINTRESOURCEW(IDD_ABOUT), MainWindow, AboutDialogProc, 0);
+void AboutDialog(HWND owner) {
+  DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), owner, AboutDialogProc,
+                  0);
 }

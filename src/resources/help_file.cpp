@@ -10,7 +10,6 @@
 #include <string>
 
 #include "base/documents_folder.h"
-#include "panel.h"
 
 namespace {
 
@@ -31,9 +30,10 @@ bool WriteHelpFile() {
   HANDLE file = CreateFileW(ChmPath.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  HRSRC resource = FindResourceW(ModuleHandle, L"HELP_CHM", L"CHM");
-  const DWORD size = resource ? SizeofResource(ModuleHandle, resource) : 0;
-  const void* bytes = size ? LockResource(LoadResource(ModuleHandle, resource)) : nullptr;
+  HMODULE module = GetModuleHandleW(nullptr);
+  HRSRC resource = FindResourceW(module, L"HELP_CHM", L"CHM");
+  const DWORD size = resource ? SizeofResource(module, resource) : 0;
+  const void* bytes = size ? LockResource(LoadResource(module, resource)) : nullptr;
   DWORD written = 0;
   const bool complete = bytes && WriteFile(file, bytes, size, &written, nullptr) &&
                         written == size && SetEndOfFile(file);
@@ -54,11 +54,11 @@ void StartHtmlHelp() {
   CallHtmlHelp(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<DWORD_PTR>(&HtmlHelpCookie));
 }
 
-void OpenHelp() {
+void OpenHelp(HWND caller) {
   // A help window still showing the file from an earlier click holds it open.
   CallHtmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
   if (ChmPath.empty() || !WriteHelpFile()) return;
-  CallHtmlHelp(MainWindow, ChmPath.c_str(), HH_DISPLAY_TOPIC, 0);
+  CallHtmlHelp(caller, ChmPath.c_str(), HH_DISPLAY_TOPIC, 0);
 }
 
 // The library stays loaded until the process ends: its windows may still be going away.

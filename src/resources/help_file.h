@@ -3,6 +3,8 @@
 // the program ends.
 #pragma once
 
+#include <windows.h>
+
 // Forms the path of fkh.chm; called once at the end of the main window's creation.
 void FormChmPath();
 
@@ -11,9 +13,9 @@ void FormChmPath();
 // and everything else works.
 void StartHtmlHelp();
 
-// Closes every help window, writes the help file afresh and opens it. Shows nothing when the
-// file cannot be written.
-void OpenHelp();
+// Closes every help window, writes the help file afresh and opens it for caller (the main
+// window). Shows nothing when the file cannot be written.
+void OpenHelp(HWND caller);
 
 // At the main window's destruction: closes the help windows, deletes fkh.chm (also one that
 // was there before the start) and shuts HTML Help down.

@@ -10,7 +10,6 @@
 #include "base/resource_ids.h"
 #include "base/subclass.h"
 #include "base/window_dpi.h"
-#include "panel.h"
 #include "resources/help_file.h"
 #include "resources/image_size.h"
 #include "resources/png_image.h"
@@ -32,7 +31,7 @@ CachedImage ChevronUp, ChevronDown, HelpImage;
 const PngImage* ImageOfSize(CachedImage& slot, int id, int pixels) {
   const int place = ImageSizePlace(pixels);
   if (!slot.image || slot.sizePlace != place) {
-    slot.image = LoadPngImage(ModuleHandle, id + place * IDP_SIZE_STEP);
+    slot.image = LoadPngImage(GetModuleHandleW(nullptr), id + place * IDP_SIZE_STEP);
     slot.sizePlace = place;
   }
   return slot.image.get();
@@ -80,7 +79,7 @@ LRESULT CALLBACK HelpButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM
     // The button never sees this release, so it would keep the mouse capture that it took on
     // the press: no accelerator works while a window holds it.
     ReleaseCapture();
-    OpenHelp();
+    OpenHelp(GetParent(window));
     return 0;
   }
   return DefSubclassProc(window, message, wParam, lParam);

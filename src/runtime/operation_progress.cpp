@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "panel.h"
+#include "runtime/flockhand_window.h"
 
 namespace {
 
@@ -35,21 +35,22 @@ ITaskbarList3* TaskbarButton() {
 }  // namespace
 
 void ShowProgress(std::size_t done, std::size_t total) {
+  HWND main = FlockhandWindow();
   if (!Shown) {
     Shown = true;
-    SavedTitle.assign(static_cast<std::size_t>(GetWindowTextLengthW(MainWindow)) + 1, L'\0');
+    SavedTitle.assign(static_cast<std::size_t>(GetWindowTextLengthW(main)) + 1, L'\0');
     SavedTitle.resize(static_cast<std::size_t>(
-        GetWindowTextW(MainWindow, SavedTitle.data(), static_cast<int>(SavedTitle.size()))));
+        GetWindowTextW(main, SavedTitle.data(), static_cast<int>(SavedTitle.size()))));
   }
   const std::wstring title = SavedTitle + L" - " + std::to_wstring(done) + L" / " +
                              std::to_wstring(total) + L" (Esc: 中止)";
-  SetWindowTextW(MainWindow, title.c_str());
-  if (ITaskbarList3* taskbar = TaskbarButton()) taskbar->SetProgressValue(MainWindow, done, total);
+  SetWindowTextW(main, title.c_str());
+  if (ITaskbarList3* taskbar = TaskbarButton()) taskbar->SetProgressValue(main, done, total);
 }
 
 void EndProgress() {
   if (!Shown) return;
   Shown = false;
-  SetWindowTextW(MainWindow, SavedTitle.c_str());
-  if (Taskbar) Taskbar->SetProgressState(MainWindow, TBPF_NOPROGRESS);
+  SetWindowTextW(FlockhandWindow(), SavedTitle.c_str());
+  if (Taskbar) Taskbar->SetProgressState(FlockhandWindow(), TBPF_NOPROGRESS);
 }

@@ -7,7 +7,7 @@
 
 #include <cwchar>
 
-#include "panel.h"
+#include "runtime/flockhand_window.h"
 #include "runtime/operation_progress.h"
 #include "terminals/terminal_contract.h"
 
@@ -68,7 +68,7 @@ HWND ForegroundRoot() { return GetAncestor(GetForegroundWindow(), GA_ROOTOWNER);
 bool EscapeIsOurs() {
   HWND root = ForegroundRoot();
   if (!root) return false;
-  if (root == MainWindow) return true;
+  if (root == FlockhandWindow()) return true;
   wchar_t className[16];
   return GetClassNameW(root, className, 16) && wcscmp(className, kTerminalWindowClass) == 0;
 }
@@ -89,7 +89,7 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
     }
   }
   if (code == HC_ACTION && key->vkCode == VK_F4 && wParam == WM_SYSKEYDOWN &&
-      ForegroundRoot() == MainWindow) {
+      ForegroundRoot() == FlockhandWindow()) {
     Cancelled = true;
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -98,7 +98,7 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
 // A click on the close button waits in the queue like any input, but ends the operation now.
 void NoticeCloseClick() {
   MSG click;
-  if (PeekMessageW(&click, MainWindow, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_NOREMOVE) &&
+  if (PeekMessageW(&click, FlockhandWindow(), WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_NOREMOVE) &&
       click.wParam == HTCLOSE) {
     Cancelled = true;
   }
@@ -133,7 +133,8 @@ void ReadMessages() {
 // once per operation.
 void WatchKeys() {
   if (!KeyboardHook) {
-    KeyboardHook = SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardHookProc, ModuleHandle, 0);
+    KeyboardHook =
+        SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardHookProc, GetModuleHandleW(nullptr), 0);
   }
 }
 

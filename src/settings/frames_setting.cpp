@@ -3,8 +3,6 @@
 
 #include "base/ini_file.h"
 
-bool ShowFrames = true;
-
 namespace {
 
 constexpr std::string_view kSection = "FRAMES";
@@ -12,6 +10,6 @@ constexpr std::string_view kKey = "show";
 
 }  // namespace
 
-void LoadFramesSetting() { ShowFrames = ReadIniSwitch(kSection, kKey, true).value_or(ShowFrames); }
+bool LoadFramesSetting() { return ReadIniSwitch(kSection, kKey, true).value_or(true); }
 
-bool SaveFramesSetting() { return WriteIniSwitch(kSection, kKey, ShowFrames); }
+bool SaveFramesSetting(bool show) { return WriteIniSwitch(kSection, kKey, show); }

@@ -3,10 +3,8 @@
 // key is on). A section of its own, so that "BASE" stays as it always was.
 #pragma once
 
-extern bool ShowFrames;
-
-// Reads the setting from IniPath, which LoadSettings forms first.
-void LoadFramesSetting();
-// Rewrites the section "FRAMES" from ShowFrames, keeping the rest of the file; false when
+// The setting as fkh.ini holds it; on without a readable file.
+bool LoadFramesSetting();
+// Rewrites the section "FRAMES" with the switch, keeping the rest of the file; false when
 // nothing was written.
-bool SaveFramesSetting();
+bool SaveFramesSetting(bool show);

@@ -7,11 +7,10 @@
 
 #include <algorithm>
 
-#include "panel.h"
 #include "base/resource_ids.h"
+#include "base/tooltip.h"
 #include "settings/settings_file.h"
 #include "settings/transparency.h"
-#include "base/tooltip.h"
 
 namespace {
 
@@ -46,11 +45,11 @@ unsigned TrackbarPosition(HWND dialog) {
   return static_cast<unsigned>(SendDlgItemMessageW(dialog, IDC_ALPHA_TRACKBAR, TBM_GETPOS, 0, 0));
 }
 
-// The preview leaves the alpha setting and IsTransparent alone.
+// The preview, on the window that owns the dialog, leaves the alpha setting alone.
 INT_PTR OnScroll(HWND dialog) {
   const unsigned position = TrackbarPosition(dialog);
   ShowAlpha(dialog, position);
-  SetMainWindowAlpha(position);
+  SetWindowAlpha(GetWindow(dialog, GW_OWNER), position);
   return TRUE;
 }
 
@@ -65,7 +64,7 @@ void OnOk(HWND dialog) {
 INT_PTR OnCommand(HWND dialog, WORD id) {
   if (id != IDOK && id != IDCANCEL) return FALSE;
   if (id == IDOK) OnOk(dialog);
-  ForceOpaque();
+  MakeOpaque(GetWindow(dialog, GW_OWNER));
   EndDialog(dialog, id);
   return TRUE;
 }
@@ -83,6 +82,7 @@ INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 
 }  // namespace
 
-void OptionsDialog() {
-  DialogBoxParamW(ModuleHandle, MAKEINTRESOURCEW(IDD_OPTIONS), MainWindow, OptionsDialogProc, 0);
+void OptionsDialog(HWND owner) {
+  DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_OPTIONS), owner,
+                  OptionsDialogProc, 0);
 }

@@ -2,5 +2,8 @@
 // paste settings. OK stores them and rewrites fkh.ini; every end leaves the window opaque.
 #pragma once
 
-// Runs the dialog modally, owned by the main window.
-void OptionsDialog();
+#include <windows.h>
+
+// Runs the dialog modally, owned by owner: the main window, on which it previews the alpha and
+// which it leaves opaque.
+void OptionsDialog(HWND owner);

@@ -2,26 +2,23 @@
 // above 255 (a hand-edited fkh.ini) makes no step at all, yet the fade still counts as done.
 #include "settings/transparency.h"
 
-#include <windows.h>
-
+#include "base/debug_lines.h"
 #include "base/debug_print.h"
-#include "panel.h"
 #include "settings/settings_file.h"
 
 namespace {
-
-bool IsTransparent = false;
 
 constexpr unsigned kOpaque = 255;
 
 // What a fade did: the number of alpha changes and the first and last value set.
 struct Fade {
+  HWND window;
   unsigned steps = 0;
   unsigned first = 0;
   unsigned last = 0;
 
   void Step(unsigned alpha) {
-    SetMainWindowAlpha(alpha);
+    SetWindowAlpha(window, alpha);
     if (steps++ == 0) first = alpha;
     last = alpha;
   }
@@ -30,32 +27,30 @@ struct Fade {
 // One debug line per fade, so that its course can be followed from outside.
 void ReportFade(const wchar_t* direction, const Fade& fade) {
   if (fade.steps == 0) {
-    DebugPrint(L"fade %ls: steps 0\n", direction);
+    DebugPrint(kFadeWithoutStepsLine, direction);
   } else {
-    DebugPrint(L"fade %ls: %u to %u, steps %u\n", direction, fade.first, fade.last, fade.steps);
+    DebugPrint(kFadeLine, direction, fade.first, fade.last, fade.steps);
   }
 }
 
 }  // namespace
 
-void SetMainWindowAlpha(unsigned alpha) {
-  SetLayeredWindowAttributes(MainWindow, RGB(255, 255, 255), static_cast<BYTE>(alpha), LWA_ALPHA);
+void SetWindowAlpha(HWND window, unsigned alpha) {
+  SetLayeredWindowAttributes(window, RGB(255, 255, 255), static_cast<BYTE>(alpha), LWA_ALPHA);
 }
 
-void ToggleTransparency() {
+void FadeOut(HWND window) {
   const unsigned alpha = CurrentSettings.alpha;
-  Fade fade;
-  if (IsTransparent) {
-    for (unsigned a = alpha; a <= kOpaque; ++a) fade.Step(a);
-    ReportFade(L"in", fade);
-  } else {
-    for (unsigned a = kOpaque; a >= alpha && a <= kOpaque; --a) fade.Step(a);
-    ReportFade(L"out", fade);
-  }
-  IsTransparent = !IsTransparent;
+  Fade fade{window};
+  for (unsigned a = kOpaque; a >= alpha && a <= kOpaque; --a) fade.Step(a);
+  ReportFade(L"out", fade);
 }
 
-void ForceOpaque() {
-  SetMainWindowAlpha(kOpaque);
-  IsTransparent = false;
+void FadeIn(HWND window) {
+  const unsigned alpha = CurrentSettings.alpha;
+  Fade fade{window};
+  for (unsigned a = alpha; a <= kOpaque; ++a) fade.Step(a);
+  ReportFade(L"in", fade);
 }
+
+void MakeOpaque(HWND window) { SetWindowAlpha(window, kOpaque); }

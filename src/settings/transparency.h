@@ -1,13 +1,16 @@
 // The main window's transparency: a fade to the alpha setting and back, and full opacity
-// restored before the dialogs and on the summon hot key.
+// restored before the dialogs and on the summon hot key. Whether the window is faded is the
+// panel's mode.
 #pragma once
 
-// Sets the main window's alpha (0 invisible, 255 opaque); the colour key plays no part.
-void SetMainWindowAlpha(unsigned alpha);
+#include <windows.h>
 
-// Fades from 255 down to the alpha setting when opaque, from the setting up to 255 when faded,
-// one step per value with both ends included, without pauses. Writes one debug line per fade.
-void ToggleTransparency();
+// Sets the layered window's alpha (0 invisible, 255 opaque); the colour key plays no part.
+void SetWindowAlpha(HWND window, unsigned alpha);
 
-// Makes the main window fully opaque again.
-void ForceOpaque();
+// From 255 down to the alpha setting, and from the setting up to 255: one step per value with
+// both ends included, without pauses. Each writes one debug line.
+void FadeOut(HWND window);
+void FadeIn(HWND window);
+
+void MakeOpaque(HWND window);

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "terminals/list_rows.h"
 #include "terminals/terminal_contract.h"
+#include "terminals/terminal_lists.h"
 #include "terminals/title_order.h"
 
 namespace {
@@ -39,5 +39,4 @@ Utf16String ReadTitle(WindowHandle window) {
 void DiscoverTerminals() {
   EnumWindows(CollectTerminal, 0);
   std::sort(AllTerminals.begin(), AllTerminals.end(), TitleAscending);
-  FillListRows(AllTerminals);
 }

@@ -5,8 +5,8 @@
 
 #include "terminals/terminal_lists.h"
 
-// Appends every terminal window to AllTerminals (the caller empties it first), sorts it by
-// title and refills the list rows. Selection and filter lists are left alone.
+// Appends every terminal window to AllTerminals (the caller empties it first) and sorts it by
+// title. Selection and filter lists are left alone.
 void DiscoverTerminals();
 
 // The entry of a window when it is of the terminal class; its title may be empty.

@@ -3,16 +3,18 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/input.h"
 #include "harness/window_find.h"
 
 namespace e2e {
 namespace {
 
+using About = FlockhandTest;
+
 constexpr wchar_t kRights[] = L"Copyright (C) 2026 The Flockhand Authors";
 
-TEST(About, FileVersionShowsWhatAboutShows) {
+TEST_F(About, FileVersionShowsWhatAboutShows) {
   const std::wstring exe = NextToTests(L"flockhand.exe");
   std::string info(GetFileVersionInfoSizeW(exe.c_str(), nullptr), '\0');
   ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, info.size(), info.data()));
@@ -38,12 +40,11 @@ POINT CloseBox(HWND dialog) {
   return {};
 }
 
-TEST(About, OpensFromItsThreeRoutesAndClosesFourWays) {
+TEST_F(About, OpensFromItsThreeRoutesAndClosesFourWays) {
   enum { kAltQuestionMark, kAltSlash, kSystemMenu, kOk, kEnter, kEscape, kCloseBox };
   const int cases[][2] = {
       {kAltQuestionMark, kOk}, {kAltSlash, kEnter}, {kSystemMenu, kEscape}, {kAltSlash, kCloseBox}};
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(Start());
   for (const auto [route, closer] : cases) {
     SCOPED_TRACE(testing::Message() << "route " << route << ", closer " << closer);
     ASSERT_TRUE(app.Activate() && SetLayeredWindowAttributes(app.Main(), 0, 100, LWA_ALPHA));

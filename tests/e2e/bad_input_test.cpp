@@ -13,7 +13,7 @@
 #include "harness/clipboard.h"
 #include "harness/documents.h"
 #include "harness/files.h"
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/input.h"
 #include "harness/stand_in.h"
 #include "harness/text.h"
@@ -22,13 +22,15 @@
 namespace e2e {
 namespace {
 
+using BadInput = FlockhandTest;
+
 std::vector<std::wstring> SortedRows(HWND list) {
   std::vector<std::wstring> rows = ListRows(list);
   std::sort(rows.begin(), rows.end());
   return rows;
 }
 
-TEST(BadInput, HostileTitlesAreListedFilteredAndArranged) {
+TEST_F(BadInput, HostileTitlesAreListedFilteredAndArranged) {
   const std::wstring rtl = L"\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627";
   const std::vector<std::wstring> titles = {L"ctl a\tb\x01\x1b[2J\x7f",
                                             L"pair \U0001F600\U00020BB7 end", rtl + L" \u202Eevil",
@@ -42,8 +44,7 @@ TEST(BadInput, HostileTitlesAreListedFilteredAndArranged) {
   expected.back().resize(1023);  // a list row holds 1023 units
   std::sort(expected.begin(), expected.end());
 
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(Start());
   const Panel& p = app.Controls();
   EXPECT_TRUE(WaitUntil([&] { return SortedRows(p.terminalList) == expected; }, 5s))
       << Joined(SortedRows(p.terminalList));
@@ -83,7 +84,7 @@ TEST(BadInput, HostileTitlesAreListedFilteredAndArranged) {
 }
 
 // A start with each of these files reads what it can, answers, and leaves the file as it was.
-TEST(BadInput, BrokenSettingsFilesAreReadAndLeftAlone) {
+TEST_F(BadInput, BrokenSettingsFilesAreReadAndLeftAlone) {
   std::string garbage(1 << 20, '\0');
   unsigned seed = 12345;
   for (char& c : garbage) {
@@ -123,14 +124,13 @@ TEST(BadInput, BrokenSettingsFilesAreReadAndLeftAlone) {
 
 // Alt+V with the clipboard held open by this test, then with 10 MB of text in it: Flockhand
 // answers at once; the terminals paste nothing, then the whole text.
-TEST(BadInput, HeldOrHugeClipboardAnswersWithinASecond) {
+TEST_F(BadInput, HeldOrHugeClipboardAnswersWithinASecond) {
   ScopedDocumentsFolder documents;  // every command at once: no dialog, no pauses
   ASSERT_TRUE(WriteFileBytes(documents.File(L"fkh.ini"),
                              "[BASE]\r\npasteConfirm = FALSE\r\nforcePaste = FALSE\r\n"));
   StandIn nodes({L"--title=node", L"--count=2"});
   ASSERT_TRUE(nodes.Started()) << nodes.Error();
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(Start());
   ASSERT_TRUE(app.SelectAll(2) && app.ClickToFocus(app.Controls().commandBox));
 
   std::wstring text(5'000'000, L'x');  // 10 MB, one line feed in the middle
@@ -154,11 +154,10 @@ TEST(BadInput, HeldOrHugeClipboardAnswersWithinASecond) {
 
 // 2000 terminals before Flockhand starts: all listed, all selected, and a key typed into the
 // command box reaches each of them while Flockhand keeps answering.
-TEST(BadInput, TwoThousandTerminalsAtStartAllGetTheKey) {
+TEST_F(BadInput, TwoThousandTerminalsAtStartAllGetTheKey) {
   StandIn terminals({L"--title=many", L"--count=2000"}, 120s);
   ASSERT_TRUE(terminals.Started()) << terminals.Error();
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(Start());
   const Panel& p = app.Controls();
   ASSERT_TRUE(app.WaitForRows(2000, 30s));
   EXPECT_TRUE(app.Answers(1s));

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/input.h"
 #include "harness/monitors.h"
 #include "harness/stand_in.h"
@@ -15,6 +15,9 @@
 
 namespace e2e {
 namespace {
+
+using Displays = FlockhandTest;
+using GridSuggestion = FlockhandTest;
 
 std::wstring DisplayLine(const Monitor& d) {
   return d.name + L": " + std::to_wstring(d.work.left) + L", " + std::to_wstring(d.work.top) +
@@ -59,11 +62,10 @@ void TypeInto(HWND edit, const wchar_t* text) {
   TypeText(text);
 }
 
-TEST(Displays, BothMonitorsAreListedAndWrittenToTheDebugOutput) {
+TEST_F(Displays, BothMonitorsAreListedAndWrittenToTheDebugOutput) {
   const std::vector<Monitor> displays = Monitors();
   ASSERT_EQ(displays.size(), 2u) << "the test display has two monitors";
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(Start());
   const HWND combo = app.Controls().display;
   ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
   for (int i = 0; i < 2; ++i) EXPECT_EQ(ComboItemText(combo, i), displays[i].name);
@@ -75,11 +77,10 @@ TEST(Displays, BothMonitorsAreListedAndWrittenToTheDebugOutput) {
   EXPECT_EQ(Utf8(lines[2]), Utf8(DisplayLine(displays[1])));
 }
 
-TEST(Displays, DisplayAndWorkAreaChangesSelectTheFirstDisplayAgain) {
+TEST_F(Displays, DisplayAndWorkAreaChangesSelectTheFirstDisplayAgain) {
   StandIn terminal({L"--title=solo"});
   ASSERT_TRUE(terminal.Started()) << terminal.Error();
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(Start());
   const Panel& p = app.Controls();
   ASSERT_TRUE(app.SelectAll(1));  // selecting enables the display list
   ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(p.display) != FALSE; }, 5s));
@@ -103,11 +104,10 @@ TEST(Displays, DisplayAndWorkAreaChangesSelectTheFirstDisplayAgain) {
   EXPECT_EQ(app.Process().CountDebugLines(countLine), 3u);
 }
 
-TEST(GridSuggestion, FollowsTheSelectionAndTheAreaAndOverwritesTypedValues) {
+TEST_F(GridSuggestion, FollowsTheSelectionAndTheAreaAndOverwritesTypedValues) {
   StandIn terminals({L"--title=grid", L"--count=12"});
   ASSERT_TRUE(terminals.Started()) << terminals.Error();
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(Start());
   const Panel& p = app.Controls();
   ASSERT_TRUE(app.WaitForRows(12));
   EXPECT_TRUE(ShowsGrid(p, L"2", L"2")) << "nothing selected, whole area";
@@ -132,11 +132,10 @@ TEST(GridSuggestion, FollowsTheSelectionAndTheAreaAndOverwritesTypedValues) {
   EXPECT_TRUE(ShowsGrid(p, L"3", L"4")) << "11 selected, top half";
 }
 
-TEST(GridSuggestion, FiftyFiveSelectedKeepWhatTheBoxesHold) {
+TEST_F(GridSuggestion, FiftyFiveSelectedKeepWhatTheBoxesHold) {
   StandIn terminals({L"--title=many", L"--count=55"});
   ASSERT_TRUE(terminals.Started()) << terminals.Error();
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(Start());
   const Panel& p = app.Controls();
   ASSERT_TRUE(app.SelectAll(55, 10s));
   ASSERT_TRUE(WaitUntil([&] { return WindowText(p.counter) == L"選択ウィンドウ数：  55 "; }, 5s));

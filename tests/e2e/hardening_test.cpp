@@ -6,7 +6,7 @@
 #include <string>
 
 #include "harness/clipboard.h"
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/input.h"
 #include "harness/record.h"
 #include "harness/stand_in.h"
@@ -16,6 +16,9 @@
 
 namespace e2e {
 namespace {
+
+using HugePaste = FlockhandTest;
+using ListView = FlockhandTest;
 
 // A normal and a minimised terminal, both selected: every key-down in the command box warns.
 class Warning : public ::testing::Test {
@@ -86,11 +89,10 @@ TEST_F(Warning, AfterTheWarningTheNextKeyReachesEverySelectedTerminal) {
 }
 
 // 100 000 characters pasted with Ctrl+V into the filter box and the two grid counts.
-TEST(HugePaste, EachEditTakesItAndAnswersAtOnce) {
+TEST_F(HugePaste, EachEditTakesItAndAnswersAtOnce) {
   StandIn terminal({L"--title=paste"});
   ASSERT_TRUE(terminal.Started()) << terminal.Error();
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(Start());
   ASSERT_TRUE(app.SelectAll(1));  // the grid counts are enabled only with a selection
   const Panel& p = app.Controls();
   ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(p.columnsEdit) != FALSE; }, 5s));
@@ -118,11 +120,10 @@ TEST(HugePaste, EachEditTakesItAndAnswersAtOnce) {
 }
 
 // The view stays where the user scrolled it while F4, F5, Alt+R and Alt+A refill or re-mark it.
-TEST(ListView, TopRowIsKeptAcrossRefreshReverseInvertAndSelectAll) {
+TEST_F(ListView, TopRowIsKeptAcrossRefreshReverseInvertAndSelectAll) {
   StandIn hosts({L"--title=host", L"--count=43"});
   ASSERT_TRUE(hosts.Started()) << hosts.Error();
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(Start());
   ASSERT_TRUE(app.SelectAll(43));
   const HWND list = app.Controls().terminalList;
   const auto top = [&] { return SendMessageW(list, LB_GETTOPINDEX, 0, 0); };

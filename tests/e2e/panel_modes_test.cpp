@@ -5,13 +5,20 @@
 #include <psapi.h>
 
 #include "harness/capture.h"
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/input.h"
 #include "harness/text.h"
 #include "harness/window_find.h"
 
 namespace e2e {
 namespace {
+
+using CompactMode = FlockhandTest;
+using CaptionHints = FlockhandTest;
+using Summon = FlockhandTest;
+using SystemMenu = FlockhandTest;
+using Focus = FlockhandTest;
+using ImageButtons = FlockhandTest;
 
 int OuterHeight(HWND window) {
   const RECT r = WindowRect(window);
@@ -22,9 +29,8 @@ bool WaitForHeight(HWND window, int height) {
   return WaitUntil([&] { return OuterHeight(window) == height; }, 5s);
 }
 
-TEST(CompactMode, CompactButtonAndListCaptionToggleAndRestoreTheHeight) {
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+TEST_F(CompactMode, CompactButtonAndListCaptionToggleAndRestoreTheHeight) {
+  ASSERT_TRUE(Start());
   const Panel& p = app.Controls();
   ASSERT_TRUE(app.Activate());
 
@@ -57,9 +63,8 @@ TEST(CompactMode, CompactButtonAndListCaptionToggleAndRestoreTheHeight) {
   EXPECT_TRUE(WaitForHeight(app.Main(), 520)) << "got " << OuterHeight(app.Main());
 }
 
-TEST(CompactMode, AltEToggles) {
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+TEST_F(CompactMode, AltEToggles) {
+  ASSERT_TRUE(Start());
   ASSERT_TRUE(app.Activate());
   PressKey('E', kAlt);
   ASSERT_TRUE(WaitForHeight(app.Main(), 95));
@@ -86,9 +91,8 @@ RECT DragCornerBy(HWND window, int dx, int dy, bool rightEdge = false) {
   return last;
 }
 
-TEST(CompactMode, SizeLimitsInBothModes) {
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+TEST_F(CompactMode, SizeLimitsInBothModes) {
+  ASSERT_TRUE(Start());
   ASSERT_TRUE(app.Activate());
   SetWindowPos(app.Main(), nullptr, 0, 0, 600, 500, SWP_NOMOVE | SWP_NOZORDER);
   ASSERT_TRUE(WaitForHeight(app.Main(), 500));
@@ -112,9 +116,8 @@ TEST(CompactMode, SizeLimitsInBothModes) {
   EXPECT_EQ(dragged.bottom - dragged.top, 95) << "the corner cannot change the height";
 }
 
-TEST(CaptionHints, F1ShowsTheKeysAndF1AgainRestoresEveryCaption) {
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+TEST_F(CaptionHints, F1ShowsTheKeysAndF1AgainRestoresEveryCaption) {
+  ASSERT_TRUE(Start());
   const Panel& p = app.Controls();
   ASSERT_TRUE(app.Activate());
   const struct {
@@ -142,9 +145,8 @@ TEST(CaptionHints, F1ShowsTheKeysAndF1AgainRestoresEveryCaption) {
   }
 }
 
-TEST(Summon, CtrlShiftTRestoresAMinimisedFadedWindowWithFocusInTheCommandBox) {
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+TEST_F(Summon, CtrlShiftTRestoresAMinimisedFadedWindowWithFocusInTheCommandBox) {
+  ASSERT_TRUE(Start());
   ASSERT_TRUE(SetLayeredWindowAttributes(app.Main(), 0, 128, LWA_ALPHA));
   ASSERT_EQ(WindowAlpha(app.Main()), 128);
   ShowWindow(app.Main(), SW_MINIMIZE);
@@ -157,9 +159,8 @@ TEST(Summon, CtrlShiftTRestoresAMinimisedFadedWindowWithFocusInTheCommandBox) {
 }
 
 // The two items appended to the system menu make a faded window opaque before their dialogs.
-TEST(SystemMenu, OptionsAndAboutItemsMakeTheWindowOpaque) {
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+TEST_F(SystemMenu, OptionsAndAboutItemsMakeTheWindowOpaque) {
+  ASSERT_TRUE(Start());
   for (WORD mnemonic : {'O', 'A'}) {
     SCOPED_TRACE(static_cast<char>(mnemonic));
     ASSERT_TRUE(app.Activate());
@@ -178,9 +179,8 @@ TEST(SystemMenu, OptionsAndAboutItemsMakeTheWindowOpaque) {
   }
 }
 
-TEST(Focus, AltIAndAltFMoveTheFocus) {
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+TEST_F(Focus, AltIAndAltFMoveTheFocus) {
+  ASSERT_TRUE(Start());
   ASSERT_TRUE(app.Activate());
   PressKey('F', kAlt);
   EXPECT_TRUE(app.WaitForFocus(app.Controls().filterBox));
@@ -188,9 +188,8 @@ TEST(Focus, AltIAndAltFMoveTheFocus) {
   EXPECT_TRUE(app.WaitForFocus(app.Controls().commandBox));
 }
 
-TEST(ImageButtons, CompactButtonShowsTheChevronOfItsMode) {
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+TEST_F(ImageButtons, CompactButtonShowsTheChevronOfItsMode) {
+  ASSERT_TRUE(Start());
   ASSERT_TRUE(app.Activate());
   const Panel& p = app.Controls();
   Capture up;
@@ -229,9 +228,8 @@ size_t PrivateBytes(DWORD pid) {
   return counters.PagefileUsage;
 }
 
-TEST(ImageButtons, RepeatedPaintingUsesNoMoreMemory) {
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+TEST_F(ImageButtons, RepeatedPaintingUsesNoMoreMemory) {
+  ASSERT_TRUE(Start());
   const Panel& p = app.Controls();
   auto paintMany = [&](int times) {
     for (int i = 0; i < times; ++i) {

@@ -7,13 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/input.h"
 #include "harness/text.h"
 #include "harness/window_find.h"
 
 namespace e2e {
 namespace {
+
+using Startup = FlockhandTest;
 
 struct ExpectedControl {
   const wchar_t* name;
@@ -140,9 +142,8 @@ void ExpectPlaces(const Panel& p, bool large) {
   }
 }
 
-TEST(Startup, EveryControlHasItsClassStyleTextAndPlace) {
-  Flockhand app;
-  ASSERT_TRUE(app.Ready()) << "Flockhand's window with its 21 controls did not appear";
+TEST_F(Startup, EveryControlHasItsClassStyleTextAndPlace) {
+  ASSERT_TRUE(Start());
   const Panel& p = app.Controls();
   for (const ExpectedControl& c : kControls) {
     SCOPED_TRACE(Utf8(c.name));
@@ -175,9 +176,8 @@ TEST(Startup, EveryControlHasItsClassStyleTextAndPlace) {
   ExpectPlaces(p, false);
 }
 
-TEST(Startup, AreaListAndOpacity) {
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+TEST_F(Startup, AreaListAndOpacity) {
+  ASSERT_TRUE(Start());
   const wchar_t* areas[] = {L"画面いっぱい", L"左半分", L"上半分", L"右半分", L"下半分"};
   ASSERT_EQ(SendMessageW(app.Controls().area, CB_GETCOUNT, 0, 0), 5);
   for (int i = 0; i < 5; ++i)
@@ -232,9 +232,8 @@ std::vector<ToolDescription> ReadTools(DWORD pid) {
   return tools;
 }
 
-TEST(Startup, TwelveTooltipsWithTheirTextsAndWidths) {
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+TEST_F(Startup, TwelveTooltipsWithTheirTextsAndWidths) {
+  ASSERT_TRUE(Start());
   const Panel& p = app.Controls();
   const struct {
     HWND control;
@@ -275,9 +274,8 @@ TEST(Startup, TwelveTooltipsWithTheirTextsAndWidths) {
   }
 }
 
-TEST(Startup, LayoutAndToolRectanglesFollowTheWindowSize) {
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+TEST_F(Startup, LayoutAndToolRectanglesFollowTheWindowSize) {
+  ASSERT_TRUE(Start());
   ASSERT_TRUE(SetClientSize(app.Main(), kLarge));
   // Minimised, the layout runs for a client area of 0 x 0; restored, everything is back.
   ShowWindow(app.Main(), SW_MINIMIZE);
@@ -293,29 +291,26 @@ TEST(Startup, LayoutAndToolRectanglesFollowTheWindowSize) {
   }
 }
 
-TEST(Startup, Command105EndsTheProgram) {
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+TEST_F(Startup, Command105EndsTheProgram) {
+  ASSERT_TRUE(Start());
   PostMessageW(app.Main(), WM_COMMAND, 105, 0);
   ASSERT_TRUE(app.Process().WaitForExit(10s));
   EXPECT_EQ(app.Process().ExitCode().value_or(1234), 0u);
 }
 
-TEST(Startup, SecondCopyReportsTheTakenHotKey) {
-  Flockhand first;
-  ASSERT_TRUE(first.Ready());
+TEST_F(Startup, SecondCopyReportsTheTakenHotKey) {
+  ASSERT_TRUE(Start());
   Flockhand second;
   ASSERT_TRUE(second.Ready()) << "a second copy still shows its own window";
   EXPECT_TRUE(second.Process().WaitForDebugLine(L"NG!", 5s).has_value())
       << "the second copy cannot register Ctrl+Shift+T";
-  for (const std::wstring& line : first.Process().DebugLines()) {
+  for (const std::wstring& line : app.Process().DebugLines()) {
     EXPECT_EQ(line.find(L"NG!"), std::wstring::npos) << "the first copy owns the hot key";
   }
 }
 
-TEST(Startup, ClosingTheWindowEndsWithExitCodeZero) {
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+TEST_F(Startup, ClosingTheWindowEndsWithExitCodeZero) {
+  ASSERT_TRUE(Start());
   PostMessageW(app.Main(), WM_CLOSE, 0, 0);
   ASSERT_TRUE(app.Process().WaitForExit(10s)) << "the process did not end after WM_CLOSE";
   EXPECT_EQ(app.Process().ExitCode().value_or(1234), 0u);

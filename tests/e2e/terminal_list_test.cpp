@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/input.h"
 #include "harness/stand_in.h"
 #include "harness/text.h"
@@ -14,6 +14,8 @@
 
 namespace e2e {
 namespace {
+
+using Discovery = FlockhandTest;
 
 // Waits until the list shows exactly these rows.
 ::testing::AssertionResult ShowsRows(HWND list, const std::vector<std::wstring>& expected) {
@@ -57,7 +59,7 @@ const wchar_t* const kCounterTexts[] = {L"選択ウィンドウ数：  0  ", L"�
   return ::testing::AssertionFailure() << "marked rows: " << marked;
 }
 
-TEST(Discovery, ListsTerminalsInTitleOrderAndSkipsDecoys) {
+TEST_F(Discovery, ListsTerminalsInTitleOrderAndSkipsDecoys) {
   StandIn b({L"--title=beta"});
   StandIn a({L"--title=Alpha"});
   StandIn small({L"--title=alpha"});
@@ -69,8 +71,7 @@ TEST(Discovery, ListsTerminalsInTitleOrderAndSkipsDecoys) {
   for (StandIn* s : {&b, &a, &small, &wide, &hidden, &minimised, &decoy2, &untitled}) {
     ASSERT_TRUE(s->Started()) << s->Error();
   }
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(Start());
   EXPECT_TRUE(ShowsRows(app.Controls().terminalList, {L"Alpha", L"alpha", L"beta", L"hidden one",
                                                       L"minimised one", L"\uff21lpha"}));
   EXPECT_TRUE(ShowsSelectionOf(app.Controls(), 0));
@@ -78,22 +79,20 @@ TEST(Discovery, ListsTerminalsInTitleOrderAndSkipsDecoys) {
 
 // Window class names are atoms that ignore case, and Wine reports the spelling registered
 // first, so the lower-case decoy is tested alone.
-TEST(Discovery, ClassNameDifferingInCaseIsNotATerminal) {
+TEST_F(Discovery, ClassNameDifferingInCaseIsNotATerminal) {
   StandIn decoy({L"--title=lower-case decoy", L"--class=vtwin32"});
   ASSERT_TRUE(decoy.Started()) << decoy.Error();
   ASSERT_EQ(ClassName(decoy.Window()), L"vtwin32");
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(Start());
   EXPECT_EQ(ListRowCount(app.Controls().terminalList), 0);
 }
 
-TEST(Discovery, LongTitleIsCutTo1023Units) {
+TEST_F(Discovery, LongTitleIsCutTo1023Units) {
   std::wstring title(1500, L'x');
   title.replace(0, 5, L"long ");
   StandIn terminal({L"--title=" + title});
   ASSERT_TRUE(terminal.Started()) << terminal.Error();
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(Start());
   EXPECT_TRUE(ShowsRows(app.Controls().terminalList, {title.substr(0, 1023)}));
 }
 

@@ -8,14 +8,16 @@
 
 #include "harness/documents.h"
 #include "harness/files.h"
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/input.h"
 #include "harness/window_find.h"
 
 namespace e2e {
 namespace {
 
-TEST(TransparencyTest, DoubleClickAndAltTFadeOverEveryStep) {
+using TransparencyTest = FlockhandTest;
+
+TEST_F(TransparencyTest, DoubleClickAndAltTFadeOverEveryStep) {
   const struct {
     const char* setting;
     const wchar_t* out;
@@ -44,10 +46,9 @@ TEST(TransparencyTest, DoubleClickAndAltTFadeOverEveryStep) {
   }
 }
 
-TEST(TransparencyTest, HotKeyAndTheOptionsDialogsEndMakeItOpaqueAltOKeepsTheFade) {
+TEST_F(TransparencyTest, HotKeyAndTheOptionsDialogsEndMakeItOpaqueAltOKeepsTheFade) {
   ScopedDocumentsFolder documents;
-  Flockhand app;
-  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(Start());
   ASSERT_TRUE(app.Activate());
   const std::wstring fadeOut = L"fade out: 255 to 60, steps 196\n";
   PressKey('T', kAlt);

@@ -40,6 +40,7 @@ TEST(GroupText, HandWrittenLines) {
   } cases[] = {
       {"web = web01, web02 ,web03\r\n", true, u"web", {u"web01", u"web02", u"web03"}},
       {"  db\t=\tdb1,,db2,  \n", true, u"db", {u"db1", u"db2"}},
+      {"\vvt\f=\fff1\v,\vff2\r\n", true, u"vt", {u"ff1", u"ff2"}},  // blanks as for settings
       {"\xE6\x97\xA5\xE6\x9C\xAC = \xE3\x82\xB5 1", true, u"\u65E5\u672C", {u"\u30B5 1"}},
       {"\xF0\x9F\x98\x80 = %75%u0075", true, u"\U0001F600", {u"uu"}},
       {"empty =", true, u"empty", {}},

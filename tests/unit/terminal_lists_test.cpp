@@ -1,6 +1,9 @@
-// Membership by window handle and pruning of the selection.
+// Membership by window handle and pruning of the selection; who hears that it changed.
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "terminals/selection_listeners.h"
 #include "terminals/terminal_lists.h"
 
 namespace {
@@ -54,6 +57,16 @@ TEST(TerminalLists, SelectedRunsAndUnselectedFollowTheRowsByHandle) {
     }
     EXPECT_EQ(unselected, c.unselected);
   }
+}
+
+std::string Told;
+
+TEST(SelectionListeners, EachHearsOfEveryChangeInTheOrderRegistered) {
+  ListenToSelection([] { Told += 'a'; });
+  ListenToSelection([] { Told += 'b'; });
+  SelectionChanged();
+  SelectionChanged();
+  EXPECT_EQ(Told, "abab");
 }
 
 }  // namespace

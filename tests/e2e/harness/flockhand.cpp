@@ -30,11 +30,13 @@ std::wstring ItemText(HWND control, UINT lengthMessage, UINT textMessage, int in
 
 }  // namespace
 
-Flockhand::Flockhand(const std::wstring& program)
-    : process_(std::make_unique<Debuggee>(std::vector<std::wstring>{}, program)) {
-  if (!process_->Started()) return;
+Flockhand::Flockhand(const std::wstring& program) { Start(program); }
+
+bool Flockhand::Start(const std::wstring& program) {
+  process_ = std::make_unique<Debuggee>(std::vector<std::wstring>{}, program);
+  if (!process_->Started()) return false;
   HWND main = FindTopLevelWindow(process_->Pid(), L"FLOCKHAND", 20s);
-  if (!main) return;
+  if (!main) return false;
   std::vector<HWND> mainChildren, groupChildren;
   WaitUntil(
       [&] {
@@ -44,11 +46,11 @@ Flockhand::Flockhand(const std::wstring& program)
         return groupChildren.size() == 9;
       },
       10s);
-  if (mainChildren.size() != 12 || groupChildren.size() != 9) return;
+  if (mainChildren.size() != 12 || groupChildren.size() != 9) return false;
   // The tooltips are made right after the first paint, before any input is handled.
   if (!WaitUntil([&] { return TopLevelWindows(process_->Pid(), L"tooltips_class32").size() == 12; },
                  10s)) {
-    return;
+    return false;
   }
   HWND* mainSlots[] = {&panel_.commandBox,      &panel_.compactButton, &panel_.listCaption,
                        &panel_.filterBox,       &panel_.terminalList,  &panel_.reverseOrder,
@@ -60,6 +62,7 @@ Flockhand::Flockhand(const std::wstring& program)
                         &panel_.rowsEdit,     &panel_.arrange,     &panel_.hideOthers};
   for (size_t i = 0; i < groupChildren.size(); ++i) *groupSlots[i] = groupChildren[i];
   main_ = main;
+  return true;
 }
 
 HWND Flockhand::Focus() const {

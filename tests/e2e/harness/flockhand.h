@@ -26,6 +26,11 @@ class Flockhand {
   // Starts program (a copy of flockhand.exe) and waits until its window is shown with all its
   // controls and their twelve tooltips.
   explicit Flockhand(const std::wstring& program = NextToTests(L"flockhand.exe"));
+  // One that Start() starts once the test has set up what it must find at start-up.
+  struct NotStarted {};
+  explicit Flockhand(NotStarted) {}
+  // As the first constructor, once; whether it is Ready().
+  bool Start(const std::wstring& program = NextToTests(L"flockhand.exe"));
   bool Ready() const { return main_ != nullptr; }
   HWND Main() const { return main_; }
   const Panel& Controls() const { return panel_; }

@@ -1,15 +1,16 @@
 // Reversing the title order and re-discovering the terminals. Both clear the filter first;
 // a selected terminal keeps the title it had when it was selected, even after a refresh has
 // read a newer one.
-#include "terminals/order_and_refresh.h"
+#include "app/order_and_refresh.h"
 
 #include <windows.h>
 
 #include <algorithm>
 
-#include "panel.h"
+#include "app/list_rows.h"
+#include "app/panel_state.h"
 #include "terminals/discovery.h"
-#include "terminals/list_rows.h"
+#include "terminals/selection_listeners.h"
 #include "terminals/title_order.h"
 
 namespace {
@@ -27,7 +28,7 @@ void ReverseOrder() {
   std::sort(AllTerminals.begin(), AllTerminals.end(), order);
   std::sort(SelectedTerminals.begin(), SelectedTerminals.end(), order);
   SortDescendingNext = !SortDescendingNext;
-  SetWindowTextW(FilterBox, L"");
+  SetWindowTextW(Panel.FilterBox, L"");
 }
 
 bool ListedDescending() { return !SortDescendingNext; }
@@ -39,13 +40,14 @@ void RefreshTerminals() {
     RowUpdate update;
     KeepTopRow keep;
     AllTerminals.clear();
-    SetWindowTextW(FilterBox, L"");
+    SetWindowTextW(Panel.FilterBox, L"");
     DiscoverTerminals();
+    FillListRows(AllTerminals);
     std::sort(SelectedTerminals.begin(), SelectedTerminals.end(), TitleAscending);
     KeepOnlyWindowsIn(SelectedTerminals, AllTerminals);
     MarkRows(AllTerminals);
   }
-  RefreshSelectionState();
-  SetFocus(CommandBox);
+  SelectionChanged();
+  SetFocus(Panel.CommandBox);
   SortDescendingNext = true;
 }

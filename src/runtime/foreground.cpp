@@ -3,14 +3,14 @@
 // Flockhand is in front again, such an event hands the foreground to the desktop; read before,
 // while a terminal is still in front, it changes nothing. GetQueueStatus has Wine read them
 // without handling any message; on Windows it only reports the queue's state.
-#include "terminals/foreground.h"
+#include "runtime/foreground.h"
 
-#include "panel.h"
+#include "runtime/flockhand_window.h"
 
 void BringFlockhandForward() {
   GetQueueStatus(QS_ALLINPUT);
   // Foreground before activation: activating first would hand the X focus over while the last
   // terminal is still in front, and that terminal would then give the foreground away too.
-  SetForegroundWindow(MainWindow);
-  SetActiveWindow(MainWindow);
+  SetForegroundWindow(FlockhandWindow());
+  SetActiveWindow(FlockhandWindow());
 }

@@ -1,13 +1,13 @@
 // Rows of the terminal list box; see list_rows.h. Marking rows with LB_SETSEL sends no
 // LBN_SELCHANGE, so callers keep SelectedTerminals in step themselves.
-#include "terminals/list_rows.h"
+#include "app/list_rows.h"
 
 #include <windows.h>
 
-#include "panel.h"
+#include "app/panel_state.h"
 
 const TerminalList& VisibleTerminals() {
-  return GetWindowTextLengthW(FilterBox) > 0 ? FilteredTerminals : AllTerminals;
+  return GetWindowTextLengthW(Panel.FilterBox) > 0 ? FilteredTerminals : AllTerminals;
 }
 
 namespace {
@@ -17,25 +17,26 @@ int RowUpdateDepth = 0;
 }  // namespace
 
 RowUpdate::RowUpdate() {
-  if (RowUpdateDepth++ == 0) SendMessageW(TerminalListBox, WM_SETREDRAW, FALSE, 0);
+  if (RowUpdateDepth++ == 0) SendMessageW(Panel.TerminalListBox, WM_SETREDRAW, FALSE, 0);
 }
 
 RowUpdate::~RowUpdate() {
   if (--RowUpdateDepth > 0) return;
-  SendMessageW(TerminalListBox, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(TerminalListBox, nullptr, TRUE);
+  SendMessageW(Panel.TerminalListBox, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(Panel.TerminalListBox, nullptr, TRUE);
 }
 
 KeepTopRow::KeepTopRow()
-    : topRow_(static_cast<int>(SendMessageW(TerminalListBox, LB_GETTOPINDEX, 0, 0))) {}
+    : topRow_(static_cast<int>(SendMessageW(Panel.TerminalListBox, LB_GETTOPINDEX, 0, 0))) {}
 
-KeepTopRow::~KeepTopRow() { SendMessageW(TerminalListBox, LB_SETTOPINDEX, topRow_, 0); }
+KeepTopRow::~KeepTopRow() { SendMessageW(Panel.TerminalListBox, LB_SETTOPINDEX, topRow_, 0); }
 
 void FillListRows(const TerminalList& list) {
   RowUpdate update;
-  SendMessageW(TerminalListBox, LB_RESETCONTENT, 0, 0);
+  SendMessageW(Panel.TerminalListBox, LB_RESETCONTENT, 0, 0);
   for (const TerminalEntry& entry : list) {
-    SendMessageW(TerminalListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.title.c_str()));
+    SendMessageW(Panel.TerminalListBox, LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(entry.title.c_str()));
   }
 }
 
@@ -45,10 +46,11 @@ void FillListRows(const TerminalList& list) {
 // its 16-bit row numbers suffice, as a session holds at most 65 536 windows.
 void MarkRows(const TerminalList& shown) {
   RowUpdate update;
-  SendMessageW(TerminalListBox, LB_SETSEL, FALSE, -1);
-  const auto rows = static_cast<std::size_t>(SendMessageW(TerminalListBox, LB_GETCOUNT, 0, 0));
+  SendMessageW(Panel.TerminalListBox, LB_SETSEL, FALSE, -1);
+  const auto rows =
+      static_cast<std::size_t>(SendMessageW(Panel.TerminalListBox, LB_GETCOUNT, 0, 0));
   for (const auto& [first, last] : SelectedRuns(shown, SelectedTerminals)) {
     if (last >= rows) break;
-    SendMessageW(TerminalListBox, LB_SELITEMRANGE, TRUE, MAKELPARAM(first, last));
+    SendMessageW(Panel.TerminalListBox, LB_SELITEMRANGE, TRUE, MAKELPARAM(first, last));
   }
 }

@@ -1,0 +1,30 @@
+// The panel's state in one place: the main window, its 21 controls and the window's modes.
+// app/ owns it: the handles are written once, while the panel is built, and each mode only by
+// its own switch. Nothing below app/ sees this structure; what a subsystem needs of it the panel
+// hands over when it is built (OnCreate in main_window.cpp).
+#pragma once
+
+#include <windows.h>
+
+struct PanelState {
+  HINSTANCE ModuleHandle = nullptr;
+  // Set only when CreateWindowExW returns: code that runs during WM_CREATE uses the handle it
+  // was given instead.
+  HWND MainWindow = nullptr;
+
+  // The seven window-operation controls (DisplayCombo to RowsEdit, ArrangeButton,
+  // HideOthersButton) are children of WindowOpsGroup; all others are children of the main window.
+  HWND CommandBox, CompactButton, ListCaption, FilterBox, TerminalListBox, ReverseOrderButton,
+      InvertSelectionButton, FlashButton, WindowOpsGroup, DisplayCombo, MenuBarButton, AreaCombo,
+      ColumnsLabel, ColumnsEdit, RowsLabel, RowsEdit, ArrangeButton, HideOthersButton,
+      RefreshButton, HelpButton, SelectionCountLabel;
+
+  // The window's modes. Only the frames' switch outlives the run (fkh.ini); the others start off.
+  bool CompactMode = false;    // only the command-box row shows (Alt+E)
+  bool CaptionHints = false;   // seven buttons show their keys (F1)
+  bool IsTransparent = false;  // faded to the alpha setting (Alt+T)
+  bool MenuBarHidden = false;  // the last menu-bar switch hid them, so the next shows them
+  bool ShowFrames = true;      // frames around the terminals that get the keys (system menu)
+};
+
+extern PanelState Panel;

@@ -1,0 +1,25 @@
+// See transparency_switch.h. The fades and the alpha are the settings'; the mode is the panel's.
+#include "app/transparency_switch.h"
+
+#include "app/panel_state.h"
+#include "settings/options_dialog.h"
+#include "settings/transparency.h"
+
+void ToggleTransparency() {
+  if (Panel.IsTransparent) {
+    FadeIn(Panel.MainWindow);
+  } else {
+    FadeOut(Panel.MainWindow);
+  }
+  Panel.IsTransparent = !Panel.IsTransparent;
+}
+
+void ForceOpaque() {
+  MakeOpaque(Panel.MainWindow);
+  Panel.IsTransparent = false;
+}
+
+void OpenOptions() {
+  OptionsDialog(Panel.MainWindow);
+  Panel.IsTransparent = false;
+}
