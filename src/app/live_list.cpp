@@ -28,7 +28,9 @@ ListView CurrentView() {
           ListedDescending()};
 }
 
-int ListRow(UINT message) { return static_cast<int>(SendMessageW(Panel.TerminalListBox, message, 0, 0)); }
+int ListRow(UINT message) {
+  return static_cast<int>(SendMessageW(Panel.TerminalListBox, message, 0, 0));
+}
 
 void KeepOnTerminal(UINT message, int row, const std::vector<RowEdit>& edits, std::size_t rows) {
   if (row >= 0) SendMessageW(Panel.TerminalListBox, message, FollowRow(edits, row, rows), 0);
