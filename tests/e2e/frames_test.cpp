@@ -1,6 +1,7 @@
 // Frames around the selected terminals, read back from the screen: which terminals have one,
 // how they follow, when they hide, the click through them, the switch in fkh.ini, and windows
-// that are hung, larger than a display or see the displays change.
+// that are hung, larger than a display or see the displays change; the clicks and keys that
+// follow another program's maximising a framed terminal under Flockhand.
 #include <gtest/gtest.h>
 
 #include <memory>
