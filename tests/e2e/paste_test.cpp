@@ -194,7 +194,7 @@ TEST_F(PasteTest, ConfirmationDialogPastesOnlyOnOk) {
       EXPECT_TRUE(ClickUntilClosed(GetDlgItem(dialog, a.button), dialog));
     }
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 10s));
-    const auto pastes = Events(WaitForPastes(0), nullptr, L"PASTE");
+    const auto pastes = Events(WaitForPastes(a.pastes), nullptr, L"PASTE");
     ASSERT_EQ(pastes.size(), a.pastes);
     for (const auto& paste : pastes) EXPECT_EQ(paste.args, text);
   }
