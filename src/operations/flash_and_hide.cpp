@@ -20,7 +20,7 @@ constexpr DWORD kSettlePauseMs = 150;
 LRESULT CALLBACK TerminalListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                   DWORD_PTR) {
   if (message == WM_LBUTTONDBLCLK) {
-    FrontAndFlash();
+    if (!HeldForOperation(window, message, wParam, lParam)) FrontAndFlash();
     return 0;
   }
   return DefSubclassProc(window, message, wParam, lParam);
