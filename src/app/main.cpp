@@ -13,6 +13,7 @@
 #include "groups/group_keys.h"
 #include "resources/help_file.h"
 #include "runtime/flockhand_window.h"
+#include "runtime/kept_keys.h"
 
 bool TranslatingAccelerator = false;
 
@@ -34,16 +35,21 @@ ATOM RegisterMainWindowClass(HINSTANCE instance, const wchar_t* className) {
   return RegisterClassExW(&windowClass);
 }
 
-int RunMessageLoop(HACCEL accelerators) {
+HACCEL Accelerators;
+
+// Also how the keys kept during an operation are typed again.
+void HandleMessage(MSG& message) {
+  TranslatingAccelerator = true;
+  const bool translated = TranslateAcceleratorW(Panel.MainWindow, Accelerators, &message);
+  TranslatingAccelerator = false;
+  if (translated || TranslateGroupKey(message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+int RunMessageLoop() {
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0)) {
-    TranslatingAccelerator = true;
-    const bool translated = TranslateAcceleratorW(Panel.MainWindow, accelerators, &message);
-    TranslatingAccelerator = false;
-    if (translated || TranslateGroupKey(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  while (GetMessageW(&message, nullptr, 0, 0)) HandleMessage(message);
   return static_cast<int>(message.wParam);
 }
 
@@ -84,9 +90,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   // Handled before any input, as soon as the message loop runs.
   PostMessageW(Panel.MainWindow, kFinishStartupMessage, 0, 0);
 
-  HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_FLOCKHAND));
+  Accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_FLOCKHAND));
+  AttachKeptKeysHandler(HandleMessage);
   StartHtmlHelp();
-  const int exitCode = RunMessageLoop(accelerators);
+  const int exitCode = RunMessageLoop();
   Gdiplus::GdiplusShutdown(gdiplusToken);
   return exitCode;
 }

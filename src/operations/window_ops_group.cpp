@@ -1,9 +1,11 @@
-// Both combo boxes carry the same identifier, so a display change reruns the suggestion too.
+// Both combo boxes carry the same identifier, so a display change reruns the suggestion too;
+// one that comes during an operation waits for its end.
 #include "operations/window_ops_group.h"
 
 #include "operations/grid_boxes.h"
 #include "base/resource_ids.h"
 #include "base/subclass.h"
+#include "runtime/operation_guard.h"
 
 namespace {
 
@@ -13,6 +15,7 @@ LRESULT CALLBACK WindowOpsGroupProc(HWND window, UINT message, WPARAM wParam, LP
                                     UINT_PTR, DWORD_PTR) {
   if (message == WM_COMMAND && LOWORD(wParam) == IDC_WINDOW_OPS_COMBO &&
       HIWORD(wParam) == CBN_SELCHANGE) {
+    if (HeldForOperation(window, message, wParam, lParam)) return 0;
     SuggestGrid();
   }
   return DefSubclassProc(window, message, wParam, lParam);

@@ -1,15 +1,16 @@
 // See kept_keys.h. The hook runs on a thread of its own that does nothing but read messages:
 // the system waits for a low-level hook at every key (at most LowLevelHooksTimeout, after which
 // it passes the key on and may remove the hook), and Flockhand's own thread can be busy with a
-// terminal for longer than that. The kept keys are typed again with one SendInput, which the
-// system never interleaves with other input, after the hook is gone, so neither they nor the
-// user's next keys are kept twice. A program of higher integrity in front is out of the hook's
-// reach (UIPI): its keys stay its own, as Flockhand could not send it keys either.
+// terminal for longer than that. The kept keys are typed again as the messages the command box
+// would have had, each handled as the message loop handles input (accelerators first) with the
+// keyboard state it was typed with, and the real state put back after. They go to the command
+// box whichever window is in front by then, and the keys the user types meanwhile wait in the
+// input queue until they are through. A program of higher integrity in front is out of the
+// hook's reach (UIPI): its keys stay its own, as Flockhand could not send it keys either.
 #include "runtime/kept_keys.h"
 
-#include <windows.h>
-
 #include <algorithm>
+#include <cstring>
 #include <cwchar>
 #include <iterator>
 #include <vector>
@@ -23,12 +24,24 @@ namespace {
 
 // The hook's thread: long enough to set the hook, to end once asked.
 constexpr DWORD kThreadWaitMs = 2000;
+// Wine passes a key by the hook, and drops the hook's turn, when the hook's thread looks hung
+// to it: the thread asks for a message at least this often.
+constexpr UINT kAskEveryMs = 100;
+// A flood of keys (a stuck key repeating for minutes) is kept up to this many; the rest are
+// dropped (their releases are still kept), never typed elsewhere.
+constexpr std::size_t kMostKept = 20000;
 
+struct KeptKey {
+  BYTE vk;     // as the window messages name it: VK_SHIFT, not VK_LSHIFT
+  BYTE scan;
+  bool extended, up, alt;
+};
+
+void (*HandleInput)(MSG&) = nullptr;
 HANDLE HookThread;
 DWORD HookThreadId;
 SRWLOCK KeptLock = SRWLOCK_INIT;
-std::vector<INPUT> Kept;    // in typing order, Alt pressed around the keys typed with it
-bool KeptAltDown = false;   // the Alt of what is kept so far
+std::vector<KeptKey> Kept;  // in typing order
 bool KeptDown[256];         // keys whose press was kept: their release is kept too
 bool EscapeSwallowed = false;
 bool WindowsKeyDown = false;
@@ -65,31 +78,28 @@ bool IsSystemKey(const KBDLLHOOKSTRUCT& key) {
   }
 }
 
-INPUT KeyInput(WORD vk, WORD scan, DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = vk;
-  input.ki.wScan = scan;
-  input.ki.dwFlags = flags;
-  return input;
+BYTE MessageKey(DWORD vk) {
+  switch (vk) {
+    case VK_LSHIFT:
+    case VK_RSHIFT: return VK_SHIFT;
+    case VK_LCONTROL:
+    case VK_RCONTROL: return VK_CONTROL;
+    default: return static_cast<BYTE>(vk);
+  }
 }
 
 // A release whose press the system saw (typed before the operation) is the system's: without
 // it the key would stay down.
 bool Keep(const KBDLLHOOKSTRUCT& key) {
   const bool up = key.flags & LLKHF_UP;
-  bool& down = KeptDown[key.vkCode & 0xFF];
-  if (up && !down) return false;
-  down = !up;
-  const bool alt = WithAlt(key);
+  const BYTE vk = MessageKey(key.vkCode);
+  if (up && !KeptDown[vk]) return false;
+  KeptDown[vk] = !up;
   AcquireSRWLockExclusive(&KeptLock);
-  if (alt != KeptAltDown) {
-    Kept.push_back(KeyInput(VK_MENU, 0, alt ? 0 : KEYEVENTF_KEYUP));
-    KeptAltDown = alt;
+  if (Kept.size() < kMostKept || up) {
+    Kept.push_back({vk, static_cast<BYTE>(key.scanCode), (key.flags & LLKHF_EXTENDED) != 0, up,
+                    WithAlt(key)});
   }
-  Kept.push_back(KeyInput(static_cast<WORD>(key.vkCode), static_cast<WORD>(key.scanCode),
-                          (key.flags & LLKHF_EXTENDED ? KEYEVENTF_EXTENDEDKEY : 0) |
-                              (up ? KEYEVENTF_KEYUP : 0)));
   ReleaseSRWLockExclusive(&KeptLock);
   return true;
 }
@@ -126,6 +136,7 @@ DWORD WINAPI HookThreadMain(void* ready) {
   MSG message;
   PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the queue that is told to quit
   HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, KeepKeyProc, GetModuleHandleW(nullptr), 0);
+  SetTimer(nullptr, 0, kAskEveryMs, nullptr);
   SetEvent(ready);
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
   }
@@ -141,31 +152,64 @@ void StopHookThread() {
   HookThread = nullptr;
 }
 
+// The message the command box gets for key, as the system would make it.
+MSG KeyMessage(const KeptKey& key, bool wasDown) {
+  const bool system = key.alt && key.vk != VK_CONTROL;
+  const UINT message = key.up ? (system ? WM_SYSKEYUP : WM_KEYUP)
+                              : (system ? WM_SYSKEYDOWN : WM_KEYDOWN);
+  const LPARAM lParam = 1 | (key.scan << 16) | (key.extended ? 1 << 24 : 0) |
+                        (key.alt ? 1 << 29 : 0) | (wasDown ? 1 << 30 : 0) |
+                        (key.up ? 1u << 31 : 0);
+  return MSG{FlockhandCommandBox(), message, key.vk, lParam, GetTickCount(), {}};
+}
+
+// The keyboard state as it was when key was typed: the key itself, Alt, and the left or right
+// twin of a modifier.
+void TypedState(BYTE (&state)[256], const KeptKey& key) {
+  const BYTE pressed = key.up ? 0 : 0x80;
+  state[key.vk] = static_cast<BYTE>((state[key.vk] & 0x01) ^ (key.up ? 0 : 0x01)) | pressed;
+  if (key.vk == VK_SHIFT) state[key.scan == 0x36 ? VK_RSHIFT : VK_LSHIFT] = pressed;
+  if (key.vk == VK_CONTROL) state[key.extended ? VK_RCONTROL : VK_LCONTROL] = pressed;
+  state[VK_MENU] = state[VK_LMENU] = key.alt ? 0x80 : 0;
+}
+
 }  // namespace
+
+void AttachKeptKeysHandler(void (*handleInput)(MSG&)) { HandleInput = handleInput; }
 
 void StartKeepingKeys() {
   if (HookThread) return;
-  KeptAltDown = EscapeSwallowed = WindowsKeyDown = false;
+  EscapeSwallowed = WindowsKeyDown = false;
   AltDown = GetAsyncKeyState(VK_MENU) < 0;
   std::fill(std::begin(KeptDown), std::end(KeptDown), false);
   HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   if (!ready) return;
   HookThread = CreateThread(nullptr, 0, HookThreadMain, ready, 0, &HookThreadId);
-  if (HookThread) WaitForSingleObject(ready, kThreadWaitMs);
+  if (HookThread) {
+    SetThreadPriority(HookThread, THREAD_PRIORITY_HIGHEST);
+    WaitForSingleObject(ready, kThreadWaitMs);
+  }
   CloseHandle(ready);
 }
 
 void TypeKeptKeys() {
   StopHookThread();
-  std::vector<INPUT> keys;
+  std::vector<KeptKey> keys;
   AcquireSRWLockExclusive(&KeptLock);
   keys.swap(Kept);
-  if (KeptAltDown) keys.push_back(KeyInput(VK_MENU, 0, KEYEVENTF_KEYUP));
-  KeptAltDown = false;
   ReleaseSRWLockExclusive(&KeptLock);
-  if (keys.empty()) return;
-  if (GetForegroundWindow() != FlockhandWindow()) BringFlockhandForward();
-  if (GetForegroundWindow() != FlockhandWindow()) return;
+  if (keys.empty() || !HandleInput) return;
+  BringFlockhandForward();
   SetFocus(FlockhandCommandBox());
-  SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+  BYTE real[256], state[256];
+  GetKeyboardState(real);
+  std::memcpy(state, real, sizeof(state));
+  for (const KeptKey& key : keys) {
+    const bool wasDown = state[key.vk] & 0x80;
+    TypedState(state, key);
+    SetKeyboardState(state);
+    MSG message = KeyMessage(key, wasDown);
+    HandleInput(message);
+  }
+  SetKeyboardState(real);
 }

@@ -7,9 +7,14 @@
 // that program's; Alt+Tab, Alt+Esc, Alt+F4 and the Windows key's combinations stay the system's.
 #pragma once
 
+#include <windows.h>
+
+// How the message loop handles an input message (accelerators, then the control); told once,
+// at start-up.
+void AttachKeptKeysHandler(void (*handleInput)(MSG&));
+
 // Sets the hook, once per operation.
 void StartKeepingKeys();
 
-// Removes the hook and types the kept keys into the command box, Flockhand in front; when
-// Flockhand cannot be brought to the front they are dropped rather than typed elsewhere.
+// Removes the hook and types the kept keys into the command box, Flockhand brought forward.
 void TypeKeptKeys();
