@@ -1,4 +1,5 @@
 // Both combo boxes carry the same identifier, so a display change reruns the suggestion too.
+// The two number boxes are the group's only edits.
 #include "operations/window_ops_group.h"
 
 #include "operations/grid_boxes.h"
@@ -13,8 +14,9 @@ LRESULT CALLBACK WindowOpsGroupProc(HWND window, UINT message, WPARAM wParam, LP
                                     UINT_PTR, DWORD_PTR) {
   if (message == WM_COMMAND && LOWORD(wParam) == IDC_WINDOW_OPS_COMBO &&
       HIWORD(wParam) == CBN_SELCHANGE) {
-    SuggestGrid();
+    SuggestGridFor(static_cast<ArrangeArea>(SendMessageW(Controls.AreaCombo, CB_GETCURSEL, 0, 0)));
   }
+  if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) GridBoxEdited();
   return DefSubclassProc(window, message, wParam, lParam);
 }
 
