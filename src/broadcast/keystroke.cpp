@@ -27,8 +27,8 @@ void BroadcastKeystroke(WPARAM wParam, LPARAM lParam) {
 }
 
 // onDoubleClick: the gesture given by the panel.
-LRESULT CALLBACK CommandBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                DWORD_PTR onDoubleClick) {
+LRESULT CommandBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                       DWORD_PTR onDoubleClick) {
   switch (message) {
     case WM_KEYDOWN: BroadcastKeystroke(wParam, lParam); return 0;
     case WM_KEYUP:
@@ -38,7 +38,7 @@ LRESULT CALLBACK CommandBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM
     // The edit's context menu, whose Paste would put text into the box, never opens: not on a
     // right-click (that pastes to the terminals), nor on Shift+F10 or the menu key.
     case WM_CONTEXTMENU: return 0;
-    default: return DefSubclassProc(window, message, wParam, lParam);
+    default: return PassOn(window, message, wParam, lParam);
   }
 }
 

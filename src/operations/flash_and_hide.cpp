@@ -5,6 +5,7 @@
 // flashed only when it has just answered within that while.
 #include "operations/flash_and_hide.h"
 
+#include "base/subclass.h"
 #include "runtime/flockhand_window.h"
 #include "runtime/foreground.h"
 #include "runtime/pacing.h"
@@ -16,17 +17,12 @@ namespace {
 // Time for the terminals to come forward before Flockhand acts again.
 constexpr DWORD kSettlePauseMs = 150;
 
-WNDPROC ListBoxProc = nullptr;
-
-// A window procedure put in front of the list box's own rather than a Common Controls subclass:
-// those look their chain up in a window property for every message and at every link, and under
-// Wine each look is a round trip to the wineserver, which every row added or marked would pay.
-LRESULT CALLBACK TerminalListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TerminalListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR) {
   if (message == WM_LBUTTONDBLCLK) {
     FrontAndFlash();
     return 0;
   }
-  return CallWindowProcW(ListBoxProc, window, message, wParam, lParam);
+  return PassOn(window, message, wParam, lParam);
 }
 
 // The caption only, twice, 250 ms apart.
@@ -38,10 +34,7 @@ void FlashCaption(HWND terminal) {
 
 }  // namespace
 
-void InstallTerminalListProc(HWND terminalList) {
-  ListBoxProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-      terminalList, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TerminalListProc)));
-}
+void InstallTerminalListProc(HWND terminalList) { SubclassControl(terminalList, TerminalListProc); }
 
 void FrontAndFlash() {
   const PacedOperation operation;

@@ -10,14 +10,13 @@ namespace {
 
 WindowOpsControls Controls{};
 
-LRESULT CALLBACK WindowOpsGroupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR, DWORD_PTR) {
+LRESULT WindowOpsGroupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR) {
   if (message == WM_COMMAND && LOWORD(wParam) == IDC_WINDOW_OPS_COMBO &&
       HIWORD(wParam) == CBN_SELCHANGE) {
     SuggestGridFor(static_cast<ArrangeArea>(SendMessageW(Controls.AreaCombo, CB_GETCURSEL, 0, 0)));
   }
   if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) GridBoxEdited();
-  return DefSubclassProc(window, message, wParam, lParam);
+  return PassOn(window, message, wParam, lParam);
 }
 
 }  // namespace
