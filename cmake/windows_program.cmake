@@ -75,7 +75,6 @@ add_executable(flockhand WIN32
   src/groups/group_keys.cpp
   src/groups/group_menu.cpp
   src/groups/group_name_dialog.cpp
-  src/groups/group_notice.cpp
   src/groups/groups.cpp
   src/operations/arrangement.cpp
   src/operations/displays.cpp
@@ -89,6 +88,9 @@ add_executable(flockhand WIN32
   src/resources/png_image.cpp
   src/runtime/flockhand_window.cpp
   src/runtime/foreground.cpp
+  src/runtime/kept_keys.cpp
+  src/runtime/notice.cpp
+  src/runtime/operation_guard.cpp
   src/runtime/operation_progress.cpp
   src/runtime/pacing.cpp
   src/runtime/terminal_dialog_ok.cpp
@@ -118,7 +120,7 @@ target_compile_options(flockhand PRIVATE ${FLOCKHAND_WARNINGS} -Os -ffunction-se
 set_source_files_properties(${FLOCKHAND_PURE_SOURCES} PROPERTIES COMPILE_OPTIONS -O2)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${ARTWORK_DIR} -I${HELP_DIR} -I${CMAKE_SOURCE_DIR}/src/resources -I${CMAKE_SOURCE_DIR}/src")
 target_link_options(flockhand PRIVATE -municode -static -Wl,--gc-sections)
-target_link_libraries(flockhand PRIVATE comctl32 dwmapi gdiplus ole32 shell32 shlwapi uuid)
+target_link_libraries(flockhand PRIVATE comctl32 dwmapi gdiplus imm32 ole32 shell32 shlwapi uuid)
 # The shipped program carries no debug information: flockhand.debug keeps it, with the
 # symbols, for a debugger, which finds it through the program's debug link. objcopy writes the
 # time it runs into both files' headers unless SOURCE_DATE_EPOCH gives one: 0 leaves them without

@@ -8,7 +8,7 @@
 #include "app/list_rows.h"
 #include "app/order_and_refresh.h"
 #include "app/panel_state.h"
-#include "runtime/pacing.h"
+#include "runtime/operation_guard.h"
 #include "terminals/selection_listeners.h"
 #include "terminals/terminal_merge.h"
 #include "terminals/terminal_watch.h"

@@ -27,7 +27,7 @@
 #include "resources/about_dialog.h"
 #include "resources/help_file.h"
 #include "resources/image_buttons.h"
-#include "runtime/pacing.h"
+#include "runtime/operation_guard.h"
 #include "settings/settings_file.h"
 #include "terminals/discovery.h"
 #include "terminals/selection_listeners.h"
@@ -153,7 +153,7 @@ LRESULT OnHotKey(WPARAM wParam) {
 }  // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (HeldForOperation(window, message, wParam, lParam)) return 0;
+  if (HeldCommandForOperation(window, message, wParam, lParam)) return 0;
   switch (message) {
     case WM_CREATE: return OnCreate(window);
     case WM_DESTROY: return OnDestroy(window);

@@ -19,12 +19,14 @@ struct PanelState {
       ColumnsLabel, ColumnsEdit, RowsLabel, RowsEdit, ArrangeButton, HideOthersButton,
       RefreshButton, HelpButton, SelectionCountLabel;
 
-  // The window's modes. Only the frames' switch outlives the run (fkh.ini); the others start off.
-  bool CompactMode = false;    // only the command-box row shows (Alt+E)
-  bool CaptionHints = false;   // seven buttons show their keys (F1)
-  bool IsTransparent = false;  // faded to the alpha setting (Alt+T)
-  bool MenuBarHidden = false;  // the last menu-bar switch hid them, so the next shows them
-  bool ShowFrames = true;      // frames around the terminals that get the keys (system menu)
+  // The window's modes. Only the frames' and the list's switches outlive the run (fkh.ini); the
+  // others start off.
+  bool CompactMode = false;         // only the command-box row shows (Alt+E)
+  bool CaptionHints = false;        // seven buttons show their keys (F1)
+  bool IsTransparent = false;       // faded to the alpha setting (Alt+T)
+  bool MenuBarHidden = false;       // the last menu-bar switch hid them, so the next shows them
+  bool ShowFrames = true;           // frames around the terminals that get the keys (system menu)
+  bool ListFollowsDesktop = false;  // the list keeps itself current (system menu)
 };
 
 extern PanelState Panel;

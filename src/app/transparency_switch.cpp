@@ -2,6 +2,7 @@
 #include "app/transparency_switch.h"
 
 #include "app/panel_state.h"
+#include "runtime/operation_guard.h"
 #include "settings/options_dialog.h"
 #include "settings/transparency.h"
 
@@ -19,7 +20,9 @@ void ForceOpaque() {
   Panel.IsTransparent = false;
 }
 
+// Nothing else starts while the dialog is open.
 void OpenOptions() {
+  const PacedOperation operation;
   OptionsDialog(Panel.MainWindow);
   Panel.IsTransparent = false;
 }

@@ -1,11 +1,15 @@
 // The command box never holds text: key-downs are broadcast, key-ups and characters are
 // swallowed, so the edit control never sees a character. Alt keys (WM_SYSKEYDOWN) pass to
-// the edit control untouched and are not broadcast.
+// the edit control untouched and are not broadcast. The box has no input method: one would
+// compose inside Flockhand and hand the box VK_PROCESSKEY instead of the keys typed.
 #include "broadcast/keystroke.h"
+
+#include <imm.h>
 
 #include "base/subclass.h"
 #include "broadcast/paste.h"
 #include "runtime/flockhand_window.h"
+#include "runtime/operation_guard.h"
 #include "terminals/terminal_lists.h"
 
 namespace {
@@ -16,7 +20,7 @@ namespace {
 bool WarningShown = false;
 
 void BroadcastKeystroke(WPARAM wParam, LPARAM lParam) {
-  if (SelectedTerminals.empty() || WarningShown) return;
+  if (SelectedTerminals.empty() || WarningShown || wParam == VK_PROCESSKEY) return;
   if (!AllSelectedNormal()) {
     MinimizedWarning();
     return;
@@ -26,9 +30,15 @@ void BroadcastKeystroke(WPARAM wParam, LPARAM lParam) {
   }
 }
 
-// onDoubleClick: the gesture given by the panel.
+bool StartsSomething(UINT message) {
+  return message == WM_KEYDOWN || message == WM_LBUTTONDBLCLK || message == WM_RBUTTONUP;
+}
+
+// onDoubleClick: the gesture given by the panel. What comes during an operation (sent by
+// another program: the user's own input is not read then) waits for its end.
 LRESULT CommandBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                        DWORD_PTR onDoubleClick) {
+  if (StartsSomething(message) && HeldForOperation(window, message, wParam, lParam)) return 0;
   switch (message) {
     case WM_KEYDOWN: BroadcastKeystroke(wParam, lParam); return 0;
     case WM_KEYUP:
@@ -55,6 +65,7 @@ bool IsNormal(HWND terminal) {
 
 void InstallCommandBoxProc(HWND commandBox, void (*onDoubleClick)()) {
   SubclassControl(commandBox, CommandBoxProc, reinterpret_cast<DWORD_PTR>(onDoubleClick));
+  ImmAssociateContext(commandBox, nullptr);
 }
 
 bool AllSelectedNormal() {

@@ -1,7 +1,8 @@
 // The paths of a paste: nothing for no or empty text, one terminal every 100 ms for a single
 // line, and for text with line feeds the confirmation dialog or the commands straight away. A
 // terminal that is hung or shows no dialog costs at most its ten looks and the bounds of pressing
-// its dialog's OK.
+// its dialog's OK. A terminal pastes what the clipboard holds when it gets its command, so the
+// paste stops where the clipboard's text changes: the rest would get other text.
 #include "broadcast/paste.h"
 
 #include <windows.h>
@@ -15,6 +16,7 @@
 #include "broadcast/paste_text.h"
 #include "runtime/flockhand_window.h"
 #include "runtime/foreground.h"
+#include "runtime/notice.h"
 #include "runtime/pacing.h"
 #include "runtime/terminal_dialog_ok.h"
 #include "settings/settings_file.h"
@@ -44,25 +46,51 @@ std::optional<std::wstring> CopyClipboardText() {
   return text;
 }
 
-void PostPasteCommand(HWND terminal) {
-  PostMessageW(terminal, WM_COMMAND, kTerminalPasteCommand, 0);
+// Whether the clipboard still holds the paste's text. Its sequence number tells a change at no
+// cost; under Wine it also moves a while after any copy, so the text decides. A clipboard that
+// another program (a terminal pasting) holds open is looked at again at the next terminal.
+bool ClipboardStillHolds(const std::wstring& text, DWORD& sequence) {
+  const DWORD now = GetClipboardSequenceNumber();
+  if (now == sequence) return true;
+  const std::optional<std::wstring> current = CopyClipboardText();
+  if (!current) return true;
+  if (*current != text) return false;
+  sequence = now;
+  return true;
 }
 
-void PasteOneByOne() {
-  ServeEach(SelectedTerminals, [](const TerminalEntry& entry) {
-    Pause(kPauseMs);
-    PostPasteCommand(entry.window);
+// Asks the selected terminals to paste, each after pauseMs and, with pressOk, through its
+// confirmation, as long as the clipboard holds text; tells under the command box when it
+// stopped early and why.
+void ServePaste(const std::wstring& text, DWORD pauseMs, bool pressOk) {
+  DWORD sequence = GetClipboardSequenceNumber();
+  bool changed = false;
+  const std::size_t total = SelectedTerminals.size();
+  std::size_t served = ServeEach(SelectedTerminals, [&](const TerminalEntry& entry) {
+    if (pauseMs) Pause(pauseMs);
+    changed = !ClipboardStillHolds(text, sequence);
+    if (changed) {
+      CancelOperation();
+      return;
+    }
+    PostMessageW(entry.window, WM_COMMAND, kTerminalPasteCommand, 0);
+    if (pressOk) PressTerminalDialogOk(entry.window, {kPauseMs, kDialogLooks});
   });
+  if (changed) --served;
+  const std::wstring counts = std::to_wstring(served) + L" / " + std::to_wstring(total);
+  if (changed) {
+    ShowNotice(L"クリップボードが変わったため、残りのウィンドウには貼り付けませんでした（" + counts +
+               L"）。");
+  } else if (served < total) {
+    ShowNotice(L"貼り付けを中止しました（" + counts + L"）。");
+  }
 }
 
 // With forcePaste the terminals' dialogs were made active in turn; the user's next keys belong
 // in the command box, where the paste started.
-void PostPasteCommands() {
+void PostPasteCommands(const std::wstring& text) {
   const bool force = CurrentSettings.forcePaste;
-  ServeEach(SelectedTerminals, [force](const TerminalEntry& entry) {
-    PostPasteCommand(entry.window);
-    if (force) PressTerminalDialogOk(entry.window, {kPauseMs, kDialogLooks});
-  });
+  ServePaste(text, 0, force);
   if (!force) return;
   BringFlockhandForward();
   SetFocus(FlockhandCommandBox());
@@ -70,7 +98,9 @@ void PostPasteCommands() {
 
 }  // namespace
 
+// The confirmation is part of the operation: nothing else starts while it is open.
 void BroadcastPaste() {
+  const PacedOperation operation;
   if (GetFocus() != FlockhandCommandBox() || SelectedTerminals.empty()) return;
   if (!AllSelectedNormal()) {
     MinimizedWarning();
@@ -80,17 +110,11 @@ void BroadcastPaste() {
   if (!text) return;
   switch (ChoosePastePath(*text, CurrentSettings.pasteConfirm, CurrentSettings.forcePaste)) {
     case PastePath::Nothing: return;
-    case PastePath::OneByOne:
-      text.reset();
-      PasteOneByOne();
-      return;
+    case PastePath::OneByOne: ServePaste(*text, kPauseMs, false); return;
     case PastePath::Confirm:
-      if (PasteConfirmDialog(std::move(*text))) PostPasteCommands();
+      if (PasteConfirmDialog(*text)) PostPasteCommands(*text);
       return;
     case PastePath::AllAtOnce:
-    case PastePath::WithClicks:
-      text.reset();
-      PostPasteCommands();
-      return;
+    case PastePath::WithClicks: PostPasteCommands(*text); return;
   }
 }

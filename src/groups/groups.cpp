@@ -10,7 +10,7 @@
 #include "base/ini_file.h"
 #include "base/resource_ids.h"
 #include "groups/group_name_dialog.h"
-#include "groups/group_notice.h"
+#include "runtime/notice.h"
 #include "runtime/flockhand_window.h"
 
 std::vector<Group> Groups;
@@ -25,7 +25,7 @@ std::size_t (*SelectTitled)(const std::vector<Utf16String>& titles);
 void StoreGroups() {
   const bool written =
       RewriteIniFile([](std::string_view text) { return RewriteGroups(text, Groups); });
-  if (!written) ShowGroupNotice(L"グループを fkh.ini に保存できませんでした。");
+  if (!written) ShowNotice(L"グループを fkh.ini に保存できませんでした。");
 }
 
 // The titles of the selected rows as the list shows them, in row order, each once. A selected
@@ -82,7 +82,7 @@ void SaveSelectionAsGroup() {
   if (!name) return;
   const std::size_t existing = FindGroup(*name);
   if (existing == Groups.size() && Groups.size() >= kMaxGroups) {
-    ShowGroupNotice(L"グループは 1000 個までしか保存できません。");
+    ShowNotice(L"グループは 1000 個までしか保存できません。");
     return;
   }
   if (existing == Groups.size()) Groups.push_back({*name, {}});
@@ -92,14 +92,14 @@ void SaveSelectionAsGroup() {
 
 void RecallGroup(std::size_t index) {
   if (index >= Groups.size()) {
-    ShowGroupNotice(L"Alt+Shift+" + std::to_wstring(index + 1) + L" のグループはありません。");
+    ShowNotice(L"Alt+Shift+" + std::to_wstring(index + 1) + L" のグループはありません。");
     return;
   }
   if (SelectTitled(Groups[index].titles) == 0) {
-    ShowGroupNotice(L"グループ「" + DisplayName(Groups[index].name) +
+    ShowNotice(L"グループ「" + DisplayName(Groups[index].name) +
                     L"」のウィンドウは一覧にありません。");
   } else {
-    HideGroupNotice();
+    HideNotice();
   }
   SetFocus(FlockhandCommandBox());
 }

@@ -19,7 +19,7 @@ constexpr DWORD kSettlePauseMs = 150;
 
 LRESULT TerminalListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR) {
   if (message == WM_LBUTTONDBLCLK) {
-    FrontAndFlash();
+    if (!HeldForOperation(window, message, wParam, lParam)) FrontAndFlash();
     return 0;
   }
   return PassOn(window, message, wParam, lParam);

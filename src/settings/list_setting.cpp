@@ -3,8 +3,6 @@
 
 #include "base/ini_file.h"
 
-bool ListFollowsDesktop = false;
-
 namespace {
 
 constexpr std::string_view kSection = "LIST";
@@ -12,8 +10,6 @@ constexpr std::string_view kKey = "live";
 
 }  // namespace
 
-void LoadListSetting() {
-  ListFollowsDesktop = ReadIniSwitch(kSection, kKey, false).value_or(false);
-}
+bool LoadListSetting() { return ReadIniSwitch(kSection, kKey, false).value_or(false); }
 
-bool SaveListSetting() { return WriteIniSwitch(kSection, kKey, ListFollowsDesktop); }
+bool SaveListSetting(bool live) { return WriteIniSwitch(kSection, kKey, live); }

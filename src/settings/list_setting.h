@@ -3,10 +3,9 @@
 // asked for. A section of its own, so that "BASE" stays as it always was.
 #pragma once
 
-extern bool ListFollowsDesktop;
-
-// Reads the setting from IniPath, which LoadSettings forms first.
-void LoadListSetting();
-// Rewrites the section "LIST" from ListFollowsDesktop, keeping the rest of the file; false when
-// nothing was written.
-bool SaveListSetting();
+// The setting as fkh.ini holds it; off without a readable file. Reads IniPath, which
+// LoadSettings forms first.
+bool LoadListSetting();
+// Rewrites the section "LIST" with the switch, keeping the rest of the file; false when nothing
+// was written.
+bool SaveListSetting(bool live);

@@ -109,30 +109,25 @@ void ExpectLaidOut(HWND parent, bool panel) {
   }
 }
 
-SIZE OuterSize(HWND window) {
-  const RECT r = WindowRect(window);
-  return {r.right - r.left, r.bottom - r.top};
-}
-
 TEST(DisplayScaling, PanelTipsAndCompactMode) {
   const Scale scale = SessionScale();
   StandIn terminals({L"--count=2", L"--title=db-primary ログ集約"});
   Flockhand app;
   ASSERT_TRUE(app.Ready() && app.WaitForRows(2));
-  // Made as small as it gets, the window keeps its first size, the least of the full panel.
-  SetWindowPos(app.Main(), nullptr, 0, 0, 100, 50, SWP_NOMOVE | SWP_NOZORDER);
-  EXPECT_EQ(OuterSize(app.Main()).cx, scale.width);
-  EXPECT_EQ(OuterSize(app.Main()).cy, scale.height);
-  ExpectLaidOut(app.Main(), true);
   for (HWND tip : TopLevelWindows(app.Process().Pid(), L"tooltips_class32")) {
     EXPECT_LE(TextExtent(tip).cx, SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0)) << "a line breaks";
   }
-  PostMessageW(app.Main(), WM_COMMAND, 3004, 0);  // Alt+E
-  EXPECT_TRUE(WaitUntil([&] { return OuterSize(app.Main()).cy == scale.compactHeight; }, 5s));
-  SetWindowPos(app.Main(), nullptr, 0, 0, 100, 50, SWP_NOMOVE | SWP_NOZORDER);
-  EXPECT_EQ(OuterSize(app.Main()).cx, scale.width);
-  EXPECT_EQ(OuterSize(app.Main()).cy, scale.compactHeight);
-  ExpectLaidOut(app.Main(), true);
+  // Made as small as it gets, the window keeps its first size, the least of the full panel, and
+  // then of compact mode (Alt+E).
+  const auto size = [&] { return WindowRect(app.Main()); };
+  for (const int height : {scale.height, scale.compactHeight}) {
+    if (height == scale.compactHeight) PostMessageW(app.Main(), WM_COMMAND, 3004, 0);
+    EXPECT_TRUE(WaitUntil([&] { return size().bottom - size().top == height; }, 5s));
+    SetWindowPos(app.Main(), nullptr, 0, 0, 100, 50, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(size().right - size().left, scale.width) << height;
+    EXPECT_EQ(size().bottom - size().top, height);
+    ExpectLaidOut(app.Main(), true);
+  }
 }
 
 // Made from the program's templates in this process, which runs at the same scale.

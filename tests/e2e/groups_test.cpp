@@ -53,16 +53,6 @@ struct Session {
   bool Marks(const std::vector<int>& rows) {
     return WaitUntil([&] { return MarkedRows(P().terminalList) == rows; }, 5s);
   }
-  bool NoticeShows(const std::wstring& text) {
-    return WaitUntil(
-        [&] {
-          for (HWND tip : TopLevelWindows(app.Process().Pid(), L"tooltips_class32")) {
-            if (IsWindowVisible(tip) && WindowText(tip) == text) return true;
-          }
-          return false;
-        },
-        5s);
-  }
 };
 
 bool FileIs(const ScopedDocumentsFolder& documents, const std::string& expected) {
@@ -124,7 +114,7 @@ TEST(Groups, SavedOnceRecalledAfterARestartByKeyAndMenu) {
 
   PressKey('1', kAlt | kShift);
   EXPECT_TRUE(s.Marks({}));
-  EXPECT_TRUE(s.NoticeShows(L"グループ「gone」のウィンドウは一覧にありません。"));
+  EXPECT_TRUE(s.app.NoticeShows(L"グループ「gone」のウィンドウは一覧にありません。"));
 
   PressKey('F', kAlt);  // a filter that hides the group is cleared by the recall
   TypeText(L"db");

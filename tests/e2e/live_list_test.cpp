@@ -1,12 +1,10 @@
-// The list that keeps itself current, against real stand-in terminals: off, a snapshot; on, rows
-// follow terminals that open, close and are renamed, and the selection stays; nothing changes
-// under a paste, and a newcomer gets no keys until selected; the switch is kept in fkh.ini
-// through the options dialog's OK and a restart.
+// The list that keeps itself current, against stand-in terminals: off, a snapshot; on, rows follow
+// terminals that open, close and are renamed, the selection stays, nothing changes under a paste
+// and a newcomer gets no keys until selected; the switch is kept through the options' OK and a
+// restart.
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <string>
-#include <vector>
+#include <optional>
 
 #include "harness/clipboard.h"
 #include "harness/documents.h"
@@ -27,8 +25,7 @@ class LiveList : public ::testing::Test {
  protected:
   void Start(const std::string& ini) {
     ASSERT_TRUE(WriteFileBytes(Ini(), ini));
-    app_.reset();
-    app_ = std::make_unique<Flockhand>();
+    app_.emplace();
     ASSERT_TRUE(app_->Ready());
   }
   std::wstring Ini() const { return docs_.File(L"fkh.ini"); }
@@ -52,7 +49,7 @@ class LiveList : public ::testing::Test {
   }
 
   ScopedDocumentsFolder docs_;
-  std::unique_ptr<Flockhand> app_;
+  std::optional<Flockhand> app_;
 };
 
 // A single line goes to one terminal every 100 ms: sixty take six seconds.

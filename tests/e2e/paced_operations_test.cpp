@@ -1,6 +1,7 @@
 // After every operation the next key typed reaches exactly the selected terminals, once, even
 // when the terminals' own modal dialogs were confirmed on the way; and while a paced operation
-// runs, Flockhand answers, Esc cancels what remains, and keys typed meanwhile arrive after it.
+// runs, Flockhand answers, Esc cancels what remains, keys typed meanwhile arrive after it, and
+// whatever else would start an operation waits for it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -38,6 +39,20 @@ class Paced : public ::testing::Test {
     ASSERT_TRUE(app_->SelectAll(nodes) && app_->ClickToFocus(P().commandBox));
   }
   const Panel& P() const { return app_->Controls(); }
+  bool Idle() {
+    return WaitUntil([&] { return WindowText(app_->Main()) == L"Flockhand"; }, 30s) &&
+           app_->Idle() && nodes_->Sync();
+  }
+  // The record's lines since line `from`, of window and event where given.
+  std::vector<RecordLine> Since(size_t from, HWND window, const wchar_t* event) const {
+    const auto record = nodes_->Record();
+    std::vector<RecordLine> since;
+    for (size_t i = from; i < record.size(); ++i) {
+      const RecordLine& line = record[i];
+      if ((!window || line.window == window) && (!event || line.event == event)) since.push_back(line);
+    }
+    return since;
+  }
   size_t Count(HWND window, const wchar_t* event, const wchar_t* args = nullptr) const {
     size_t count = 0;
     for (const RecordLine& line : Events(nodes_->Record(), window, event)) {
@@ -125,16 +140,13 @@ TEST_F(Paced, AfterEveryOperationTheNextKeyReachesExactlyTheSelectedTerminals) {
 
 TEST_F(Paced, APacedPasteAnswersShowsProgressTakesKeysAfterItAndStopsAtEsc) {
   ASSERT_NO_FATAL_FAILURE(Start(false, 20));
-  const auto idle = [&] {
-    return WaitUntil([&] { return WindowText(app_->Main()) == L"Flockhand"; }, 10s);
-  };
   Paste(L"one line", false);  // 100 ms before each terminal: two seconds in all
   ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"PASTECOMMAND") >= 2; }, 5s));
   EXPECT_TRUE(app_->Answers(1s)) << "the window answers while the terminals are paced";
   TypeText(L"ab");
   EXPECT_TRUE(
       WaitUntil([&] { return WindowText(app_->Main()).find(L" / 20") != std::wstring::npos; }, 5s));
-  ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"KEYDOWN") == 40; }, 10s) && idle());
+  ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"KEYDOWN") == 40; }, 10s) && Idle());
   for (HWND window : nodes_->Windows()) {
     std::wstring course;
     for (const RecordLine& line : nodes_->Record()) {
@@ -147,7 +159,7 @@ TEST_F(Paced, APacedPasteAnswersShowsProgressTakesKeysAfterItAndStopsAtEsc) {
   Paste(L"again", false);
   ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"PASTECOMMAND") >= 23; }, 5s));
   PressKey(VK_ESCAPE);
-  ASSERT_TRUE(idle() && nodes_->Sync());
+  ASSERT_TRUE(Idle() && nodes_->Sync());
   EXPECT_LT(Count(nullptr, L"PASTECOMMAND"), 38u) << "Esc left the rest alone";
   EXPECT_EQ(Count(nullptr, L"KEYDOWN", L"0x1B "), 0u) << "Esc reaches no terminal";
   const size_t served = Count(nullptr, L"PASTECOMMAND");
@@ -156,6 +168,92 @@ TEST_F(Paced, APacedPasteAnswersShowsProgressTakesKeysAfterItAndStopsAtEsc) {
   PostMessageW(app_->Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(app_->Process().WaitForExit(10s) && nodes_->Sync());
   EXPECT_LT(Count(nullptr, L"PASTECOMMAND"), served + 18);
+}
+
+// Shift+Q and W typed while the terminals are in front of Flockhand or show their dialogs.
+TEST_F(Paced, KeysTypedDuringAnOperationReachEverySelectedTerminalOnceAfterIt) {
+  const struct {
+    const char* name;
+    std::function<void()> act;
+    const wchar_t* underWay;  // what the second node records once the operation serves it
+  } cases[] = {
+      {"arrange", [] { PressKey('L', kAlt); }, L"PLACEMENT"},
+      {"quick left", [] { PressKey(VK_NUMPAD4, kAlt); }, L"PLACEMENT"},
+      {"menu bars off", [] { PressKey('M', kAlt); }, L"SETUP"},
+      {"forced paste", [&] { Paste(L"two\nlines", true); }, L"PASTECOMMAND"},
+  };
+  ASSERT_NO_FATAL_FAILURE(Start(true, 30, {L"--confirm-paste"}));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const size_t from = nodes_->Record().size();
+    c.act();
+    ASSERT_TRUE(WaitUntil([&] { return !Since(from, nodes_->Window(1), c.underWay).empty(); }, 20s));
+    PressKey('Q', kShift);
+    PressKey('W');
+    ASSERT_TRUE(Idle() && WaitUntil([&] { return Since(from, nullptr, L"KEYDOWN").size() >= 90; }, 10s));
+    for (HWND node : nodes_->Windows()) {
+      std::wstring keys;
+      for (const RecordLine& line : Since(from, node, L"KEYDOWN")) keys += line.args.substr(0, 5);
+      EXPECT_EQ(keys, L"0x10 0x51 0x57 ");
+    }
+    EXPECT_TRUE(Since(from, nullptr, L"DIALOGKEY").empty()) << "no key went into a dialog";
+    EXPECT_TRUE(Events(other_.Record(), nullptr, L"KEYDOWN").empty());
+  }
+}
+
+TEST_F(Paced, ProgressShowsHalfASecondInAlsoWithinTheFirstTerminal) {
+  ASSERT_NO_FATAL_FAILURE(Start(true, 2, {L"--no-setup-dialog"}));  // each waits its two seconds
+  PressKey('M', kAlt);
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(app_->Main()) == L"Flockhand - 0 / 2 (Esc: 中止)"; }, 2s));
+}
+
+// What another program sends to a button, the command box or the list during a paste: the
+// sender is answered at once, and the arrangement, key and front-and-flash run after the paste.
+TEST_F(Paced, WhatIsSentDuringAPasteRunsAfterIt) {
+  ASSERT_NO_FATAL_FAILURE(Start(false, 20));
+  const size_t from = nodes_->Record().size();
+  Paste(L"one line", false);
+  ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"PASTECOMMAND") >= 2; }, 5s));
+  POINT row = ListRowPoint(P().terminalList, 0);
+  ScreenToClient(P().terminalList, &row);
+  const struct {
+    HWND window;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+  } sent[] = {{P().arrange, BM_CLICK, 0, 0},
+              {P().commandBox, WM_KEYDOWN, VK_PROCESSKEY, 1},
+              {P().commandBox, WM_KEYDOWN, 'Z', 1},
+              {P().terminalList, WM_LBUTTONDBLCLK, 0, MAKELPARAM(row.x, row.y)}};
+  for (const auto& s : sent) {
+    DWORD_PTR result;
+    EXPECT_TRUE(SendMessageTimeoutW(s.window, s.message, s.wParam, s.lParam, SMTO_NORMAL, 2000, &result));
+  }
+  ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"KEYDOWN") >= 20; }, 20s) && Idle());
+  const std::wstring kinds[] = {L"PASTE", L"PLACEMENT", L"KEYDOWN", L"ACTIVATE"};
+  for (HWND node : nodes_->Windows()) {  // each terminal pasted first, then the rest came
+    std::wstring course;
+    for (const RecordLine& line : Since(from, node, nullptr)) {
+      const auto kind = std::find(std::begin(kinds), std::end(kinds), line.event);
+      if (kind != std::end(kinds)) course += L"PLKA"[kind - kinds];
+    }
+    EXPECT_EQ(course.find_first_of(L"PLKA"), course.find(L'P')) << course;
+    for (const wchar_t kind : {L'L', L'K', L'A'}) EXPECT_NE(course.find(kind), std::wstring::npos);
+  }
+  EXPECT_EQ(Count(nullptr, L"KEYDOWN", L"0x5A "), 20u) << "and 0xE5 reached none";
+}
+
+TEST_F(Paced, APasteStopsWhereTheClipboardChanges) {
+  ASSERT_NO_FATAL_FAILURE(Start(false, 20));
+  Paste(L"one line", false);
+  ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"PASTECOMMAND") >= 3; }, 5s));
+  ASSERT_TRUE(SetClipboardText(L"other text"));
+  ASSERT_TRUE(Idle());
+  const size_t served = Count(nullptr, L"PASTECOMMAND");
+  EXPECT_LT(served, 20u);
+  EXPECT_EQ(Count(nullptr, L"PASTE", L"one line"), served) << "never the other text";
+  EXPECT_TRUE(app_->NoticeShows(L"クリップボードが変わったため、残りのウィンドウには貼り付けませんでした（" +
+                                std::to_wstring(served) + L" / 20）。"));
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t n = input.Number<uint8_t>();
     return Utf16String(&u"bab"[n % 2], n / 2 % 3);
   };
-  TerminalList all, filtered, selected, now, picked;
+  TerminalList all, filtered, selected;
   const TerminalList& shown = view.filtered ? filtered : all;
   std::vector<Utf16String> rows;
   for (std::uintptr_t next = 1; input.Number<uint8_t>() % 16 != 0;) {
@@ -30,13 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       const uint8_t pick = input.Number<uint8_t>();
       auto existing = desktop.begin();
       if (!desktop.empty()) std::advance(existing, pick / 3 % desktop.size());
-      if (pick % 3 == 0 || desktop.empty()) {
-        desktop[next++] = title();
-      } else if (pick % 3 == 1) {
-        desktop.erase(existing);
-      } else {
-        existing->second = title();
-        renamed = true;
+      switch (desktop.empty() ? 0 : pick % 3) {
+        case 0: desktop[next++] = title(); break;
+        case 1: desktop.erase(existing); break;
+        default: existing->second = title(), renamed = true;
       }
     }
     const uint8_t marks = input.Number<uint8_t>();  // a click picks the marked rows
@@ -46,15 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const TerminalList before = shown;
     const bool wasInOrder = std::is_sorted(all.begin(), all.end(), order);
-    picked.clear();
+    TerminalList now, picked;
     for (const TerminalEntry& e : selected) {
       if (desktop.count(HandleValue(e.window)) != 0) picked.push_back(e);
     }
-    now.clear();
-    for (const auto& [handle, text] : desktop) {
-      now.push_back({text, reinterpret_cast<WindowHandle>(handle)});
-    }
-
+    for (const auto& [handle, text] : desktop) now.push_back({text, WindowHandle(handle)});
     const std::vector<RowEdit> edits = MergeTerminals(all, filtered, selected, view, now);
     for (const RowEdit& edit : edits) {
       FUZZ_CHECK(edit.row < rows.size() + (edit.kind == RowEdit::Kind::Insert));
@@ -77,7 +70,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       FUZZ_CHECK(selected[i].window == picked[i].window && visible.count(picked[i].window) == 1);
     }
     if (wasInOrder && !renamed) FUZZ_CHECK(std::is_sorted(all.begin(), all.end(), order));
-
     const std::size_t from = input.Number<uint8_t>() % (before.size() + 1);
     std::size_t expected = shown.empty() ? 0 : shown.size() - 1;
     for (std::size_t row = from; row < before.size(); ++row) {

@@ -2,6 +2,8 @@
 // dialogs with DialogBoxIndirectParamW, as a terminal program runs its own.
 #include "dialog.h"
 
+#include "record.h"
+
 namespace {
 
 constexpr ATOM kDialogClassAtom = 32770;  // "#32770"
@@ -61,11 +63,15 @@ std::vector<WORD> BuildTemplate(const wchar_t* caption, short cx, short cy,
 
 // The dialog manager offers every message of its modal loop here before
 // IsDialogMessage and TranslateMessage. Messages for windows outside any dialog
-// are dispatched untranslated and reported handled.
+// are dispatched untranslated and reported handled. A key typed into a dialog is recorded
+// against its terminal: DIALOGKEY and the virtual key.
 LRESULT CALLBACK DialogLoopFilter(int code, WPARAM wParam, LPARAM lParam) {
   auto* message = reinterpret_cast<MSG*>(lParam);
   if (code == MSGF_DIALOGBOX && message->hwnd) {
     HWND root = GetAncestor(message->hwnd, GA_ROOT);
+    if (message->message == WM_KEYDOWN || message->message == WM_SYSKEYDOWN) {
+      RecordEvent(GetAncestor(message->hwnd, GA_ROOTOWNER), "DIALOGKEY " + Hex(message->wParam));
+    }
     if (root && GetClassLongW(root, GCW_ATOM) != kDialogClassAtom) {
       DispatchMessageW(message);
       return TRUE;

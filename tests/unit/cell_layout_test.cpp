@@ -92,14 +92,8 @@ TEST(CellLayout, PlacedOnceMoreWhereItDidNotLand) {
       {true, cell, 1}, {true, grown, 2}, {true, shrunk, 2}, {true, {}, 1}, {false, grown, 1}};
   for (const auto& c : cases) {
     int placed = 0, read = 0;
-    const auto place = [&](const CellRect& at) {
-      ++placed;
-      return at == cell && c.answers;
-    };
-    const auto landed = [&] {
-      ++read;
-      return c.landed;
-    };
+    const auto place = [&](const CellRect& at) { return ++placed, at == cell && c.answers; };
+    const auto landed = [&] { return ++read, c.landed; };
     EXPECT_EQ(PlaceInCell(cell, place, landed), c.placements);
     EXPECT_EQ(placed, c.placements);
     EXPECT_EQ(read, c.answers ? 1 : 0);

@@ -143,6 +143,17 @@ std::vector<HWND> Flockhand::Warnings() const {
   return boxes;
 }
 
+bool Flockhand::NoticeShows(const std::wstring& text, Millis timeout) const {
+  return WaitUntil(
+      [&] {
+        for (HWND tip : TopLevelWindows(process_->Pid(), L"tooltips_class32")) {
+          if (IsWindowVisible(tip) && WindowText(tip) == text) return true;
+        }
+        return false;
+      },
+      timeout);
+}
+
 std::wstring ListRowText(HWND listBox, int row) {
   return ItemText(listBox, LB_GETTEXTLEN, LB_GETTEXT, row, L"<no row>");
 }

@@ -70,6 +70,8 @@ class Flockhand {
   bool WaitForClosed(HWND dialog, Millis timeout = 10s) const;
   // The warning boxes ("警告") Flockhand shows.
   std::vector<HWND> Warnings() const;
+  // Waits until the notice under the command box shows text.
+  bool NoticeShows(const std::wstring& text, Millis timeout = 5s) const;
 
  private:
   std::unique_ptr<Debuggee> process_;
