@@ -46,6 +46,7 @@ add_executable(flockhand WIN32
   src/base/under_wine.cpp
   src/base/window_dpi.cpp
   src/base/tooltip.cpp
+  src/base/subclass.cpp
   src/app/caption_hints.cpp
   src/app/command_dispatch.cpp
   src/app/compact_mode.cpp

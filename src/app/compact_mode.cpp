@@ -37,10 +37,9 @@ void SetNormalHeight(int height, int* previousHeight) {
   SetWindowPlacement(Panel.MainWindow, &placement);
 }
 
-LRESULT CALLBACK ListCaptionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                 DWORD_PTR) {
+LRESULT ListCaptionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR) {
   if (message == WM_LBUTTONDBLCLK) ToggleCompactMode();
-  return DefSubclassProc(window, message, wParam, lParam);
+  return PassOn(window, message, wParam, lParam);
 }
 
 }  // namespace

@@ -16,30 +16,24 @@ void ApplyFilter() {
   // 255 units with the terminator: longer filter text takes part with its first 254 units.
   wchar_t filterText[kFilterTextLimit + 1];
   const int length = GetWindowTextW(Panel.FilterBox, filterText, kFilterTextLimit + 1);
-  {
-    RowUpdate update;
-    if (length <= 0) {
-      FillListRows(AllTerminals);
-      MarkRows(AllTerminals);
-    } else {
-      FilteredTerminals.clear();
-      const Utf16String filter = PrepareFilterText(Utf16View(filterText, length));
-      for (const TerminalEntry& entry : AllTerminals) {
-        if (TitleMatchesFilter(TitleOf(entry), filter)) FilteredTerminals.push_back(entry);
-      }
-      FillListRows(FilteredTerminals);
-      KeepOnlyWindowsIn(SelectedTerminals, FilteredTerminals);
-      MarkRows(FilteredTerminals);
+  SetPreparedFilter(length > 0 ? PrepareFilterText(Utf16View(filterText, length)) : Utf16String());
+  if (PreparedFilter().empty()) {
+    ShowRows(AllTerminals);
+  } else {
+    FilteredTerminals.clear();
+    for (const TerminalEntry& entry : AllTerminals) {
+      if (TitleMatchesFilter(TitleOf(entry), PreparedFilter())) FilteredTerminals.push_back(entry);
     }
+    ShowRows(FilteredTerminals);
   }
   SelectionChanged();
 }
 
-// The marked rows are read with one message rather than one per row.
+// The marked rows are read with one message rather than one per row; no more can be marked
+// than there are rows.
 void SyncSelectionFromList() {
   const TerminalList& visible = VisibleTerminals();
-  const int marked = static_cast<int>(SendMessageW(Panel.TerminalListBox, LB_GETSELCOUNT, 0, 0));
-  std::vector<int> rows(static_cast<std::size_t>(std::max(marked, 0)));
+  std::vector<int> rows(visible.size());
   const int read = static_cast<int>(SendMessageW(Panel.TerminalListBox, LB_GETSELITEMS, rows.size(),
                                                  reinterpret_cast<LPARAM>(rows.data())));
   rows.resize(static_cast<std::size_t>(std::max(read, 0)));
@@ -53,20 +47,18 @@ void SyncSelectionFromList() {
 }
 
 void SelectAllTerminals() {
-  SendMessageW(Panel.TerminalListBox, LB_SETSEL, TRUE, -1);
-  const TerminalList& visible = VisibleTerminals();
-  const int rows = static_cast<int>(SendMessageW(Panel.TerminalListBox, LB_GETCOUNT, 0, 0));
-  SelectedTerminals.clear();
-  for (int row = 0; row < rows && row < static_cast<int>(visible.size()); ++row) {
-    SelectedTerminals.push_back(visible[row]);
+  {
+    RowUpdate update;
+    SendMessageW(Panel.TerminalListBox, LB_SETSEL, TRUE, -1);
   }
+  SelectedTerminals = VisibleTerminals();
   SelectionChanged();
 }
 
+// Rows carry marks exactly while something is selected.
 void InvertSelection() {
-  const TerminalList& visible = VisibleTerminals();
-  SelectedTerminals = Unselected(visible, SelectedTerminals);
-  MarkRows(visible);
+  const bool marked = !SelectedTerminals.empty();
+  MarkRuns(InvertWithin(SelectedTerminals, VisibleTerminals()), marked);
   SelectionChanged();
   SetFocus(Panel.CommandBox);
 }
@@ -75,10 +67,9 @@ void InvertSelection() {
 // next command would silently miss the rest: the filter is cleared first, as reverse order and
 // refresh clear it, and every listed terminal of the group is selected.
 std::size_t SelectTitled(const std::vector<Utf16String>& titles) {
-  if (GetWindowTextLengthW(Panel.FilterBox) > 0)
-    SetWindowTextW(Panel.FilterBox, L"");  // runs ApplyFilter
-  SelectedTerminals = WithTitlesIn(AllTerminals, titles);
-  MarkRows(AllTerminals);
+  if (!PreparedFilter().empty()) SetWindowTextW(Panel.FilterBox, L"");  // runs ApplyFilter
+  const bool marked = !SelectedTerminals.empty();
+  MarkRuns(SelectTitledWithin(SelectedTerminals, AllTerminals, titles), marked);
   SelectionChanged();
   return SelectedTerminals.size();
 }

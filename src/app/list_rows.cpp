@@ -6,15 +6,20 @@
 
 #include "app/panel_state.h"
 
-const TerminalList& VisibleTerminals() {
-  return GetWindowTextLengthW(Panel.FilterBox) > 0 ? FilteredTerminals : AllTerminals;
-}
-
 namespace {
 
 int RowUpdateDepth = 0;
+Utf16String Filter;
 
 }  // namespace
+
+const Utf16String& PreparedFilter() { return Filter; }
+
+void SetPreparedFilter(Utf16String filter) { Filter = std::move(filter); }
+
+const TerminalList& VisibleTerminals() {
+  return Filter.empty() ? AllTerminals : FilteredTerminals;
+}
 
 RowUpdate::RowUpdate() {
   if (RowUpdateDepth++ == 0) SendMessageW(Panel.TerminalListBox, WM_SETREDRAW, FALSE, 0);
@@ -29,7 +34,10 @@ RowUpdate::~RowUpdate() {
 KeepTopRow::KeepTopRow()
     : topRow_(static_cast<int>(SendMessageW(Panel.TerminalListBox, LB_GETTOPINDEX, 0, 0))) {}
 
-KeepTopRow::~KeepTopRow() { SendMessageW(Panel.TerminalListBox, LB_SETTOPINDEX, topRow_, 0); }
+// A refill already starts at the first row.
+KeepTopRow::~KeepTopRow() {
+  if (topRow_ > 0) SendMessageW(Panel.TerminalListBox, LB_SETTOPINDEX, topRow_, 0);
+}
 
 void FillListRows(const TerminalList& list) {
   RowUpdate update;
@@ -40,17 +48,21 @@ void FillListRows(const TerminalList& list) {
   }
 }
 
-// All rows are unmarked at once, then each run of selected rows is marked with one message:
-// every message to the list box passes through its tooltip's subclass, which is slow under Wine.
-// LB_SELITEMRANGE, unlike LB_SETSEL on one row, leaves the caret alone and so does not scroll;
-// its 16-bit row numbers suffice, as a session holds at most 65 536 windows.
-void MarkRows(const TerminalList& shown) {
+// One message per run: every message to the list box passes through its tooltip's subclass,
+// which is slow under Wine. LB_SELITEMRANGE, unlike LB_SETSEL on one row, leaves the caret alone
+// and so does not scroll; its 16-bit row numbers suffice, as a session holds at most 65 536
+// windows.
+void MarkRuns(const RowRuns& runs, bool unmarkFirst) {
   RowUpdate update;
-  SendMessageW(Panel.TerminalListBox, LB_SETSEL, FALSE, -1);
-  const auto rows =
-      static_cast<std::size_t>(SendMessageW(Panel.TerminalListBox, LB_GETCOUNT, 0, 0));
-  for (const auto& [first, last] : SelectedRuns(shown, SelectedTerminals)) {
-    if (last >= rows) break;
+  if (unmarkFirst) SendMessageW(Panel.TerminalListBox, LB_SETSEL, FALSE, -1);
+  for (const auto& [first, last] : runs) {
     SendMessageW(Panel.TerminalListBox, LB_SELITEMRANGE, TRUE, MAKELPARAM(first, last));
   }
+}
+
+// The rows are new, so none carries a mark yet.
+void ShowRows(const TerminalList& rows) {
+  RowUpdate update;
+  FillListRows(rows);
+  MarkRuns(KeepShown(SelectedTerminals, rows), false);
 }

@@ -1,8 +1,15 @@
 // The rows of TerminalListBox always are the visible list: FilteredTerminals while the
-// filter box holds text, AllTerminals otherwise; row i is element i.
+// filter box holds text, AllTerminals otherwise; row i is element i. A row is marked exactly
+// while its terminal is selected.
 #pragma once
 
+#include "base/utf16.h"
 #include "terminals/terminal_lists.h"
+
+// The filter text as matching uses it, empty while the box is: set by ApplyFilter, which reads
+// the box after every change of its text, so that nothing else needs to ask the box.
+const Utf16String& PreparedFilter();
+void SetPreparedFilter(Utf16String filter);
 
 const TerminalList& VisibleTerminals();
 
@@ -34,6 +41,10 @@ class KeepTopRow {
 // Replaces every row with one per element of `list`, in order, none marked.
 void FillListRows(const TerminalList& list);
 
-// Marks row i exactly when element i of `shown` is in SelectedTerminals; every other row is
-// left unmarked. The list does not scroll.
-void MarkRows(const TerminalList& shown);
+// Marks the runs of rows; `unmarkFirst` first unmarks every row, for rows that carry marks.
+// The list does not scroll.
+void MarkRuns(const RowRuns& runs, bool unmarkFirst);
+
+// Replaces the rows with `rows` and marks the selected ones; SelectedTerminals keeps only the
+// terminals shown, in row order.
+void ShowRows(const TerminalList& rows);

@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "app/list_rows.h"
@@ -13,7 +12,6 @@
 #include "terminals/selection_listeners.h"
 #include "terminals/terminal_merge.h"
 #include "terminals/terminal_watch.h"
-#include "terminals/title_filter.h"
 
 namespace {
 
@@ -22,10 +20,7 @@ namespace {
 bool MouseHeldOnList() { return GetCapture() == Panel.TerminalListBox; }
 
 ListView CurrentView() {
-  wchar_t filterText[kFilterTextLimit + 1];
-  const int length = GetWindowTextW(Panel.FilterBox, filterText, kFilterTextLimit + 1);
-  return {length > 0, PrepareFilterText(Utf16View(filterText, std::max(length, 0))),
-          ListedDescending()};
+  return {!PreparedFilter().empty(), PreparedFilter(), ListedDescending()};
 }
 
 int ListRow(UINT message) {

@@ -59,7 +59,7 @@ void AppendSystemMenuItems(HWND window) {
 void AttachSubsystems() {
   AttachFramesSwitch(&Panel.ShowFrames);
   ListenToSelection(RefreshSelectionState);
-  ListenToSelection(RefreshFrames);
+  ListenToSelection(FollowSelection);
   AttachGroupsToList(VisibleTerminals, SelectTitled);
 }
 

@@ -9,13 +9,13 @@
 
 namespace {
 
-LRESULT CALLBACK OperationButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR, DWORD_PTR operation) {
+LRESULT OperationButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                            DWORD_PTR operation) {
   if (message == WM_LBUTTONUP) {
     if (HeldForOperation(window, message, wParam, lParam)) return 0;
     reinterpret_cast<void (*)()>(operation)();
   }
-  return DefSubclassProc(window, message, wParam, lParam);
+  return PassOn(window, message, wParam, lParam);
 }
 
 }  // namespace

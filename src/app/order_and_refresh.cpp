@@ -1,4 +1,4 @@
-// Reversing the title order and re-discovering the terminals. Both clear the filter first;
+// Reversing the title order and re-discovering the terminals. Both clear the filter;
 // a selected terminal keeps the title it had when it was selected, even after a refresh has
 // read a newer one.
 #include "app/order_and_refresh.h"
@@ -17,37 +17,39 @@ namespace {
 
 bool SortDescendingNext = true;
 
+// Shows every terminal in the order AllTerminals now has: a filter in place is cleared, and
+// clearing it runs ApplyFilter at once, which shows them; otherwise they are shown here. Either
+// way the rows are filled once and the selection follows the row order.
+void ShowAllTerminals() {
+  if (!PreparedFilter().empty()) {
+    SetWindowTextW(Panel.FilterBox, L"");
+    return;
+  }
+  ShowRows(AllTerminals);
+  SelectionChanged();
+}
+
 }  // namespace
 
-// The lists are sorted before the filter is cleared: clearing it runs ApplyFilter at once,
-// which then fills and marks the rows in the new order, so the rows are filled only once.
 void ReverseOrder() {
   RowUpdate update;
   KeepTopRow keep;
-  const auto order = SortDescendingNext ? TitleDescending : TitleAscending;
-  std::sort(AllTerminals.begin(), AllTerminals.end(), order);
-  std::sort(SelectedTerminals.begin(), SelectedTerminals.end(), order);
+  std::sort(AllTerminals.begin(), AllTerminals.end(),
+            SortDescendingNext ? TitleDescending : TitleAscending);
   SortDescendingNext = !SortDescendingNext;
-  SetWindowTextW(Panel.FilterBox, L"");
+  ShowAllTerminals();
 }
 
 bool ListedDescending() { return !SortDescendingNext; }
 
 void RefreshTerminals() {
-  // The old list is dropped before the filter is cleared, so that clearing it does not refill
-  // the rows with terminals that are about to be discovered again.
   {
     RowUpdate update;
     KeepTopRow keep;
     AllTerminals.clear();
-    SetWindowTextW(Panel.FilterBox, L"");
     DiscoverTerminals();
-    FillListRows(AllTerminals);
-    std::sort(SelectedTerminals.begin(), SelectedTerminals.end(), TitleAscending);
-    KeepOnlyWindowsIn(SelectedTerminals, AllTerminals);
-    MarkRows(AllTerminals);
+    ShowAllTerminals();
   }
-  SelectionChanged();
   SetFocus(Panel.CommandBox);
   SortDescendingNext = true;
 }

@@ -1,8 +1,11 @@
 // The seven window-operation controls are enabled exactly while something is selected; no
-// other control is ever disabled.
+// other control is ever disabled. A control is touched only when what it shows changes: the
+// seven when the selection becomes empty or not, the counter when the number changes, the grid
+// boxes when they do not show the suggestion.
 #include "app/selection_state.h"
 
 #include <initializer_list>
+#include <optional>
 #include <windows.h>
 
 #include "app/panel_state.h"
@@ -10,12 +13,24 @@
 #include "operations/grid_boxes.h"
 #include "terminals/terminal_lists.h"
 
+namespace {
+
+std::optional<std::size_t> CountShown;  // none before the first refresh
+
+}  // namespace
+
 void RefreshSelectionState() {
-  const BOOL enable = !SelectedTerminals.empty();
-  for (HWND control : {Panel.DisplayCombo, Panel.MenuBarButton, Panel.AreaCombo, Panel.ColumnsEdit,
-                       Panel.RowsEdit, Panel.ArrangeButton, Panel.HideOthersButton}) {
-    EnableWindow(control, enable);
+  const std::size_t count = SelectedTerminals.size();
+  if (!CountShown || (*CountShown == 0) != (count == 0)) {
+    for (HWND control : {Panel.DisplayCombo, Panel.MenuBarButton, Panel.AreaCombo,
+                         Panel.ColumnsEdit, Panel.RowsEdit, Panel.ArrangeButton,
+                         Panel.HideOthersButton}) {
+      EnableWindow(control, count != 0);
+    }
   }
   SuggestGrid();
-  SetWindowTextW(Panel.SelectionCountLabel, FormatSelectionCount(SelectedTerminals.size()).c_str());
+  if (CountShown != count) {
+    SetWindowTextW(Panel.SelectionCountLabel, FormatSelectionCount(count).c_str());
+  }
+  CountShown = count;
 }

@@ -36,8 +36,8 @@ bool StartsSomething(UINT message) {
 
 // onDoubleClick: the gesture given by the panel. What comes during an operation (sent by
 // another program: the user's own input is not read then) waits for its end.
-LRESULT CALLBACK CommandBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                DWORD_PTR onDoubleClick) {
+LRESULT CommandBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                       DWORD_PTR onDoubleClick) {
   if (StartsSomething(message) && HeldForOperation(window, message, wParam, lParam)) return 0;
   switch (message) {
     case WM_KEYDOWN: BroadcastKeystroke(wParam, lParam); return 0;
@@ -48,7 +48,7 @@ LRESULT CALLBACK CommandBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM
     // The edit's context menu, whose Paste would put text into the box, never opens: not on a
     // right-click (that pastes to the terminals), nor on Shift+F10 or the menu key.
     case WM_CONTEXTMENU: return 0;
-    default: return DefSubclassProc(window, message, wParam, lParam);
+    default: return PassOn(window, message, wParam, lParam);
   }
 }
 

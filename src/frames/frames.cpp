@@ -13,6 +13,14 @@ WindowSet Selected;
 
 bool Wanted() { return SwitchedOn && *SwitchedOn && MainActive && !Selected.empty(); }
 
+bool SameWindows(const WindowSet& windows, const TerminalList& list) {
+  if (windows.size() != list.size()) return false;
+  for (const TerminalEntry& entry : list) {
+    if (windows.count(entry.window) == 0) return false;
+  }
+  return true;
+}
+
 // Losing the activation paints the frames out; anything else that ends them hides the surfaces.
 void ShowOrHide() {
   if (Wanted()) {
@@ -41,4 +49,9 @@ void FollowActivation(bool active) {
 void RefreshFrames() {
   Selected = WindowsOf(SelectedTerminals);
   ShowOrHide();
+}
+
+// A change of the selection's order alone changes no frame.
+void FollowSelection() {
+  if (!SameWindows(Selected, SelectedTerminals)) RefreshFrames();
 }

@@ -14,5 +14,7 @@ void AttachFramesSwitch(const bool* switchedOn);
 // to date shortly after, so an operation that brings terminals forward and Flockhand back waits
 // for no look at the windows.
 void FollowActivation(bool active);
-// After every change of the selection and of the switch.
+// After every change of the switch.
 void RefreshFrames();
+// After every change of the selection: frames change only with the terminals selected.
+void FollowSelection();

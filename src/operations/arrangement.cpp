@@ -85,6 +85,6 @@ void ArrangeTerminals() {
 void QuickArrange(ArrangeArea area) {
   // CB_SETCURSEL sends no change notification, so the suggestion is rerun here.
   SendMessageW(WindowOps().AreaCombo, CB_SETCURSEL, static_cast<WPARAM>(area), 0);
-  SuggestGrid();
+  SuggestGridFor(area);
   ArrangeTerminals();
 }

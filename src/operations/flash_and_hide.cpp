@@ -17,13 +17,12 @@ namespace {
 // Time for the terminals to come forward before Flockhand acts again.
 constexpr DWORD kSettlePauseMs = 150;
 
-LRESULT CALLBACK TerminalListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                  DWORD_PTR) {
+LRESULT TerminalListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR) {
   if (message == WM_LBUTTONDBLCLK) {
     if (!HeldForOperation(window, message, wParam, lParam)) FrontAndFlash();
     return 0;
   }
-  return DefSubclassProc(window, message, wParam, lParam);
+  return PassOn(window, message, wParam, lParam);
 }
 
 // The caption only, twice, 250 ms apart.

@@ -1,27 +1,44 @@
-// The suggestion is one digit per box (the table never goes above 6 columns or 9 rows).
+// The suggestion is one digit per box (the table never goes above 6 columns or 9 rows). What
+// the boxes show is known from the suggestion's own writes until the user edits one.
 #include "operations/grid_boxes.h"
 
 #include <windows.h>
 
-#include "operations/grid_suggestion.h"
 #include "operations/window_ops_group.h"
 #include "terminals/terminal_lists.h"
 
 namespace {
 
-void SetDigit(HWND edit, int value) {
+ArrangeArea Area = ArrangeArea::Whole;
+bool Writing = false;
+wchar_t ColumnsShown = 0, RowsShown = 0;  // 0: not known
+
+void SetDigit(HWND edit, wchar_t& shown, int value) {
   const wchar_t text[] = {static_cast<wchar_t>(L'0' + value), 0};
+  if (shown == text[0]) return;
+  Writing = true;
   SetWindowTextW(edit, text);
+  Writing = false;
+  shown = text[0];
 }
 
 }  // namespace
 
 void SuggestGrid() {
-  const WindowOpsControls& controls = WindowOps();
-  const auto area =
-      static_cast<ArrangeArea>(SendMessageW(controls.AreaCombo, CB_GETCURSEL, 0, 0));
-  const auto grid = SuggestedGrid(SelectedTerminals.size(), area);
+  const auto grid = SuggestedGrid(SelectedTerminals.size(), Area);
   if (!grid) return;
-  SetDigit(controls.ColumnsEdit, grid->columns);
-  SetDigit(controls.RowsEdit, grid->rows);
+  const WindowOpsControls& controls = WindowOps();
+  SetDigit(controls.ColumnsEdit, ColumnsShown, grid->columns);
+  SetDigit(controls.RowsEdit, RowsShown, grid->rows);
+}
+
+void SuggestGridFor(ArrangeArea area) {
+  Area = area;
+  SuggestGrid();
+}
+
+void GridBoxEdited() {
+  if (Writing) return;
+  ColumnsShown = 0;
+  RowsShown = 0;
 }

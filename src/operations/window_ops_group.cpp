@@ -1,5 +1,6 @@
 // Both combo boxes carry the same identifier, so a display change reruns the suggestion too;
-// one that comes during an operation waits for its end.
+// one that comes during an operation waits for its end. The two number boxes are the group's
+// only edits.
 #include "operations/window_ops_group.h"
 
 #include "operations/grid_boxes.h"
@@ -11,14 +12,14 @@ namespace {
 
 WindowOpsControls Controls{};
 
-LRESULT CALLBACK WindowOpsGroupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR, DWORD_PTR) {
+LRESULT WindowOpsGroupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR) {
   if (message == WM_COMMAND && LOWORD(wParam) == IDC_WINDOW_OPS_COMBO &&
       HIWORD(wParam) == CBN_SELCHANGE) {
     if (HeldForOperation(window, message, wParam, lParam)) return 0;
-    SuggestGrid();
+    SuggestGridFor(static_cast<ArrangeArea>(SendMessageW(Controls.AreaCombo, CB_GETCURSEL, 0, 0)));
   }
-  return DefSubclassProc(window, message, wParam, lParam);
+  if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) GridBoxEdited();
+  return PassOn(window, message, wParam, lParam);
 }
 
 }  // namespace

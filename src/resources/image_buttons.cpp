@@ -54,8 +54,7 @@ void PaintImage(HWND button, CachedImage& slot, int id) {
   EndPaint(button, &paint);
 }
 
-LRESULT CALLBACK CompactButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR, DWORD_PTR) {
+LRESULT CompactButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR) {
   if (message == WM_PAINT) {
     if (CompactButtonShowsDown()) {
       PaintImage(window, ChevronDown, IDP_CHEVRON_DOWN);
@@ -66,11 +65,10 @@ LRESULT CALLBACK CompactButtonProc(HWND window, UINT message, WPARAM wParam, LPA
     CompactButtonClick();
   }
   // After our paint the button is validated, so its own drawing adds nothing visible.
-  return DefSubclassProc(window, message, wParam, lParam);
+  return PassOn(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK HelpButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                DWORD_PTR) {
+LRESULT HelpButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR) {
   if (message == WM_PAINT) {
     PaintImage(window, HelpImage, IDP_HELP);
     return 0;
@@ -82,7 +80,7 @@ LRESULT CALLBACK HelpButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM
     OpenHelp(GetParent(window));
     return 0;
   }
-  return DefSubclassProc(window, message, wParam, lParam);
+  return PassOn(window, message, wParam, lParam);
 }
 
 }  // namespace

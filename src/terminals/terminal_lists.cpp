@@ -1,12 +1,37 @@
 // The terminal lists and the helpers over them; see terminal_lists.h.
 #include "terminals/terminal_lists.h"
 
-#include <algorithm>
-#include <unordered_set>
+#include <unordered_map>
 
 TerminalList AllTerminals;
 TerminalList FilteredTerminals;
 TerminalList SelectedTerminals;
+
+namespace {
+
+void AddRow(RowRuns& runs, std::size_t row) {
+  if (!runs.empty() && runs.back().second + 1 == row) {
+    runs.back().second = row;
+  } else {
+    runs.emplace_back(row, row);
+  }
+}
+
+// Makes `selection` the rows of `shown` for which `wanted` holds, copied from the rows.
+template <typename Wanted>
+RowRuns SelectRows(TerminalList& selection, const TerminalList& shown, Wanted wanted) {
+  TerminalList chosen;
+  RowRuns runs;
+  for (std::size_t row = 0; row < shown.size(); ++row) {
+    if (!wanted(shown[row])) continue;
+    chosen.push_back(shown[row]);
+    AddRow(runs, row);
+  }
+  selection = std::move(chosen);
+  return runs;
+}
+
+}  // namespace
 
 WindowSet WindowsOf(const TerminalList& list) {
   WindowSet windows(list.size());
@@ -14,12 +39,41 @@ WindowSet WindowsOf(const TerminalList& list) {
   return windows;
 }
 
-void KeepOnlyWindowsIn(TerminalList& selection, const TerminalList& keep) {
-  const WindowSet kept = WindowsOf(keep);
-  selection.erase(
-      std::remove_if(selection.begin(), selection.end(),
-                     [&kept](const TerminalEntry& entry) { return kept.count(entry.window) == 0; }),
-      selection.end());
+RowRuns KeepShown(TerminalList& selection, const TerminalList& shown) {
+  if (selection.empty()) return {};
+  std::unordered_map<WindowHandle, std::size_t> places(selection.size());
+  for (std::size_t i = 0; i < selection.size(); ++i) places.emplace(selection[i].window, i);
+  TerminalList kept;
+  kept.reserve(selection.size());
+  RowRuns runs;
+  for (std::size_t row = 0; row < shown.size(); ++row) {
+    const auto place = places.find(shown[row].window);
+    if (place == places.end()) continue;
+    kept.push_back(std::move(selection[place->second]));
+    places.erase(place);
+    AddRow(runs, row);
+  }
+  selection = std::move(kept);
+  return runs;
+}
+
+RowRuns InvertWithin(TerminalList& selection, const TerminalList& shown) {
+  if (selection.empty()) {
+    selection = shown;
+    return shown.empty() ? RowRuns{} : RowRuns{{0, shown.size() - 1}};
+  }
+  const WindowSet selected = WindowsOf(selection);
+  return SelectRows(selection, shown, [&selected](const TerminalEntry& entry) {
+    return selected.count(entry.window) == 0;
+  });
+}
+
+RowRuns SelectTitledWithin(TerminalList& selection, const TerminalList& shown,
+                           const std::vector<Utf16String>& titles) {
+  const std::unordered_set<Utf16View> wanted(titles.begin(), titles.end(), titles.size());
+  return SelectRows(selection, shown, [&wanted](const TerminalEntry& entry) {
+    return wanted.count(entry.title) != 0;
+  });
 }
 
 TerminalList Unselected(const TerminalList& shown, const TerminalList& selection) {
@@ -29,28 +83,4 @@ TerminalList Unselected(const TerminalList& shown, const TerminalList& selection
     if (selected.count(entry.window) == 0) unselected.push_back(entry);
   }
   return unselected;
-}
-
-TerminalList WithTitlesIn(const TerminalList& shown, const std::vector<Utf16String>& titles) {
-  const std::unordered_set<Utf16View> wanted(titles.begin(), titles.end());
-  TerminalList found;
-  for (const TerminalEntry& entry : shown) {
-    if (wanted.count(entry.title) != 0) found.push_back(entry);
-  }
-  return found;
-}
-
-std::vector<std::pair<std::size_t, std::size_t>> SelectedRuns(const TerminalList& shown,
-                                                              const TerminalList& selection) {
-  const WindowSet selected = WindowsOf(selection);
-  std::vector<std::pair<std::size_t, std::size_t>> runs;
-  for (std::size_t row = 0; row < shown.size(); ++row) {
-    if (selected.count(shown[row].window) == 0) continue;
-    if (!runs.empty() && runs.back().second + 1 == row) {
-      runs.back().second = row;
-    } else {
-      runs.emplace_back(row, row);
-    }
-  }
-  return runs;
 }

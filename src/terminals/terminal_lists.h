@@ -19,17 +19,22 @@ extern TerminalList SelectedTerminals;  // the selection, the target of every op
 using WindowSet = std::unordered_set<WindowHandle>;
 WindowSet WindowsOf(const TerminalList& list);
 
-// Removes from `selection` every entry whose window is not in `keep`; the rest keep their order.
-void KeepOnlyWindowsIn(TerminalList& selection, const TerminalList& keep);
+// Runs of consecutive rows, as first and last row, in row order: marking a run takes one
+// message to the list box instead of one per row.
+using RowRuns = std::vector<std::pair<std::size_t, std::size_t>>;
+
+// Keeps in `selection` only the terminals that are rows of `shown`, each with the entry (and so
+// the title) it had, in row order; gives the runs of rows they are.
+RowRuns KeepShown(TerminalList& selection, const TerminalList& shown);
+
+// Makes `selection` the rows of `shown` that it did not hold, in row order; gives their runs.
+RowRuns InvertWithin(TerminalList& selection, const TerminalList& shown);
+
+// Makes `selection` the rows of `shown` whose title is one of `titles`, in row order: a saved
+// group's terminals among those listed (titles are what outlives a restart; window handles are
+// not). Gives their runs.
+RowRuns SelectTitledWithin(TerminalList& selection, const TerminalList& shown,
+                           const std::vector<Utf16String>& titles);
 
 // The elements of `shown` whose window is not in `selection`, in order.
 TerminalList Unselected(const TerminalList& shown, const TerminalList& selection);
-
-// The elements of `shown` whose title is one of `titles`, in order: a saved group's terminals
-// among those listed. Titles are what outlives a restart; window handles are not.
-TerminalList WithTitlesIn(const TerminalList& shown, const std::vector<Utf16String>& titles);
-
-// The runs of consecutive rows of `shown` whose window is in `selection`, as first and last
-// row, in row order: marking a run takes one message to the list box instead of one per row.
-std::vector<std::pair<std::size_t, std::size_t>> SelectedRuns(const TerminalList& shown,
-                                                              const TerminalList& selection);

@@ -126,18 +126,20 @@ TEST(GroupText, AGroupSelectsTheRowsWithItsTitlesExactly) {
   const struct {
     std::vector<Utf16String> titles;
     std::vector<std::uintptr_t> rows;
+    RowRuns runs;
   } cases[] = {
-      {{}, {}},
-      {{u"web1"}, {2, 4}},  // both windows of that title, in row order
-      {{u"web10", u"absent", u"db1"}, {1, 5}},
-      {{u"web", u"WEB1", u"web1 "}, {}},
+      {{}, {}, {}},
+      {{u"web1"}, {2, 4}, {{1, 1}, {3, 3}}},  // both windows of that title, in row order
+      {{u"web10", u"absent", u"db1"}, {1, 5}, {{0, 0}, {4, 4}}},
+      {{u"web", u"WEB1", u"web1 "}, {}, {}},
+      {{u"db1", u"web1", u"Web1"}, {1, 2, 3, 4}, {{0, 3}}},
   };
   for (const auto& c : cases) {
+    TerminalList selection = {MakeTerminalEntry(u"db1", Handle(1))};
+    EXPECT_EQ(SelectTitledWithin(selection, shown, c.titles), c.runs);
     std::vector<std::uintptr_t> rows;
-    for (const TerminalEntry& entry : WithTitlesIn(shown, c.titles)) {
-      rows.push_back(HandleValue(entry.window));
-    }
-    EXPECT_EQ(rows, c.rows);
+    for (const TerminalEntry& entry : selection) rows.push_back(HandleValue(entry.window));
+    EXPECT_EQ(rows, c.rows) << "the group replaces the selection";
   }
 }
 
