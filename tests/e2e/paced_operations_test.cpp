@@ -163,6 +163,7 @@ TEST_F(Paced, APacedPasteAnswersShowsProgressTakesKeysAfterItAndStopsAtEsc) {
   EXPECT_LT(Count(nullptr, L"PASTECOMMAND"), 38u) << "Esc left the rest alone";
   EXPECT_EQ(Count(nullptr, L"KEYDOWN", L"0x1B "), 0u) << "Esc reaches no terminal";
   const size_t served = Count(nullptr, L"PASTECOMMAND");
+  EXPECT_TRUE(app_->NoticeShows(L"貼り付けを中止しました（" + std::to_wstring(served - 20) + L" / 20）。"));
   Paste(L"last", false);  // closed from the taskbar meanwhile: ended as by Esc, then closed
   ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"PASTECOMMAND") >= served + 3; }, 5s));
   PostMessageW(app_->Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
