@@ -1,7 +1,9 @@
 // See kept_keys.h. The hook runs on a thread of its own that does nothing but read messages:
 // the system waits for a low-level hook at every key (at most LowLevelHooksTimeout, after which
 // it passes the key on and may remove the hook), and Flockhand's own thread can be busy with a
-// terminal for longer than that. The kept keys are typed again as the messages the command box
+// terminal for longer than that. The thread is made at the first operation and kept; it sets
+// the hook when told an operation starts and removes it when told it is over, so that neither
+// costs the operation a wait. Between the end and the removal the hook keeps nothing. The kept keys are typed again as the messages the command box
 // would have had, each handled as the message loop handles input (accelerators first) with the
 // keyboard state it was typed with, and the real state put back after. They go to the command
 // box whichever window is in front by then, and the keys the user types meanwhile wait in the
@@ -22,8 +24,10 @@
 
 namespace {
 
-// The hook's thread: long enough to set the hook, to end once asked.
+// The hook's thread: long enough to start.
 constexpr DWORD kThreadWaitMs = 2000;
+constexpr UINT kSetHook = WM_APP;
+constexpr UINT kRemoveHook = WM_APP + 1;
 // Wine passes a key by the hook, and drops the hook's turn, when the hook's thread looks hung
 // to it: the thread asks for a message at least this often.
 constexpr UINT kAskEveryMs = 100;
@@ -40,7 +44,8 @@ struct KeptKey {
 void (*HandleInput)(MSG&) = nullptr;
 HANDLE HookThread;
 DWORD HookThreadId;
-SRWLOCK KeptLock = SRWLOCK_INIT;
+SRWLOCK KeptLock = SRWLOCK_INIT;  // what follows, between the hook and Flockhand's thread
+bool Keeping = false;
 std::vector<KeptKey> Kept;  // in typing order
 bool KeptDown[256];         // keys whose press was kept: their release is kept too
 bool EscapeSwallowed = false;
@@ -95,12 +100,10 @@ bool Keep(const KBDLLHOOKSTRUCT& key) {
   const BYTE vk = MessageKey(key.vkCode);
   if (up && !KeptDown[vk]) return false;
   KeptDown[vk] = !up;
-  AcquireSRWLockExclusive(&KeptLock);
   if (Kept.size() < kMostKept || up) {
     Kept.push_back({vk, static_cast<BYTE>(key.scanCode), (key.flags & LLKHF_EXTENDED) != 0, up,
                     WithAlt(key)});
   }
-  ReleaseSRWLockExclusive(&KeptLock);
   return true;
 }
 
@@ -117,39 +120,58 @@ bool SwallowsEscape(const KBDLLHOOKSTRUCT& key) {
   return swallowed;
 }
 
-LRESULT CALLBACK KeepKeyProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code != HC_ACTION || !ForegroundIsOurs()) return CallNextHookEx(nullptr, code, wParam, lParam);
-  const auto& key = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+// True when the key is swallowed.
+bool Swallowed(const KBDLLHOOKSTRUCT& key) {
+  if (!Keeping || !ForegroundIsOurs()) return false;
   if (IsSystemKey(key)) {
     // Alt+F4 in Flockhand ends the operation, then closes the window.
     if (key.vkCode == VK_F4 && !(key.flags & LLKHF_UP) &&
         GetAncestor(GetForegroundWindow(), GA_ROOTOWNER) == FlockhandWindow()) {
       CancelOperation();
     }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    return false;
   }
-  if (SwallowsEscape(key) || Keep(key)) return 1;
-  return CallNextHookEx(nullptr, code, wParam, lParam);
+  return SwallowsEscape(key) || Keep(key);
+}
+
+LRESULT CALLBACK KeepKeyProc(int code, WPARAM wParam, LPARAM lParam) {
+  if (code != HC_ACTION) return CallNextHookEx(nullptr, code, wParam, lParam);
+  AcquireSRWLockExclusive(&KeptLock);
+  const bool swallowed = Swallowed(*reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam));
+  ReleaseSRWLockExclusive(&KeptLock);
+  return swallowed ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 DWORD WINAPI HookThreadMain(void* ready) {
   MSG message;
-  PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the queue that is told to quit
-  HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, KeepKeyProc, GetModuleHandleW(nullptr), 0);
-  SetTimer(nullptr, 0, kAskEveryMs, nullptr);
+  PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the queue that is told what to do
   SetEvent(ready);
+  HHOOK hook = nullptr;
+  UINT_PTR timer = 0;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (message.message == kSetHook && !hook) {
+      hook = SetWindowsHookExW(WH_KEYBOARD_LL, KeepKeyProc, GetModuleHandleW(nullptr), 0);
+      timer = SetTimer(nullptr, 0, kAskEveryMs, nullptr);
+    } else if (message.message == kRemoveHook && hook) {
+      UnhookWindowsHookEx(hook);
+      KillTimer(nullptr, timer);
+      hook = nullptr;
+    }
   }
-  if (hook) UnhookWindowsHookEx(hook);
   return 0;
 }
 
-void StopHookThread() {
-  if (!HookThread) return;
-  PostThreadMessageW(HookThreadId, WM_QUIT, 0, 0);
-  WaitForSingleObject(HookThread, kThreadWaitMs);
-  CloseHandle(HookThread);
-  HookThread = nullptr;
+bool HookThreadRuns() {
+  if (HookThread) return true;
+  HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  if (!ready) return false;
+  HookThread = CreateThread(nullptr, 0, HookThreadMain, ready, 0, &HookThreadId);
+  if (HookThread) {
+    SetThreadPriority(HookThread, THREAD_PRIORITY_HIGHEST);
+    WaitForSingleObject(ready, kThreadWaitMs);
+  }
+  CloseHandle(ready);
+  return HookThread != nullptr;
 }
 
 // The message the command box gets for key, as the system would make it.
@@ -178,26 +200,24 @@ void TypedState(BYTE (&state)[256], const KeptKey& key) {
 void AttachKeptKeysHandler(void (*handleInput)(MSG&)) { HandleInput = handleInput; }
 
 void StartKeepingKeys() {
-  if (HookThread) return;
+  if (Keeping || !HookThreadRuns()) return;
+  AcquireSRWLockExclusive(&KeptLock);
+  Keeping = true;
   EscapeSwallowed = WindowsKeyDown = false;
   AltDown = GetAsyncKeyState(VK_MENU) < 0;
   std::fill(std::begin(KeptDown), std::end(KeptDown), false);
-  HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  if (!ready) return;
-  HookThread = CreateThread(nullptr, 0, HookThreadMain, ready, 0, &HookThreadId);
-  if (HookThread) {
-    SetThreadPriority(HookThread, THREAD_PRIORITY_HIGHEST);
-    WaitForSingleObject(ready, kThreadWaitMs);
-  }
-  CloseHandle(ready);
+  ReleaseSRWLockExclusive(&KeptLock);
+  PostThreadMessageW(HookThreadId, kSetHook, 0, 0);
 }
 
 void TypeKeptKeys() {
-  StopHookThread();
+  if (!Keeping) return;
   std::vector<KeptKey> keys;
   AcquireSRWLockExclusive(&KeptLock);
+  Keeping = false;
   keys.swap(Kept);
   ReleaseSRWLockExclusive(&KeptLock);
+  PostThreadMessageW(HookThreadId, kRemoveHook, 0, 0);
   if (keys.empty() || !HandleInput) return;
   BringFlockhandForward();
   SetFocus(FlockhandCommandBox());
