@@ -27,6 +27,9 @@ namespace {
 
 constexpr DWORD kPauseMs = 100;  // before each single-line paste and before each look
 constexpr int kDialogLooks = 10;
+// Between terminals served without a pause the clipboard is looked at this often: a look is a
+// round trip to the system, and a terminal takes longer than that to read its command anyway.
+constexpr DWORD kClipboardLookMs = 15;
 
 // The clipboard's text, copied within the size of its memory block, so a block without a
 // terminating zero cannot be overrun. nullopt when the clipboard is held by another program,
@@ -64,11 +67,15 @@ bool ClipboardStillHolds(const std::wstring& text, DWORD& sequence) {
 // stopped early and why.
 void ServePaste(const std::wstring& text, DWORD pauseMs, bool pressOk) {
   DWORD sequence = GetClipboardSequenceNumber();
+  DWORD lookedAt = GetTickCount();
   bool changed = false;
   const std::size_t total = SelectedTerminals.size();
   std::size_t served = ServeEach(SelectedTerminals, [&](const TerminalEntry& entry) {
     if (pauseMs) Pause(pauseMs);
-    changed = !ClipboardStillHolds(text, sequence);
+    if (pressOk || pauseMs || GetTickCount() - lookedAt >= kClipboardLookMs) {
+      lookedAt = GetTickCount();
+      changed = !ClipboardStillHolds(text, sequence);
+    }
     if (changed) {
       CancelOperation();
       return;
