@@ -60,6 +60,7 @@ add_executable(flockhand WIN32
   src/app/live_list_menu.cpp
   src/app/main.cpp
   src/app/main_window.cpp
+  src/app/menu_switch.cpp
   src/app/operation_buttons.cpp
   src/app/order_and_refresh.cpp
   src/app/panel_scale.cpp
