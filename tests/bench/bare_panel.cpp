@@ -1,15 +1,18 @@
 // bare_panel.exe, the floor program. Without arguments it is the start-up floor:
 // minimal_window.exe plus Flockhand's 21 controls, with their classes, styles, texts, font and
 // Common Controls 6 (the same manifest), placed where Flockhand's layout puts them at the
-// system DPI, in one window shown and painted once. No tooltips, images, menu items, hot key or
-// terminal discovery: the least any program showing this panel has to do. With --operations it is
-// the floor of every other row (floor_operations.cpp).
+// system DPI, and the pictures of its two image buttons (the same PNG resources, decoded by
+// GDI+ on their first paint), in one window shown and painted once. No tooltips, menu items,
+// hot key or terminal discovery: the least any program showing this panel has to do. With
+// --operations it is the floor of every other row (floor_operations.cpp).
 #include "bare_window.h"
 
 #include <commctrl.h>
 
 #include <cwchar>
 #include <initializer_list>
+#include <memory>
+#include <utility>
 
 #include "app/panel_layout.h"
 #include "base/dpi_scale.h"
@@ -17,6 +20,8 @@
 #include "floor_operations.h"
 #include "minimal_window.h"
 #include "base/resource_ids.h"
+#include "resources/image_size.h"
+#include "resources/png_image.h"
 
 namespace {
 
@@ -29,6 +34,25 @@ constexpr DWORD kDropDown = kChild | CBS_DROPDOWNLIST;
 // Flockhand's client area at its 420x370 outer size, at 96 DPI.
 constexpr int kClientWidth = 404;
 constexpr int kClientHeight = 331;
+
+// The button's face is its image, 16 pixels square at 96 DPI; the image's resource number is in
+// the control's id.
+LRESULT CALLBACK ImageButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+  static std::unique_ptr<PngImage> images[2];
+  if (message != WM_PAINT) {
+    return CallWindowProcW(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(button, GWLP_USERDATA)),
+                           button, message, wParam, lParam);
+  }
+  const int pixels = ScaleToDpi(16, SystemDpi());
+  const int id = GetDlgCtrlID(button);
+  std::unique_ptr<PngImage>& image = images[id == IDP_HELP];
+  if (!image) image = LoadPngImage(nullptr, id + ImageSizePlace(pixels) * IDP_SIZE_STEP);
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(button, &paint);
+  if (image) Gdiplus::Graphics(dc).DrawImage(image->bitmap(), 0, 0, pixels, pixels);
+  EndPaint(button, &paint);
+  return 0;
+}
 
 HWND Add(HWND parent, DWORD exStyle, const wchar_t* windowClass, const wchar_t* text, DWORD style,
          LayoutRect place, int id = 0) {
@@ -53,7 +77,12 @@ void AddPanel(HWND main) {
   FloorPanel& p = Panel;
   p.main = main;
   p.commandBox = add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.commandBox);
-  Add(main, 0, L"BUTTON", L"", kButton, at.compactButton);
+  for (const auto& [id, place] : {std::pair{IDP_CHEVRON_UP, at.compactButton},
+                                  std::pair{IDP_HELP, at.helpButton}}) {
+    HWND button = Add(main, 0, L"BUTTON", L"", kButton, place, id);
+    SetWindowLongPtrW(button, GWLP_USERDATA, SetWindowLongPtrW(button, GWLP_WNDPROC,
+                                                               reinterpret_cast<LONG_PTR>(ImageButtonProc)));
+  }
   add(main, 0, L"STATIC", L"TeraTerm ウィンドウ一覧", kChild | SS_LEFT | SS_NOTIFY, at.listCaption);
   p.filterBox = add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.filterBox, IDC_FILTER_BOX);
   p.list = add(main, WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
@@ -77,7 +106,6 @@ void AddPanel(HWND main) {
   HWND arrange = add(group, 0, L"BUTTON", L"並べる", kButton, at.arrangeButton);
   HWND hide = add(group, 0, L"BUTTON", L"他を隠す", kButton, at.hideOthersButton);
   HWND refresh = add(main, 0, L"BUTTON", L"TeraTermウィンドウ更新", kButton, at.refreshButton);
-  Add(main, 0, L"BUTTON", L"", kButton, at.helpButton);
   p.counter =
       add(main, 0, L"STATIC", L"選択ウィンドウ数：  0  ", kChild | SS_RIGHT, at.selectionCountLabel);
   p.operations = {display, p.menuBarButton, area, p.columnsEdit, p.rowsEdit, arrange, hide};
@@ -97,6 +125,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCo
   // Common Controls 6 registers its classes only once loaded.
   INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&commonControls);
+  Gdiplus::GdiplusStartupInput gdiplusInput;
+  ULONG_PTR gdiplusToken = 0;
+  Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
   // The floor of the operations has the layered, composited main window of Flockhand.
   const bool operations = wcscmp(commandLine, L"--operations") == 0;
   HWND window = CreateBareWindow(instance, kBarePanelClass, FloorProc,
