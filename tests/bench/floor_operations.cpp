@@ -218,10 +218,10 @@ void Pause(DWORD ms) {
   }
 }
 
-void Answer(HWND terminal) {
+bool Answer(HWND terminal) {
   DWORD_PTR ignored = 0;
-  SendMessageTimeoutW(terminal, WM_NULL, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
-                      &ignored);
+  return SendMessageTimeoutW(terminal, WM_NULL, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                             kAnswerTimeoutMs, &ignored) != 0;
 }
 
 void Paste() {
@@ -265,12 +265,22 @@ void Arrange() {
   for (size_t i = 0; i < targets.size(); ++i) {
     const HWND terminal = targets[i].window;
     const int slot = static_cast<int>(i % static_cast<size_t>(columns * rows));
+    const RECT cell = {work.left + slot % columns * width, work.top + slot / columns * height,
+                       work.left + (slot % columns + 1) * width,
+                       work.top + (slot / columns + 1) * height};
     SetActiveWindow(terminal);
     ShowWindowAsync(terminal, SW_RESTORE);
-    SetWindowPos(terminal, HWND_NOTOPMOST, work.left + slot % columns * width,
-                 work.top + slot / columns * height, width, height, SWP_ASYNCWINDOWPOS);
-    SetForegroundWindow(terminal);
-    Answer(terminal);
+    // A terminal that came to rest elsewhere (one moved to a display of another scale resizes
+    // itself) is placed once more.
+    for (int placed = 0; placed < 2; ++placed) {
+      SetWindowPos(terminal, HWND_NOTOPMOST, cell.left, cell.top, width, height,
+                   SWP_ASYNCWINDOWPOS);
+      SetForegroundWindow(terminal);
+      RECT landed;
+      if (!Answer(terminal) || !GetWindowRect(terminal, &landed) || EqualRect(&landed, &cell)) {
+        break;
+      }
+    }
   }
   Pause(kSettlePauseMs);
   BringForward();
