@@ -77,11 +77,12 @@ void AddPanel(HWND main) {
   FloorPanel& p = Panel;
   p.main = main;
   p.commandBox = add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.commandBox);
-  for (const auto& [id, place] : {std::pair{IDP_CHEVRON_UP, at.compactButton},
-                                  std::pair{IDP_HELP, at.helpButton}}) {
+  for (const auto& [id, place] :
+       {std::pair{IDP_CHEVRON_UP, at.compactButton}, std::pair{IDP_HELP, at.helpButton}}) {
     HWND button = Add(main, 0, L"BUTTON", L"", kButton, place, id);
-    SetWindowLongPtrW(button, GWLP_USERDATA, SetWindowLongPtrW(button, GWLP_WNDPROC,
-                                                               reinterpret_cast<LONG_PTR>(ImageButtonProc)));
+    const LONG_PTR own =
+        SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ImageButtonProc));
+    SetWindowLongPtrW(button, GWLP_USERDATA, own);
   }
   add(main, 0, L"STATIC", L"TeraTerm ウィンドウ一覧", kChild | SS_LEFT | SS_NOTIFY, at.listCaption);
   p.filterBox = add(main, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kEdit, at.filterBox, IDC_FILTER_BOX);
