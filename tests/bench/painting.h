@@ -16,4 +16,11 @@ bool NothingToPaint(HWND window);
 // the windows. Dispatches this thread's messages meanwhile, so this process's windows paint.
 void WaitUntilPainted(const std::vector<HWND>& windows, const std::string& what);
 
+// Waits until the processor this thread runs on (the benchmark's session is pinned to one) has
+// been idle for 9 tenths of the last 100 ms, by Linux's /proc/stat seen through Wine's drive Z:,
+// or 3 s have passed. The X server and the wineserver draw and answer after the programs are
+// done, on that processor: a run started meanwhile pays for them. Without /proc/stat (on
+// Windows) it waits 100 ms.
+void WaitForIdleProcessor();
+
 }  // namespace bench

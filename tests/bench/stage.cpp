@@ -23,11 +23,6 @@ using namespace std::chrono_literals;
 // A paced operation over 60 terminals took about 20 s before it answered while it ran.
 constexpr UINT kPacedTimeoutMs = 120000;
 constexpr DWORD kAnswerPollMs = 5;
-// The X server draws what a program painted after the program is done with it, on the
-// session's one CPU: the floor's filter keystroke right after Flockhand's refill of 2,000 rows
-// ran at half speed (the same calls, each twice as long, neither program busy meanwhile) until
-// this quiet time came before each run.
-constexpr DWORD kDisplayDrawsMs = 100;
 
 e2e::StandIn StartTerminals(const wchar_t* title, int count, bool hidden) {
   e2e::StandIn terminals({std::wstring(L"--title=") + title, L"--count=" + std::to_wstring(count),
@@ -181,7 +176,9 @@ std::vector<HWND> Stage::FirstWindows(size_t count) const {
 
 void Stage::Settle() const {
   WaitUntilPainted({flockhand_.main, floor_.main}, "Flockhand or the floor");
-  Sleep(kDisplayDrawsMs);
+  // The floor's filter keystroke right after Flockhand's refill of 2,000 rows ran at half speed
+  // (the same calls, each twice as long, neither program using the processor meanwhile).
+  WaitForIdleProcessor();
 }
 
 double Stage::Time(const Program& program, HWND window, UINT message, WPARAM wParam,

@@ -69,8 +69,8 @@ class Stage {
   const Program& Flockhand() const { return flockhand_; }
   const Program& Floor() const { return floor_; }
 
-  // Waits until both programs have painted everything that the last run invalidated, then gives
-  // the display its drawing of it, so that no run pays for the painting of the one before.
+  // Waits until both programs have painted everything that the last run invalidated and the
+  // processor is idle, so that no run pays for the painting of the one before.
   void Settle() const;
   // Settles, then times one SendMessage to a window of the program.
   double Time(const Program& program, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
