@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <deque>
-#include <optional>
+#include <string>
+#include <utility>
 
 #include "harness/wait.h"
 #include "measure.h"
@@ -30,47 +30,33 @@ void WaitUntilPainted(const std::vector<HWND>& windows, const std::string& what)
 
 namespace {
 
-struct Jiffies {
-  unsigned long long idle = 0, all = 0;
-};
-
-std::optional<Jiffies> ProcessorJiffies() {
-  FILE* stat = _wfopen(L"Z:\\proc\\stat", L"rb");
-  if (!stat) return std::nullopt;
-  char line[512];
-  const std::string name = "cpu" + std::to_string(GetCurrentProcessorNumber()) + " ";
-  std::optional<Jiffies> found;
-  while (!found && std::fgets(line, sizeof(line), stat)) {
-    unsigned long long t[8] = {};  // user nice system idle iowait irq softirq steal
-    if (std::strncmp(line, name.c_str(), name.size()) != 0 ||
-        std::sscanf(line + name.size(), "%llu %llu %llu %llu %llu %llu %llu %llu", &t[0], &t[1],
-                    &t[2], &t[3], &t[4], &t[5], &t[6], &t[7]) != 8) {
-      continue;
+// The jiffies this thread's processor has been idle and in all, or {0, 0} without /proc/stat.
+std::pair<unsigned long long, unsigned long long> ProcessorJiffies() {
+  unsigned long long t[8] = {}, all = 0;  // user nice system idle iowait irq softirq steal
+  if (FILE* stat = _wfopen(L"Z:\\proc\\stat", L"rb")) {
+    const std::string name = "cpu" + std::to_string(GetCurrentProcessorNumber()) + " ";
+    char line[512];
+    while (std::fgets(line, sizeof(line), stat) &&
+           (std::strncmp(line, name.c_str(), name.size()) != 0 ||
+            std::sscanf(line + name.size(), "%llu %llu %llu %llu %llu %llu %llu %llu", &t[0], &t[1],
+                        &t[2], &t[3], &t[4], &t[5], &t[6], &t[7]) != 8)) {
     }
-    found = Jiffies{t[3] + t[4], 0};
-    for (unsigned long long part : t) found->all += part;
+    std::fclose(stat);
   }
-  std::fclose(stat);
-  return found;
+  for (unsigned long long part : t) all += part;
+  return {t[3] + t[4], all};
 }
 
 }  // namespace
 
 void WaitForIdleProcessor() {
-  constexpr DWORD kLookMs = 20, kWindowLooks = 5;  // 100 ms
-  std::deque<Jiffies> looks;
-  for (ULONGLONG end = GetTickCount64() + 3000; GetTickCount64() < end; Sleep(kLookMs)) {
-    const std::optional<Jiffies> now = ProcessorJiffies();
-    if (!now) {
-      Sleep(100);
+  for (ULONGLONG end = GetTickCount64() + 3000; GetTickCount64() < end;) {
+    const auto [idleBefore, allBefore] = ProcessorJiffies();
+    Sleep(100);
+    const auto [idle, all] = ProcessorJiffies();
+    if (all == 0 || (all - allBefore >= 8 && (idle - idleBefore) * 10 >= (all - allBefore) * 9)) {
       return;
     }
-    looks.push_back(*now);
-    if (looks.size() <= kWindowLooks) continue;
-    looks.pop_front();
-    const Jiffies& then = looks.front();
-    const unsigned long long all = now->all - then.all, idle = now->idle - then.idle;
-    if (all >= 8 && idle * 10 >= all * 9) return;
   }
 }
 

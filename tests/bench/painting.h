@@ -17,7 +17,7 @@ bool NothingToPaint(HWND window);
 void WaitUntilPainted(const std::vector<HWND>& windows, const std::string& what);
 
 // Waits until the processor this thread runs on (the benchmark's session is pinned to one) has
-// been idle for 9 tenths of the last 100 ms, by Linux's /proc/stat seen through Wine's drive Z:,
+// been idle for 9 tenths of a 100 ms span, by Linux's /proc/stat seen through Wine's drive Z:,
 // or 3 s have passed. The X server and the wineserver draw and answer after the programs are
 // done, on that processor: a run started meanwhile pays for them. Without /proc/stat (on
 // Windows) it waits 100 ms.
