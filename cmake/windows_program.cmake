@@ -89,7 +89,7 @@ add_executable(flockhand WIN32
   src/resources/png_image.cpp
   src/runtime/flockhand_window.cpp
   src/runtime/foreground.cpp
-  src/runtime/kept_keys.cpp
+  src/runtime/journal.cpp
   src/runtime/notice.cpp
   src/runtime/operation_guard.cpp
   src/runtime/operation_progress.cpp

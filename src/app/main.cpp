@@ -13,7 +13,7 @@
 #include "groups/group_keys.h"
 #include "resources/help_file.h"
 #include "runtime/flockhand_window.h"
-#include "runtime/kept_keys.h"
+#include "runtime/journal.h"
 
 bool TranslatingAccelerator = false;
 
@@ -37,7 +37,7 @@ ATOM RegisterMainWindowClass(HINSTANCE instance, const wchar_t* className) {
 
 HACCEL Accelerators;
 
-// Also how the keys kept during an operation are typed again.
+// Also how the journal of an operation runs what the user did meanwhile.
 void HandleMessage(MSG& message) {
   TranslatingAccelerator = true;
   const bool translated = TranslateAcceleratorW(Panel.MainWindow, Accelerators, &message);
@@ -91,7 +91,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   PostMessageW(Panel.MainWindow, kFinishStartupMessage, 0, 0);
 
   Accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_FLOCKHAND));
-  AttachKeptKeysHandler(HandleMessage);
+  AttachJournalHandler(HandleMessage);
   StartHtmlHelp();
   const int exitCode = RunMessageLoop();
   Gdiplus::GdiplusShutdown(gdiplusToken);

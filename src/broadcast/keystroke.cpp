@@ -9,6 +9,7 @@
 #include "base/subclass.h"
 #include "broadcast/paste.h"
 #include "runtime/flockhand_window.h"
+#include "runtime/journal.h"
 #include "runtime/operation_guard.h"
 #include "terminals/terminal_lists.h"
 
@@ -16,8 +17,10 @@ namespace {
 
 // The warning has no owner, so the main window stays usable behind it and its modal loop
 // delivers further key-downs to the command box: each would open another box inside the last
-// one's loop until the stack runs out. While it is shown, key-downs are swallowed.
+// one's loop until the stack runs out. While it is shown, key-downs are swallowed. Keys typed
+// during an operation and typed again after it warn once, not once a key.
 bool WarningShown = false;
+unsigned WarnedInJournalRun = 0;
 
 void BroadcastKeystroke(WPARAM wParam, LPARAM lParam) {
   if (SelectedTerminals.empty() || WarningShown || wParam == VK_PROCESSKEY) return;
@@ -77,7 +80,9 @@ bool AllSelectedNormal() {
 }
 
 void MinimizedWarning() {
-  if (WarningShown) return;
+  const unsigned run = JournalRun();
+  if (WarningShown || (run && run == WarnedInJournalRun)) return;
+  WarnedInJournalRun = run;
   WarningShown = true;
   MessageBoxW(nullptr,
               L"選択対象のTeraTermウィンドウの中に最小化されているものがあります。\n"

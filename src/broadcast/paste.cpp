@@ -2,7 +2,8 @@
 // line, and for text with line feeds the confirmation dialog or the commands straight away. A
 // terminal that is hung or shows no dialog costs at most its ten looks and the bounds of pressing
 // its dialog's OK. A terminal pastes what the clipboard holds when it gets its command, so the
-// paste stops where the clipboard's text changes: the rest would get other text.
+// paste stops where the clipboard no longer holds the text read at the start, the one the
+// confirmation showed: the rest would get text the user never saw.
 #include "broadcast/paste.h"
 
 #include <windows.h>
@@ -27,55 +28,54 @@ namespace {
 
 constexpr DWORD kPauseMs = 100;  // before each single-line paste and before each look
 constexpr int kDialogLooks = 10;
-// Between terminals served without a pause the clipboard is looked at this often: a look is a
-// round trip to the system, and a terminal takes longer than that to read its command anyway.
-constexpr DWORD kClipboardLookMs = 15;
+
+// What the clipboard holds: opened false when another program holds it open (a terminal
+// pasting); text nullopt when it holds no text, or no memory can be had for the copy.
+struct ClipboardLook {
+  bool opened;
+  std::optional<std::wstring> text;
+};
 
 // The clipboard's text, copied within the size of its memory block, so a block without a
-// terminating zero cannot be overrun. nullopt when the clipboard is held by another program,
-// holds no text, or no memory can be had for the copy. The clipboard is closed on every path.
-std::optional<std::wstring> CopyClipboardText() {
-  if (!OpenClipboard(FlockhandWindow())) return std::nullopt;
-  std::optional<std::wstring> text;
+// terminating zero cannot be overrun. The clipboard is closed on every path.
+ClipboardLook LookAtClipboard() {
+  if (!OpenClipboard(FlockhandWindow())) return {false, std::nullopt};
+  ClipboardLook look{true, std::nullopt};
   HANDLE data = GetClipboardData(CF_UNICODETEXT);
   if (const auto* block = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
     try {
-      text.emplace(block, ClipboardTextLength(block, GlobalSize(data)));
+      look.text.emplace(block, ClipboardTextLength(block, GlobalSize(data)));
     } catch (const std::bad_alloc&) {
     }
     GlobalUnlock(data);
   }
   CloseClipboard();
-  return text;
+  return look;
 }
 
-// Whether the clipboard still holds the paste's text. Its sequence number tells a change at no
-// cost; under Wine it also moves a while after any copy, so the text decides. A clipboard that
-// another program (a terminal pasting) holds open is looked at again at the next terminal.
+// Whether the clipboard still holds the text the paste started with (the one the user
+// confirmed). Its sequence number tells a change at no cost; under Wine it also moves a while
+// after any copy, so the text decides. A clipboard that another program holds open is looked at
+// again at the next terminal; one emptied or without text no longer holds it.
 bool ClipboardStillHolds(const std::wstring& text, DWORD& sequence) {
   const DWORD now = GetClipboardSequenceNumber();
   if (now == sequence) return true;
-  const std::optional<std::wstring> current = CopyClipboardText();
-  if (!current) return true;
-  if (*current != text) return false;
+  const ClipboardLook look = LookAtClipboard();
+  if (!look.opened) return true;
+  if (look.text != text) return false;
   sequence = now;
   return true;
 }
 
 // Asks the selected terminals to paste, each after pauseMs and, with pressOk, through its
-// confirmation, as long as the clipboard holds text; tells under the command box when it
-// stopped early and why.
-void ServePaste(const std::wstring& text, DWORD pauseMs, bool pressOk) {
-  DWORD sequence = GetClipboardSequenceNumber();
-  DWORD lookedAt = GetTickCount();
+// confirmation, as long as the clipboard holds text, sequence being its sequence number when
+// the text was read; tells under the command box when it stopped early and why.
+void ServePaste(const std::wstring& text, DWORD sequence, DWORD pauseMs, bool pressOk) {
   bool changed = false;
   const std::size_t total = SelectedTerminals.size();
   std::size_t served = ServeEach(SelectedTerminals, [&](const TerminalEntry& entry) {
     if (pauseMs) Pause(pauseMs);
-    if (pressOk || pauseMs || GetTickCount() - lookedAt >= kClipboardLookMs) {
-      lookedAt = GetTickCount();
-      changed = !ClipboardStillHolds(text, sequence);
-    }
+    changed = !ClipboardStillHolds(text, sequence);
     if (changed) {
       CancelOperation();
       return;
@@ -95,9 +95,9 @@ void ServePaste(const std::wstring& text, DWORD pauseMs, bool pressOk) {
 
 // With forcePaste the terminals' dialogs were made active in turn; the user's next keys belong
 // in the command box, where the paste started.
-void PostPasteCommands(const std::wstring& text) {
+void PostPasteCommands(const std::wstring& text, DWORD sequence) {
   const bool force = CurrentSettings.forcePaste;
-  ServePaste(text, 0, force);
+  ServePaste(text, sequence, 0, force);
   if (!force) return;
   BringFlockhandForward();
   SetFocus(FlockhandCommandBox());
@@ -113,15 +113,16 @@ void BroadcastPaste() {
     MinimizedWarning();
     return;
   }
-  std::optional<std::wstring> text = CopyClipboardText();
+  const DWORD sequence = GetClipboardSequenceNumber();
+  const std::optional<std::wstring> text = LookAtClipboard().text;
   if (!text) return;
   switch (ChoosePastePath(*text, CurrentSettings.pasteConfirm, CurrentSettings.forcePaste)) {
     case PastePath::Nothing: return;
-    case PastePath::OneByOne: ServePaste(*text, kPauseMs, false); return;
+    case PastePath::OneByOne: ServePaste(*text, sequence, kPauseMs, false); return;
     case PastePath::Confirm:
-      if (PasteConfirmDialog(*text)) PostPasteCommands(*text);
+      if (PasteConfirmDialog(*text)) PostPasteCommands(*text, sequence);
       return;
     case PastePath::AllAtOnce:
-    case PastePath::WithClicks: PostPasteCommands(*text); return;
+    case PastePath::WithClicks: PostPasteCommands(*text, sequence); return;
   }
 }

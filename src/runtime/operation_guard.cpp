@@ -2,16 +2,14 @@
 #include "runtime/operation_guard.h"
 
 #include <atomic>
-#include <vector>
 
-#include "runtime/kept_keys.h"
+#include "runtime/journal.h"
 #include "runtime/operation_progress.h"
 
 namespace {
 
 int Depth = 0;  // operations under way, the outer one included
 std::atomic<bool> Cancelled{false};
-std::vector<MSG> Held;
 
 bool IsCommand(UINT message) {
   return message == WM_COMMAND || message == WM_SYSCOMMAND || message == WM_HOTKEY ||
@@ -22,27 +20,17 @@ bool IsClose(UINT message, WPARAM wParam) {
   return message == WM_CLOSE || (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE);
 }
 
-void ReleaseHeld() {
-  std::vector<MSG> held;
-  held.swap(Held);
-  for (const MSG& message : held) {
-    PostMessageW(message.hwnd, message.message, message.wParam, message.lParam);
-  }
-}
-
 }  // namespace
 
 PacedOperation::PacedOperation() {
   if (Depth++ == 0) Cancelled = false;
 }
 
-// The kept keys go to the input queue and what was held is posted: a held command runs before
-// the keys typed meanwhile, as posted messages are read before input.
+// What the user did meanwhile runs now, in the order it was done.
 PacedOperation::~PacedOperation() {
   if (--Depth > 0) return;
   EndProgress();
-  TypeKeptKeys();
-  ReleaseHeld();
+  RunJournal();
 }
 
 bool OperationRunning() { return Depth > 0; }
@@ -51,14 +39,18 @@ void CancelOperation() { Cancelled = true; }
 
 bool OperationCancelled() { return Cancelled; }
 
+void KeepInputForOperation() { StartJournal(CancelOperation); }
+
 bool HeldForOperation(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (Depth == 0) return false;
-  Held.push_back(MSG{window, message, wParam, lParam, 0, {}});
+  JournalMessage(MSG{window, message, wParam, lParam, 0, {}});
   return true;
 }
 
 bool HeldCommandForOperation(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (Depth == 0 || !IsCommand(message)) return false;
-  if (IsClose(message, wParam)) Cancelled = true;
-  return HeldForOperation(window, message, wParam, lParam);
+  if (!IsClose(message, wParam)) return HeldForOperation(window, message, wParam, lParam);
+  Cancelled = true;
+  JournalClose(MSG{window, message, wParam, lParam, 0, {}});
+  return true;
 }

@@ -1,8 +1,7 @@
 // One operation at a time. Every place an operation can start asks the guard first: while one
-// runs, what would start another is held and posted again to its window when it is over, in the
-// order it came, and the sender is answered at once. The keys typed meanwhile are kept and typed
-// again into the command box at the end (kept_keys.h). Esc cancels what remains; closing the
-// window ends the operation first.
+// runs, what would start another is written down in the journal (journal.h) with the keys typed
+// meanwhile, the sender is answered at once, and all of it runs in its order when the operation
+// is over. Esc cancels what remains; closing the window cancels it and drops the journal.
 #pragma once
 
 #include <windows.h>
@@ -24,6 +23,9 @@ bool OperationRunning();
 // What is left of the running operation is left alone. Any thread may call it.
 void CancelOperation();
 bool OperationCancelled();
+
+// From the first wait or terminal served: the keys typed from now on are kept for the end.
+void KeepInputForOperation();
 
 // For the procedures where an operation starts (buttons, the command box, the list), first
 // thing for the messages that start one: true when an operation runs and the message is held.

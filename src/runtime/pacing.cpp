@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "runtime/flockhand_window.h"
-#include "runtime/kept_keys.h"
 #include "runtime/operation_progress.h"
 
 namespace {
@@ -77,7 +76,7 @@ void ReadMessages() {
 // message and every look milliseconds; it wakes when the progress is due as well.
 bool Wait(DWORD milliseconds, DWORD look, const std::function<bool()>& done) {
   const PacedOperation operation;  // whatever waits is an operation
-  StartKeepingKeys();
+  KeepInputForOperation();
   const double deadline = NowMs() + milliseconds;
   for (;;) {
     ReadMessages();
@@ -95,7 +94,7 @@ bool Wait(DWORD milliseconds, DWORD look, const std::function<bool()>& done) {
 std::size_t ServeEach(std::vector<TerminalEntry> terminals,
                       const std::function<void(const TerminalEntry&)>& step) {
   const PacedOperation operation;
-  if (terminals.size() > 1) StartKeepingKeys();
+  if (terminals.size() > 1) KeepInputForOperation();
   std::size_t served = 0;
   for (; served < terminals.size() && !OperationCancelled(); ++served) {
     NoteProgress(served, terminals.size());

@@ -1,8 +1,8 @@
 // How Flockhand serves the terminals one after another. Terminals act on what they are asked
 // when they next read their messages, so an operation pauses between them; it does so reading
 // its own messages, so that its window repaints, answers other programs and is never taken for
-// hung. Input is not read meanwhile: the keys are kept (kept_keys.h) and whatever would start
-// another operation waits for this one (operation_guard.h).
+// hung. Input is not read meanwhile: the keys are kept and whatever would start another operation
+// waits for this one (journal.h, operation_guard.h).
 #pragma once
 
 #include <windows.h>
