@@ -9,7 +9,7 @@
 #include "runtime/journal.h"
 
 #include <cstring>
-#include <deque>
+#include <vector>
 
 #include "runtime/flockhand_window.h"
 #include "runtime/foreground.h"
@@ -50,7 +50,8 @@ DWORD HookThreadId;
 SRWLOCK Lock = SRWLOCK_INIT;  // what follows, between the hook and Flockhand's thread
 bool Keeping = false;
 KeyKeeping Keys;
-std::deque<Entry> Entries;
+std::vector<Entry> Entries;
+std::size_t NextEntry = 0;  // the next to run
 KeyboardModel Keyboard;  // as Flockhand's window would have it, entry by entry
 bool Running = false;
 unsigned Runs = 0;
@@ -82,12 +83,13 @@ void TypeMenuMask() {
 }
 
 void Add(const Entry& entry) {
-  if (Entries.size() < kMostEntries || entry.key.up) Entries.push_back(entry);
+  if (Entries.size() - NextEntry < kMostEntries || entry.key.up) Entries.push_back(entry);
 }
 
 // Under the lock.
 void Close(const MSG& message) {
   Entries.clear();
+  NextEntry = 0;
   Keys.closing = true;
   Entries.push_back({KeyEntry::None, {}, message, GetTickCount()});
 }
@@ -144,25 +146,27 @@ bool HookThreadRuns() {
   return HookThread != nullptr;
 }
 
-// The keys as they are when the journal starts: physically down or not, toggled as Flockhand
-// last saw them.
-void StartFromPhysicalKeys() {
-  std::memset(&Keys, 0, sizeof(Keys));
-  GetKeyboardState(Keyboard.state);
-  Keyboard.altAlone = false;
+// The keys as they are when the hook is set: physically down or not. A new journal also starts
+// the keyboard from there, toggled as Flockhand last saw it; one that runs already (an entry
+// started an operation) goes on with what it has written down.
+void StartFromPhysicalKeys(bool newJournal) {
+  if (newJournal) {
+    std::memset(&Keys, 0, sizeof(Keys));
+    GetKeyboardState(Keyboard.state);
+    Keyboard.altAlone = false;
+  }
   for (int vk = 1; vk < 256; ++vk) {
     Keys.down[vk] = GetAsyncKeyState(vk) < 0;
-    Keyboard.state[vk] = static_cast<BYTE>((Keyboard.state[vk] & 0x01) | (Keys.down[vk] ? 0x80 : 0));
+    if (newJournal) {
+      Keyboard.state[vk] = static_cast<BYTE>((Keyboard.state[vk] & 0x01) | (Keys.down[vk] ? 0x80 : 0));
+    }
   }
 }
 
 bool PopEntry(Entry& entry) {
   AcquireSRWLockExclusive(&Lock);
-  const bool any = !Entries.empty();
-  if (any) {
-    entry = Entries.front();
-    Entries.pop_front();
-  }
+  const bool any = NextEntry < Entries.size();
+  if (any) entry = Entries[NextEntry++];
   ReleaseSRWLockExclusive(&Lock);
   return any;
 }
@@ -277,7 +281,7 @@ void StartJournal(void (*cancel)()) {
   if (Keeping || !HookThreadRuns()) return;
   Cancel = cancel;
   AcquireSRWLockExclusive(&Lock);
-  if (!Running) StartFromPhysicalKeys();
+  StartFromPhysicalKeys(!Running);
   Keeping = true;
   ReleaseSRWLockExclusive(&Lock);
   PostThreadMessageW(HookThreadId, kSetHook, 0, 0);
@@ -309,6 +313,7 @@ void RunJournal() {
   if (Run()) EndWithPhysicalKeys();
   AcquireSRWLockExclusive(&Lock);
   Entries.clear();
+  NextEntry = 0;
   Keys.closing = false;
   ReleaseSRWLockExclusive(&Lock);
   Running = false;

@@ -41,12 +41,13 @@ bool IsInput(UINT message) {
          (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK);
 }
 
-// A click on the close button waits in the queue like any input, but ends the operation now.
+// A click on the close button waits in the queue like any input, but closes the window as soon
+// as the operation has ended, before anything done ahead of it.
 void NoticeCloseClick() {
   MSG click;
   if (PeekMessageW(&click, FlockhandWindow(), WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_NOREMOVE) &&
       click.wParam == HTCLOSE) {
-    CancelOperation();
+    HeldCommandForOperation(FlockhandWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
   }
 }
 
