@@ -31,13 +31,17 @@ constexpr UINT kAskEveryMs = 100;
 // A flood (a stuck key repeating for minutes) is written down up to this many entries; further
 // presses are swallowed and dropped, never typed elsewhere.
 constexpr std::size_t kMostEntries = 20000;
-// The menu mask's mark, so that the hook lets its own key pass.
-constexpr ULONG_PTR kMaskMark = 0x464B4D4B;
+// The mark of the keys the hook types itself, so that it lets them pass.
+constexpr ULONG_PTR kOwnKeyMark = 0x464B4D4B;
 // Messages read between two entries: a window that keeps posting cannot hold the journal.
 constexpr int kMessagesPerEntry = 1000;
+// How long a click the hook saw may take to reach Flockhand's queue.
+constexpr DWORD kClickWaitMs = 250;
 
+// A key, a message held, or a click on Flockhand (message.message its button's low-level
+// message, hwnd null), whose messages wait in Flockhand's queue.
 struct Entry {
-  KeyEntry keyEntry;  // KeyEntry::None for a message
+  KeyEntry keyEntry;  // KeyEntry::None for a message or a click
   HookKey key;
   MSG message;
   DWORD time;
@@ -64,22 +68,28 @@ bool IsTerminal(HWND window) {
 
 KeyTarget Target() {
   HWND front = GetForegroundWindow();
-  if (!front) return KeyTarget::Terminal;  // the activation is changing hands
+  // The activation is changing hands (under Wine the desktop has it meanwhile).
+  if (!front || front == GetDesktopWindow()) return KeyTarget::Terminal;
   if (GetWindowThreadProcessId(front, nullptr) == GetWindowThreadProcessId(FlockhandWindow(), nullptr)) {
     return KeyTarget::Flockhand;
   }
   return IsTerminal(GetAncestor(front, GA_ROOTOWNER)) ? KeyTarget::Terminal : KeyTarget::Other;
 }
 
-void TypeMenuMask() {
-  INPUT mask[2]{};
-  for (INPUT& input : mask) {
+// Alt's press, kept from a terminal, and the key that makes a gesture of the system's with it,
+// typed for the system.
+void TypeSystemGesture(std::uint8_t alt, const KBDLLHOOKSTRUCT& key) {
+  INPUT keys[2]{};
+  for (INPUT& input : keys) {
     input.type = INPUT_KEYBOARD;
-    input.ki.wVk = keys::kMenuMask;
-    input.ki.dwExtraInfo = kMaskMark;
+    input.ki.dwExtraInfo = kOwnKeyMark;
   }
-  mask[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, mask, sizeof(INPUT));
+  keys[0].ki.wVk = alt;
+  keys[0].ki.dwFlags = alt == VK_RMENU ? KEYEVENTF_EXTENDEDKEY : 0;
+  keys[1].ki.wVk = static_cast<WORD>(key.vkCode);
+  keys[1].ki.wScan = static_cast<WORD>(key.scanCode);
+  keys[1].ki.dwFlags = key.flags & LLKHF_EXTENDED ? KEYEVENTF_EXTENDEDKEY : 0;
+  SendInput(2, keys, sizeof(INPUT));
 }
 
 void Add(const Entry& entry) {
@@ -96,11 +106,12 @@ void Close(const MSG& message) {
 
 LRESULT CALLBACK JournalKeyProc(int code, WPARAM wParam, LPARAM lParam) {
   const auto& raw = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-  if (code != HC_ACTION || ((raw.flags & LLKHF_INJECTED) && raw.dwExtraInfo == kMaskMark)) {
+  if (code != HC_ACTION || ((raw.flags & LLKHF_INJECTED) && raw.dwExtraInfo == kOwnKeyMark)) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
   }
+  // The message tells a release: Wine leaves LLKHF_UP clear for a Unicode packet's.
   const HookKey key{static_cast<std::uint8_t>(raw.vkCode), static_cast<std::uint16_t>(raw.scanCode),
-                    (raw.flags & LLKHF_EXTENDED) != 0, (raw.flags & LLKHF_UP) != 0};
+                    (raw.flags & LLKHF_EXTENDED) != 0, wParam == WM_KEYUP || wParam == WM_SYSKEYUP};
   KeyDecision decision;
   AcquireSRWLockExclusive(&Lock);
   if (Keeping) {
@@ -110,24 +121,47 @@ LRESULT CALLBACK JournalKeyProc(int code, WPARAM wParam, LPARAM lParam) {
   }
   ReleaseSRWLockExclusive(&Lock);
   if (decision.cancel || decision.close) Cancel();
-  if (decision.mask) TypeMenuMask();
+  if (decision.systemAlt) TypeSystemGesture(decision.systemAlt, raw);
   return decision.swallow ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+bool IsButtonMessage(WPARAM message) {
+  return message != WM_MOUSEMOVE && message != WM_NCMOUSEMOVE && message != WM_MOUSEWHEEL &&
+         message != WM_MOUSEHWHEEL;
+}
+
+// A click on Flockhand: its messages wait in Flockhand's queue, but its place among the keys is
+// known only here.
+LRESULT CALLBACK JournalMouseProc(int code, WPARAM wParam, LPARAM lParam) {
+  const auto& raw = *reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+  if (code == HC_ACTION && IsButtonMessage(wParam) &&
+      GetWindowThreadProcessId(WindowFromPoint(raw.pt), nullptr) ==
+          GetWindowThreadProcessId(FlockhandWindow(), nullptr)) {
+    AcquireSRWLockExclusive(&Lock);
+    if (Keeping && !Keys.closing) {
+      Add({KeyEntry::None, {}, MSG{nullptr, static_cast<UINT>(wParam), 0, 0, raw.time, raw.pt}, raw.time});
+    }
+    ReleaseSRWLockExclusive(&Lock);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 DWORD WINAPI HookThreadMain(void* ready) {
   MSG message;
   PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the queue that is told what to do
   SetEvent(ready);
-  HHOOK hook = nullptr;
+  HHOOK keys = nullptr, mouse = nullptr;
   UINT_PTR timer = 0;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (message.message == kSetHook && !hook) {
-      hook = SetWindowsHookExW(WH_KEYBOARD_LL, JournalKeyProc, GetModuleHandleW(nullptr), 0);
+    if (message.message == kSetHook && !keys) {
+      keys = SetWindowsHookExW(WH_KEYBOARD_LL, JournalKeyProc, GetModuleHandleW(nullptr), 0);
+      mouse = SetWindowsHookExW(WH_MOUSE_LL, JournalMouseProc, GetModuleHandleW(nullptr), 0);
       timer = SetTimer(nullptr, 0, kAskEveryMs, nullptr);
-    } else if (message.message == kRemoveHook && hook) {
-      UnhookWindowsHookEx(hook);
+    } else if (message.message == kRemoveHook && keys) {
+      UnhookWindowsHookEx(keys);
+      if (mouse) UnhookWindowsHookEx(mouse);
       KillTimer(nullptr, timer);
-      hook = nullptr;
+      keys = mouse = nullptr;
     }
   }
   return 0;
@@ -177,7 +211,8 @@ bool PeekMouse(MSG& message, UINT remove) {
 }
 
 // What the message loop would have read by then: what was posted meanwhile (the characters of
-// a key, a command), then the clicks made before the next entry. False once the loop must end.
+// a key, a command), and the keys that reached Flockhand's queue before the hook was set. False
+// once the loop must end.
 bool CatchUp(DWORD until) {
   MSG message;
   for (int read = 0; read < kMessagesPerEntry &&
@@ -189,13 +224,32 @@ bool CatchUp(DWORD until) {
     }
     HandleInput(message);
   }
-  for (int read = 0; read < kMessagesPerEntry && PeekMouse(message, PM_NOREMOVE) &&
-                     static_cast<LONG>(message.time - until) <= 0;
+  for (int read = 0; read < kMessagesPerEntry &&
+                     PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE | PM_QS_INPUT) &&
+                     static_cast<LONG>(message.time - until) < 0;
        ++read) {
-    PeekMouse(message, PM_REMOVE);
+    PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE | PM_QS_INPUT);
     HandleInput(message);
   }
   return true;
+}
+
+// A click runs with the pointer's moves before it. Its message may reach the queue a moment
+// after the hook saw it: it is waited for a little.
+void RunClick() {
+  const DWORD start = GetTickCount();
+  MSG message;
+  for (int read = 0; read < kMessagesPerEntry;) {
+    if (!PeekMouse(message, PM_REMOVE)) {
+      const DWORD waited = GetTickCount() - start;
+      if (waited >= kClickWaitMs) return;
+      MsgWaitForMultipleObjectsEx(0, nullptr, kClickWaitMs - waited, QS_MOUSE, 0);
+      continue;
+    }
+    ++read;
+    HandleInput(message);
+    if (IsButtonMessage(message.message)) return;
+  }
 }
 
 // The next key waiting in Flockhand's queue, taken when it is key (a key passed on reached it).
@@ -208,7 +262,7 @@ bool TakeQueuedKey(const HookKey& key, MSG& message) {
   return PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE | PM_QS_INPUT);
 }
 
-void RunKey(const Entry& entry, bool& forward) {
+void RunKey(const Entry& entry) {
   MSG queued;
   const bool taken = entry.keyEntry != KeyEntry::Seen && entry.keyEntry != KeyEntry::Typed &&
                      TakeQueuedKey(entry.key, queued);
@@ -218,11 +272,6 @@ void RunKey(const Entry& entry, bool& forward) {
   if (entry.keyEntry == KeyEntry::Queued) {
     HandleInput(queued);
     return;
-  }
-  if (!forward) {
-    BringFlockhandForward();
-    SetFocus(FlockhandCommandBox());
-    forward = true;
   }
   HWND focus = GetFocus();
   MSG message{focus ? focus : FlockhandCommandBox(), made.message, made.wParam, made.lParam, entry.time, {}};
@@ -262,12 +311,17 @@ bool Run() {
       HandleInput(entry.message);
       continue;
     }
-    unsigned ended = OperationsEnded;
+    const unsigned ended = OperationsEnded;
+    const bool ours = entry.keyEntry == KeyEntry::Typed || entry.keyEntry == KeyEntry::Retyped;
+    if (!forward && (ours || (entry.keyEntry == KeyEntry::None && !entry.message.hwnd))) {
+      BringFlockhandForward();
+      SetFocus(FlockhandCommandBox());
+      forward = true;
+    }
     if (!CatchUp(entry.time)) break;
-    if (OperationsEnded != ended) forward = false;
-    ended = OperationsEnded;
-    if (entry.keyEntry == KeyEntry::None) HandleInput(entry.message);
-    else RunKey(entry, forward);
+    if (entry.keyEntry != KeyEntry::None) RunKey(entry);
+    else if (entry.message.hwnd) HandleInput(entry.message);
+    else RunClick();
     if (OperationsEnded != ended) forward = false;
   } while (PopEntry(entry));
   return true;

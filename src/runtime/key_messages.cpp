@@ -107,12 +107,10 @@ KeyDecision Release(KeyKeeping& keeping, std::uint8_t vk, KeyTarget target) {
   return decision;
 }
 
-KeyDecision Keep(KeyKeeping& keeping, std::uint8_t vk, bool repeatOfPassedPress, bool altDown,
-                 KeyTarget target) {
+KeyDecision Keep(KeyKeeping& keeping, std::uint8_t vk, bool repeatOfPassedPress) {
   KeyDecision decision;
   decision.swallow = true;
   decision.entry = KeyEntry::Typed;
-  decision.mask = altDown && target == KeyTarget::Terminal;
   keeping.typed[vk] = true;
   // The system saw the press of a key held since before the operation: it must see its release.
   if (!repeatOfPassedPress) keeping.swallowed[vk] = true;
@@ -131,21 +129,30 @@ KeyDecision Press(KeyKeeping& keeping, std::uint8_t vk, bool wasDown, KeyTarget 
   } else if (!ours || win || vk == kLeftWin || vk == kRightWin) {
     // The Windows key and what is typed with it are the system's, as is another program's key.
   } else if (vk == kLeftMenu || vk == kRightMenu) {
-    // Alt passes for Alt+Tab and Alt+Esc, and is typed again with the rest.
-    if (target == KeyTarget::Flockhand) decision.entry = KeyEntry::Retyped;
-    else decision.entry = KeyEntry::Typed, decision.mask = target == KeyTarget::Terminal;
+    // Alt is typed again with the rest. Over Flockhand it passes too, for Alt+Tab and Alt+Esc;
+    // a terminal in front must not have it (it would show it its menu).
     keeping.typed[vk] = true;
+    if (target == KeyTarget::Terminal) decision.swallow = keeping.swallowed[vk] = true;
+    decision.entry = target == KeyTarget::Terminal ? KeyEntry::Typed : KeyEntry::Retyped;
   } else if (alt && vk == kF4 && target == KeyTarget::Flockhand) {
     decision.swallow = decision.close = keeping.swallowed[vk] = true;
     decision.entry = KeyEntry::None;
     keeping.closing = true;
   } else if (alt && (vk == kTab || vk == kEscape || vk == kF4)) {
-    // Alt+Tab, Alt+Esc, and Alt+F4 on a terminal's dialog: the system's gestures.
+    // Alt+Tab, Alt+Esc, and Alt+F4 on a terminal's dialog: the system's gestures, with Alt given
+    // back to the system where it was kept.
+    const std::uint8_t keptAlt = keeping.swallowed[kLeftMenu] ? kLeftMenu
+                                 : keeping.swallowed[kRightMenu] ? kRightMenu : 0;
+    if (keptAlt) {
+      decision.swallow = true;
+      decision.systemAlt = keptAlt;
+      keeping.swallowed[keptAlt] = false;
+    }
   } else if (vk == kEscape) {
     decision.swallow = decision.cancel = keeping.swallowed[vk] = true;
     decision.entry = KeyEntry::None;
   } else {
-    decision = Keep(keeping, vk, wasDown, alt, target);
+    decision = Keep(keeping, vk, wasDown);
   }
   return decision;
 }

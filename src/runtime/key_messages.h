@@ -14,10 +14,6 @@ constexpr std::uint8_t kTab = 0x09, kReturn = 0x0D, kShift = 0x10, kControl = 0x
                        kEscape = 0x1B, kLeftWin = 0x5B, kRightWin = 0x5C, kF4 = 0x73, kF10 = 0x79,
                        kLeftShift = 0xA0, kRightShift = 0xA1, kLeftControl = 0xA2,
                        kRightControl = 0xA3, kLeftMenu = 0xA4, kRightMenu = 0xA5, kPacket = 0xE7;
-// Assigned to nothing: typed between Alt's press and release so that its release does not
-// open a menu once a key between them was kept from the program in front.
-constexpr std::uint8_t kMenuMask = 0xE8;
-
 constexpr unsigned kKeyDown = 0x0100, kKeyUp = 0x0101, kSysKeyDown = 0x0104, kSysKeyUp = 0x0105;
 
 }  // namespace keys
@@ -69,7 +65,9 @@ struct KeyDecision {
   bool swallow = false;  // the system never sees the key
   bool cancel = false;   // Esc: what is left of the operation is left alone
   bool close = false;    // Alt+F4 on Flockhand: the operation ends and the window closes
-  bool mask = false;     // type kMenuMask now, so that the terminal in front opens no menu
+  // Nonzero: Alt was kept from the terminal in front, and this key makes a gesture of the
+  // system's with it (Alt+Tab): this Alt's press and the key are typed again for the system.
+  std::uint8_t systemAlt = 0;
   KeyEntry entry = KeyEntry::None;
 };
 

@@ -8,12 +8,21 @@
 
 namespace e2e {
 
-bool SetClipboardBytes(UINT format, std::string_view bytes) {
+namespace {
+
+bool OpenAndEmpty() {
   static const HWND owner = CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE,
                                             nullptr, nullptr, nullptr);
   // A terminal reading the clipboard holds it for a moment.
   if (!WaitUntil([] { return OpenClipboard(owner) != FALSE; }, 5s)) return false;
   EmptyClipboard();
+  return true;
+}
+
+}  // namespace
+
+bool SetClipboardBytes(UINT format, std::string_view bytes) {
+  if (!OpenAndEmpty()) return false;
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
   bool set = false;
   if (void* data = block ? GlobalLock(block) : nullptr) {
@@ -30,6 +39,12 @@ bool SetClipboardText(std::wstring_view text) {
   const std::wstring terminated(text);
   return SetClipboardBytes(CF_UNICODETEXT, {reinterpret_cast<const char*>(terminated.c_str()),
                                             (terminated.size() + 1) * sizeof(wchar_t)});
+}
+
+bool EmptyTheClipboard() {
+  const bool opened = OpenAndEmpty();
+  if (opened) CloseClipboard();
+  return opened;
 }
 
 }  // namespace e2e

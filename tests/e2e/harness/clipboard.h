@@ -12,5 +12,7 @@ namespace e2e {
 bool SetClipboardBytes(UINT format, std::string_view bytes);
 // Unicode text with its terminating zero.
 bool SetClipboardText(std::wstring_view text);
+// Empties the clipboard, as a program does that takes everything off it; false as above.
+bool EmptyTheClipboard();
 
 }  // namespace e2e
