@@ -99,8 +99,7 @@ void PostPasteCommands(const std::wstring& text, DWORD sequence) {
   const bool force = CurrentSettings.forcePaste;
   ServePaste(text, sequence, 0, force);
   if (!force) return;
-  BringFlockhandForward();
-  SetFocus(FlockhandCommandBox());
+  BringCommandBoxForward();
 }
 
 }  // namespace

@@ -61,6 +61,5 @@ void HideOthers() {
     TerminalAnswers(entry.window);
   });
   Pause(kSettlePauseMs);
-  BringFlockhandForward();
-  SetFocus(FlockhandCommandBox());
+  BringCommandBoxForward();
 }

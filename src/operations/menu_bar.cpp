@@ -5,7 +5,6 @@
 // the others are still served.
 #include "operations/menu_bar.h"
 
-#include "runtime/flockhand_window.h"
 #include "runtime/foreground.h"
 #include "runtime/pacing.h"
 #include "runtime/terminal_dialog_ok.h"
@@ -66,6 +65,5 @@ void SwitchMenuBars(bool hide) {
   Pause(kSettlePauseMs);
   // Each terminal was made active for its switch; where that took the foreground (Wine), the
   // user's next keys would go to the last terminal alone instead of the command box.
-  BringFlockhandForward();
-  SetFocus(FlockhandCommandBox());
+  BringCommandBoxForward();
 }

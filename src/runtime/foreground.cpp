@@ -14,3 +14,8 @@ void BringFlockhandForward() {
   SetForegroundWindow(FlockhandWindow());
   SetActiveWindow(FlockhandWindow());
 }
+
+void BringCommandBoxForward() {
+  BringFlockhandForward();
+  SetFocus(FlockhandCommandBox());
+}

@@ -2,3 +2,6 @@
 #pragma once
 
 void BringFlockhandForward();
+
+// The same, with the focus in the command box, where the user's next keys belong.
+void BringCommandBoxForward();

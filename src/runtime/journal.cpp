@@ -1,11 +1,13 @@
-// See journal.h. The hook runs on a thread of its own that does nothing but read messages: the
-// system waits for a low-level hook at every key (at most LowLevelHooksTimeout, after which it
-// passes the key on and may remove the hook), and Flockhand's own thread can be busy with a
-// terminal for longer than that. The thread is made at the first operation and kept; it sets
-// the hook when told an operation starts and removes it when told it is over, so that neither
-// costs the operation a wait. Between the end and the removal the hook keeps nothing. A program
-// of higher integrity in front is out of the hook's reach (UIPI): its keys stay its own, as
-// Flockhand could not send it keys either.
+// See journal.h. The hooks (the keys, and the clicks on Flockhand) run on a thread of their own
+// that does nothing but read messages: the system waits for a low-level hook at every key (at
+// most LowLevelHooksTimeout, after which it passes the key on and may remove the hook), and
+// Flockhand's own thread can be busy with a terminal for longer than that. The thread is made at
+// the first operation and kept; it sets the hooks when told an operation starts and removes them
+// when told it is over, so that neither costs the operation a wait. Between the end and the
+// removal the hooks keep nothing. A program of higher integrity in front is out of the hooks'
+// reach (UIPI): its keys stay its own, as Flockhand could not send it keys either. A click's
+// messages stay in Flockhand's queue, where the system put them; the hook only notes its place
+// among the keys.
 #include "runtime/journal.h"
 
 #include <cstring>
@@ -14,7 +16,7 @@
 #include "runtime/flockhand_window.h"
 #include "runtime/foreground.h"
 #include "runtime/key_messages.h"
-#include "terminals/terminal_contract.h"
+#include "terminals/discovery.h"
 
 static_assert(keys::kPacket == VK_PACKET && keys::kLeftMenu == VK_LMENU && keys::kF10 == VK_F10 &&
               keys::kKeyDown == WM_KEYDOWN && keys::kSysKeyUp == WM_SYSKEYUP);
@@ -61,11 +63,6 @@ bool Running = false;
 unsigned Runs = 0;
 unsigned OperationsEnded = 0;
 
-bool IsTerminal(HWND window) {
-  wchar_t className[16];
-  return GetClassNameW(window, className, 16) && wcscmp(className, kTerminalWindowClass) == 0;
-}
-
 KeyTarget Target() {
   HWND front = GetForegroundWindow();
   // The activation is changing hands (under Wine the desktop has it meanwhile).
@@ -73,7 +70,7 @@ KeyTarget Target() {
   if (GetWindowThreadProcessId(front, nullptr) == GetWindowThreadProcessId(FlockhandWindow(), nullptr)) {
     return KeyTarget::Flockhand;
   }
-  return IsTerminal(GetAncestor(front, GA_ROOTOWNER)) ? KeyTarget::Terminal : KeyTarget::Other;
+  return HasTerminalClass(GetAncestor(front, GA_ROOTOWNER)) ? KeyTarget::Terminal : KeyTarget::Other;
 }
 
 // Alt's press, kept from a terminal, and the key that makes a gesture of the system's with it,
@@ -314,8 +311,7 @@ bool Run() {
     const unsigned ended = OperationsEnded;
     const bool ours = entry.keyEntry == KeyEntry::Typed || entry.keyEntry == KeyEntry::Retyped;
     if (!forward && (ours || (entry.keyEntry == KeyEntry::None && !entry.message.hwnd))) {
-      BringFlockhandForward();
-      SetFocus(FlockhandCommandBox());
+      BringCommandBoxForward();
       forward = true;
     }
     if (!CatchUp(entry.time)) break;

@@ -22,12 +22,15 @@ BOOL CALLBACK CollectTerminal(HWND window, LPARAM) {
 
 }  // namespace
 
+// A longer class name, cut to fit, cannot equal the terminal's.
+bool HasTerminalClass(WindowHandle window) {
+  wchar_t className[16];
+  return GetClassNameW(window, className, 16) && wcscmp(className, kTerminalWindowClass) == 0;
+}
+
 // The class is read first: most windows are not terminals, and their titles need not be read.
 std::optional<TerminalEntry> TerminalOf(WindowHandle window) {
-  wchar_t className[1024];
-  if (!GetClassNameW(window, className, 1024) || wcscmp(className, kTerminalWindowClass) != 0) {
-    return std::nullopt;
-  }
+  if (!HasTerminalClass(window)) return std::nullopt;
   return TerminalEntry{ReadTitle(window), window};
 }
 

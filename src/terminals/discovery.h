@@ -9,6 +9,8 @@
 // title. Selection and filter lists are left alone.
 void DiscoverTerminals();
 
+// Whether a window is of the terminal class (its dialogs are not).
+bool HasTerminalClass(WindowHandle window);
 // The entry of a window when it is of the terminal class; its title may be empty.
 std::optional<TerminalEntry> TerminalOf(WindowHandle window);
 // A window's title as discovery reads it: cut to 1023 units, empty for a window gone.

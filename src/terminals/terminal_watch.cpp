@@ -12,7 +12,6 @@
 
 #include <windows.h>
 
-#include <cwchar>
 #include <iterator>
 #include <utility>
 #include <unordered_map>
@@ -53,11 +52,6 @@ void ScheduleIn(UINT ms) {
   if (!Timer) Timer = SetTimer(nullptr, 0, ms, OnTimer);
 }
 
-bool IsTerminalClass(HWND window) {
-  wchar_t className[16];
-  return GetClassNameW(window, className, 16) && wcscmp(className, kTerminalWindowClass) == 0;
-}
-
 // Only whole top-level terminal windows count. A destroyed window can no longer tell its class:
 // it counts when it was listed.
 void CALLBACK OnWindowEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
@@ -65,7 +59,7 @@ void CALLBACK OnWindowEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object
   if (!window || object != OBJID_WINDOW || child != CHILDID_SELF) return;
   const bool counts = event == EVENT_OBJECT_DESTROY
                           ? Terminals.count(window) != 0
-                          : GetAncestor(window, GA_ROOT) == window && IsTerminalClass(window);
+                          : GetAncestor(window, GA_ROOT) == window && HasTerminalClass(window);
   if (counts) ScheduleIn(kGatherMs);
 }
 
