@@ -5,7 +5,8 @@
 # build/windows/bench.txt. Arguments choose rows by name ("tools/bench.sh startup", "scale",
 # "Alt+R"; see docs/benchmarks.md); without them every row runs. The rows at 144 DPI run
 # afterwards in a session of that DPI (build/windows/wine-bench again). Exits non-zero only
-# when the benchmarks could not run; a missed target is a MISS in the table, not a failure.
+# when a benchmark could not run (the rest still run, and the reason is printed); a missed
+# target is a MISS in the table, not a failure.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/windows
@@ -30,14 +31,16 @@ cpu=$(($(nproc) - 1))
 trap '"$root/tools/wine-session.sh" stop "$session"' EXIT
 
 # Runs the benchmark with the arguments in the session at DPI; the table goes to bench.txt too.
+# A row that could not run is named below its table; the other DPI still runs.
+status=0
 run_at() {
   local dpi=$1; shift
   "$root/tools/wine-session.sh" stop "$session" >/dev/null 2>&1
   taskset -c "$cpu" "$root/tools/wine-session.sh" start "$session" "$dpi" || exit 1
   taskset -c "$cpu" "$root/tools/wine-exec.sh" "$session" "$build/bin/flockhand_bench.exe" "$@" |
     tee -a "$build/bench.txt"
-  status=${PIPESTATUS[0]}
-  ((status == 0)) || exit "$status"
+  local code=${PIPESTATUS[0]}
+  ((code == 0)) || status=$code
 }
 
 # Whether the arguments choose a row at 144 DPI (the rows are named in tests/bench/main.cpp).
@@ -51,3 +54,4 @@ wants_144() {
 : >"$build/bench.txt"
 run_at 96 "$@"
 if wants_144 "$@"; then run_at 144 "$@"; fi
+exit $status

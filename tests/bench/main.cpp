@@ -1,5 +1,6 @@
 // flockhand_bench.exe: times Flockhand against its floor under Wine and prints the table. Exit
-// code 0 once every benchmark ran (targets met or not), 1 if one could not run.
+// code 0 once every benchmark ran (targets met or not), 1 if one could not run: the table of
+// the others still prints, and below it what could not run and why.
 // Arguments choose rows: a row runs when "<scene>: <row>" contains one of them ("startup",
 // "scale", "2000", "Alt+R", "scale 2000 selected: F4"); without arguments every row runs. The
 // rows of "startup at 144 dpi" run only in a session at 144 DPI, and only they run there
@@ -9,6 +10,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -119,7 +121,7 @@ int wmain(int argc, wchar_t** argv) {
   };
   try {
     std::vector<Comparison> results, references, growth[2];
-    std::vector<std::string> memory;
+    std::vector<std::string> memory, unrun;
     if (const UINT dpi = GetDpiForSystem(); dpi != 96) {
       if (dpi == 144 && wanted("startup at 144 dpi: start-up")) {
         Progress("start-up at 144 dpi, flockhand.exe and bare_panel.exe alternately");
@@ -143,15 +145,24 @@ int wmain(int argc, wchar_t** argv) {
       if (rows.empty()) continue;
       Progress("starting " + std::to_string(scene.alpha + scene.beta) +
                " stand-in terminals, Flockhand and its floor");
-      Stage stage(scene.alpha, scene.beta, scene.everySelected || scene.hidden);
+      // A row that cannot run says why; the scene's next rows run on a fresh stage, and the
+      // table of the rest still prints.
+      std::unique_ptr<Stage> stage;
       for (const Row* row : rows) {
-        Progress(std::string(scene.name) + ": " + row->name);
-        for (const Comparison& result : row->run(stage)) {
-          results.push_back(result);
-          if (scene.everySelected) growth[scene.alpha > 100].push_back(result);
+        const std::string name = std::string(scene.name) + ": " + row->name;
+        Progress(name);
+        try {
+          if (!stage) stage = std::make_unique<Stage>(scene.alpha, scene.beta, scene.everySelected || scene.hidden);
+          for (const Comparison& result : row->run(*stage)) {
+            results.push_back(result);
+            if (scene.everySelected) growth[scene.alpha > 100].push_back(result);
+          }
+        } catch (const BenchError& error) {
+          unrun.push_back(name + ": " + error.what());
+          stage.reset();
         }
       }
-      if (scene.everySelected) memory.push_back(WorkingSet(stage));
+      if (scene.everySelected && stage) memory.push_back(WorkingSet(*stage));
     }
     PrintTable(results, references);
     if (!growth[0].empty() && growth[0].size() == growth[1].size()) {
@@ -159,7 +170,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::printf("\n");
     for (const std::string& line : memory) std::printf("%s\n", line.c_str());
-    return 0;
+    for (const std::string& line : unrun) std::printf("could not run: %s\n", line.c_str());
+    return unrun.empty() ? 0 : 1;
   } catch (const BenchError& error) {
     std::fprintf(stderr, "flockhand_bench: could not run: %s\n", error.what());
     return 1;
