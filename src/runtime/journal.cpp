@@ -10,7 +10,6 @@
 // among the keys.
 #include "runtime/journal.h"
 
-#include <cstring>
 #include <vector>
 
 #include "runtime/flockhand_window.h"
@@ -182,7 +181,7 @@ bool HookThreadRuns() {
 // started an operation) goes on with what it has written down.
 void StartFromPhysicalKeys(bool newJournal) {
   if (newJournal) {
-    std::memset(&Keys, 0, sizeof(Keys));
+    Keys = KeyKeeping{};
     GetKeyboardState(Keyboard.state);
     Keyboard.altAlone = false;
   }

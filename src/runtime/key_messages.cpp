@@ -107,13 +107,10 @@ KeyDecision Release(KeyKeeping& keeping, std::uint8_t vk, KeyTarget target) {
   return decision;
 }
 
-KeyDecision Keep(KeyKeeping& keeping, std::uint8_t vk, bool repeatOfPassedPress) {
+KeyDecision Keep(KeyKeeping& keeping, std::uint8_t vk) {
   KeyDecision decision;
-  decision.swallow = true;
+  decision.swallow = keeping.swallowed[vk] = keeping.typed[vk] = true;
   decision.entry = KeyEntry::Typed;
-  keeping.typed[vk] = true;
-  // The system saw the press of a key held since before the operation: it must see its release.
-  if (!repeatOfPassedPress) keeping.swallowed[vk] = true;
   return decision;
 }
 
@@ -121,6 +118,7 @@ KeyDecision Press(KeyKeeping& keeping, std::uint8_t vk, bool wasDown, KeyTarget 
   const bool ours = target != KeyTarget::Other;
   const bool win = keeping.down[kLeftWin] || keeping.down[kRightWin];
   const bool alt = keeping.down[kLeftMenu] || keeping.down[kRightMenu];
+  const bool repeatOfPassedPress = wasDown && !keeping.swallowed[vk];
   KeyDecision decision;
   decision.entry = Passed(target);
   if (keeping.swallowed[vk]) {  // the repeat of a key kept
@@ -130,7 +128,8 @@ KeyDecision Press(KeyKeeping& keeping, std::uint8_t vk, bool wasDown, KeyTarget 
     // The Windows key and what is typed with it are the system's, as is another program's key.
   } else if (vk == kLeftMenu || vk == kRightMenu) {
     // Alt is typed again with the rest. Over Flockhand it passes too, for Alt+Tab and Alt+Esc;
-    // a terminal in front must not have it (it would show it its menu).
+    // a terminal in front must not have it (it would show it its menu), but the release of an
+    // Alt whose press the system saw is the system's.
     keeping.typed[vk] = true;
     if (target == KeyTarget::Terminal) decision.swallow = keeping.swallowed[vk] = true;
     decision.entry = target == KeyTarget::Terminal ? KeyEntry::Typed : KeyEntry::Retyped;
@@ -152,8 +151,11 @@ KeyDecision Press(KeyKeeping& keeping, std::uint8_t vk, bool wasDown, KeyTarget 
     decision.swallow = decision.cancel = keeping.swallowed[vk] = true;
     decision.entry = KeyEntry::None;
   } else {
-    decision = Keep(keeping, vk, wasDown);
+    decision = Keep(keeping, vk);
   }
+  // The system saw the press of a key held since before (or passed earlier): whatever becomes of
+  // its repeats, its release is the system's.
+  if (repeatOfPassedPress) keeping.swallowed[vk] = false;
   return decision;
 }
 

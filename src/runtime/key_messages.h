@@ -75,10 +75,10 @@ struct KeyDecision {
 // operation), the keys whose press it swallowed (their release is swallowed too) and those
 // whose press it wrote down (their release is written down too).
 struct KeyKeeping {
-  bool down[256];
-  bool swallowed[256];
-  bool typed[256];
-  bool closing;  // after a close nothing more is written down
+  bool down[256] = {};
+  bool swallowed[256] = {};
+  bool typed[256] = {};
+  bool closing = false;  // after a close nothing more is written down
 };
 
 KeyDecision DecideKey(KeyKeeping& keeping, const HookKey& key, KeyTarget target);
