@@ -66,9 +66,11 @@ KeyTarget Target() {
   HWND front = GetForegroundWindow();
   // The activation is changing hands (under Wine the desktop has it meanwhile).
   if (!front || front == GetDesktopWindow()) return KeyTarget::Terminal;
-  if (GetWindowThreadProcessId(front, nullptr) == GetWindowThreadProcessId(FlockhandWindow(), nullptr)) {
-    return KeyTarget::Flockhand;
-  }
+  DWORD process = 0;
+  const DWORD thread = GetWindowThreadProcessId(front, &process);
+  if (thread == GetWindowThreadProcessId(FlockhandWindow(), nullptr)) return KeyTarget::Flockhand;
+  // Flockhand's other windows (the frames' surfaces) are never the user's aim either.
+  if (process == GetCurrentProcessId()) return KeyTarget::Terminal;
   return HasTerminalClass(GetAncestor(front, GA_ROOTOWNER)) ? KeyTarget::Terminal : KeyTarget::Other;
 }
 
