@@ -1,16 +1,17 @@
 // The journal of what the user does while an operation runs. Terminals come to the front during
 // one and Flockhand does not read its input then, so a key would reach whichever window happened
 // to be in front, and a click would run before keys typed ahead of it. From the first wait or
-// terminal served until the end, a low-level keyboard hook writes down every key in the order it
-// came (keeping from the window in front those that Flockhand must have), and every message
-// that would start something else is written down in its turn. When the operation is over the
-// journal runs, one entry after the other, each as it would have run at that moment: a key goes
-// to the control that has the focus then, as the very message Windows would have made of it
-// (key_messages.h); the clicks waiting in Flockhand's queue run between the keys, by their time;
-// an entry that starts an operation runs it to its end before the next, and what is typed
-// meanwhile joins the journal's end. Esc cancels the operation and reaches nothing; a close
-// cancels it, and nothing written down before it runs. Keys typed into another program are that
-// program's; Alt+Tab, Alt+Esc and the Windows key's combinations stay the system's.
+// terminal served until the end, low-level hooks write down every key and every click on
+// Flockhand in the order they came (keeping from the window in front the keys that Flockhand
+// must have), and every message that would start something else is written down in its turn.
+// When the operation is over the journal runs, one entry after the other, each as it would have
+// run at that moment: a key goes to the control that has the focus then, as the very message
+// Windows would have made of it (key_messages.h); a click's messages, waiting in Flockhand's
+// queue, run in the click's place; an entry that starts an operation runs it to its end before
+// the next, and what is typed meanwhile joins the journal's end. Esc cancels the operation and
+// reaches nothing; a close cancels it, and nothing written down before it runs. Keys typed into
+// another program are that program's; Alt+Tab, Alt+Esc and the Windows key's combinations stay
+// the system's.
 #pragma once
 
 #include <windows.h>
