@@ -178,21 +178,26 @@ bool HookThreadRuns() {
   return HookThread != nullptr;
 }
 
-// The keys as they are when the hook is set: physically down or not. A new journal also starts
-// the keyboard from there, toggled as Flockhand last saw it; one that runs already (an entry
-// started an operation) goes on with what it has written down.
+// The keys as they are when the hook is set: physically down or not. Read before the lock is
+// taken, so that the hook never waits for the 255 look-ups. A new journal also starts the
+// keyboard from there, toggled as Flockhand last saw it; one that runs already (an entry
+// started an operation) goes on with what it has written down. Then the hook keeps.
 void StartFromPhysicalKeys(bool newJournal) {
+  bool down[256] = {};
+  for (int vk = 1; vk < 256; ++vk) down[vk] = GetAsyncKeyState(vk) < 0;
+  BYTE state[256];
+  GetKeyboardState(state);
+  AcquireSRWLockExclusive(&Lock);
   if (newJournal) {
     Keys = KeyKeeping{};
-    GetKeyboardState(Keyboard.state);
     Keyboard.altAlone = false;
   }
   for (int vk = 1; vk < 256; ++vk) {
-    Keys.down[vk] = GetAsyncKeyState(vk) < 0;
-    if (newJournal) {
-      Keyboard.state[vk] = static_cast<BYTE>((Keyboard.state[vk] & 0x01) | (Keys.down[vk] ? 0x80 : 0));
-    }
+    Keys.down[vk] = down[vk];
+    if (newJournal) Keyboard.state[vk] = static_cast<BYTE>((state[vk] & 0x01) | (down[vk] ? 0x80 : 0));
   }
+  Keeping = true;
+  ReleaseSRWLockExclusive(&Lock);
 }
 
 bool PopEntry(Entry& entry) {
@@ -331,10 +336,7 @@ void AttachJournalHandler(void (*handleInput)(MSG&)) { HandleInput = handleInput
 void StartJournal(void (*cancel)()) {
   if (Keeping || !HookThreadRuns()) return;
   Cancel = cancel;
-  AcquireSRWLockExclusive(&Lock);
   StartFromPhysicalKeys(!Running);
-  Keeping = true;
-  ReleaseSRWLockExclusive(&Lock);
   PostThreadMessageW(HookThreadId, kSetHook, 0, 0);
 }
 
