@@ -16,6 +16,7 @@
 #include "operations/cell_layout.h"
 #include "operations/flash_and_hide.h"
 #include "resources/about_dialog.h"
+#include "terminals/terminal_model.h"
 
 #include <windows.h>
 
@@ -31,7 +32,7 @@ bool DispatchCommand(int id, int notification) {
       return true;
     case IDM_CAPTION_HINTS: ToggleCaptionHints(); return true;
     case IDM_REFRESH: RefreshTerminals(); return true;
-    case IDM_SELECT_ALL: SelectAllTerminals(); return true;
+    case IDM_SELECT_ALL: SelectAllShown(); return true;
     case IDM_FOCUS_DISPLAY: SetFocus(Panel.DisplayCombo); return true;
     case IDM_COMPACT: ToggleCompactMode(); return true;
     case IDM_FOCUS_FILTER: SetFocus(Panel.FilterBox); return true;

@@ -1,17 +1,8 @@
-// The rows of TerminalListBox always are the visible list: FilteredTerminals while the
-// filter box holds text, AllTerminals otherwise; row i is element i. A row is marked exactly
-// while its terminal is selected.
+// The rows of TerminalListBox: they show the terminal model's visible list, row i its element
+// i, a row marked exactly while its terminal is selected (see terminals/terminal_model.h).
 #pragma once
 
-#include "base/utf16.h"
-#include "terminals/terminal_lists.h"
-
-// The filter text as matching uses it, empty while the box is: set by ApplyFilter, which reads
-// the box after every change of its text, so that nothing else needs to ask the box.
-const Utf16String& PreparedFilter();
-void SetPreparedFilter(Utf16String filter);
-
-const TerminalList& VisibleTerminals();
+#include "terminals/terminal_model.h"
 
 // Pauses the list box's redrawing while rows are replaced or marked, then repaints it once: a
 // list box that redraws its scroll bar for every added row, and each row as it is marked,
@@ -38,13 +29,6 @@ class KeepTopRow {
   int topRow_;
 };
 
-// Replaces every row with one per element of `list`, in order, none marked.
-void FillListRows(const TerminalList& list);
-
-// Marks the runs of rows; `unmarkFirst` first unmarks every row, for rows that carry marks.
-// The list does not scroll.
-void MarkRuns(const RowRuns& runs, bool unmarkFirst);
-
-// Replaces the rows with `rows` and marks the selected ones; SelectedTerminals keeps only the
-// terminals shown, in row order.
-void ShowRows(const TerminalList& rows);
+// The model's listener: makes the rows show its change. Marking rows with LB_SETSEL or
+// LB_SELITEMRANGE sends no LBN_SELCHANGE, so no change comes back from the list box.
+void ShowRowsChange(const RowsChange& change);

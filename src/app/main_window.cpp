@@ -6,7 +6,6 @@
 #include "app/compact_mode.h"
 #include "app/control_panel.h"
 #include "app/control_tips.h"
-#include "app/filter_and_selection.h"
 #include "app/frames_menu.h"
 #include "app/layout_controls.h"
 #include "app/list_rows.h"
@@ -30,7 +29,7 @@
 #include "runtime/operation_guard.h"
 #include "settings/settings_file.h"
 #include "terminals/discovery.h"
-#include "terminals/selection_listeners.h"
+#include "terminals/terminal_model.h"
 
 PanelState Panel;
 
@@ -54,13 +53,13 @@ void AppendSystemMenuItems(HWND window) {
 }
 
 // What the subsystems below need of the panel, handed over once: the frames read their switch
-// where the panel keeps it, they and the panel hear of every change of the selection, and the
-// groups select through the list.
+// where the panel keeps it; the rows follow the terminal model, and the panel and the frames hear
+// of every change of the selection.
 void AttachSubsystems() {
   AttachFramesSwitch(&Panel.ShowFrames);
+  ListenToRows(ShowRowsChange);
   ListenToSelection(RefreshSelectionState);
   ListenToSelection(FollowSelection);
-  AttachGroupsToList(VisibleTerminals, SelectTitled);
 }
 
 LRESULT OnCreate(HWND window) {
@@ -68,9 +67,7 @@ LRESULT OnCreate(HWND window) {
   AttachSubsystems();
   AppendSystemMenuItems(window);
   RefreshDisplays();
-  DiscoverTerminals();
-  FillListRows(AllTerminals);
-  SelectionChanged();
+  ReplaceTerminals(DiscoverTerminals());
   if (!RegisterHotKey(window, ID_SUMMON_HOTKEY, MOD_CONTROL | MOD_SHIFT, 'T')) {
     DebugPrint(kHotKeyTakenLine);
   }

@@ -3,7 +3,3 @@
 
 void ReverseOrder();
 void RefreshTerminals();
-
-// True while the list is in descending title order (after an odd number of reverse-order
-// commands since the last refresh).
-bool ListedDescending();

@@ -12,15 +12,13 @@
 #include "groups/group_name_dialog.h"
 #include "runtime/notice.h"
 #include "runtime/flockhand_window.h"
+#include "terminals/terminal_model.h"
 
 std::vector<Group> Groups;
 
 namespace {
 
 constexpr std::size_t kShownNameUnits = 60;
-
-const TerminalList& (*ShownTerminals)();
-std::size_t (*SelectTitled)(const std::vector<Utf16String>& titles);
 
 void StoreGroups() {
   const bool written =
@@ -34,7 +32,7 @@ std::vector<Utf16String> SelectedTitles() {
   const WindowSet selected = WindowsOf(SelectedTerminals);
   std::unordered_set<Utf16String> seen;
   std::vector<Utf16String> titles;
-  for (const TerminalEntry& entry : ShownTerminals()) {
+  for (const TerminalEntry& entry : VisibleTerminals()) {
     if (selected.count(entry.window) != 0 && seen.insert(entry.title).second) {
       titles.push_back(entry.title);
     }
@@ -62,12 +60,6 @@ bool MayTake(HWND dialog, const std::wstring& name, std::size_t renamed) {
 }
 
 }  // namespace
-
-void AttachGroupsToList(const TerminalList& (*shownTerminals)(),
-                        std::size_t (*selectTitled)(const std::vector<Utf16String>& titles)) {
-  ShownTerminals = shownTerminals;
-  SelectTitled = selectTitled;
-}
 
 void LoadGroups() {
   if (const std::optional<std::string> text = ReadIniText()) Groups = ReadGroups(*text);

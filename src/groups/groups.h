@@ -11,12 +11,6 @@
 
 extern std::vector<Group> Groups;
 
-// The panel's list as the groups use it, handed over once by the panel: the terminals its rows
-// show, in row order, and the selection of the listed terminals whose titles are among `titles`,
-// made as clicks on their rows would make it, which gives how many those are.
-void AttachGroupsToList(const TerminalList& (*shownTerminals)(),
-                        std::size_t (*selectTitled)(const std::vector<Utf16String>& titles));
-
 // Reads the groups from fkh.ini; LoadSettings has formed its path.
 void LoadGroups();
 

@@ -1,6 +1,6 @@
 // Enumerates every top-level window, visible or hidden, of any process. Titles are read into
-// 1024 units, so longer ones keep their first 1023. The list is sorted once after the
-// enumeration: the order is total, so this equals sorting after every window.
+// 1024 units, so longer ones keep their first 1023. The model sorts what is found once: the
+// order is total, so this equals sorting after every window.
 #include "terminals/discovery.h"
 
 #include <windows.h>
@@ -10,13 +10,14 @@
 
 #include "terminals/terminal_contract.h"
 #include "terminals/terminal_lists.h"
-#include "terminals/title_order.h"
 
 namespace {
 
-BOOL CALLBACK CollectTerminal(HWND window, LPARAM) {
+BOOL CALLBACK CollectTerminal(HWND window, LPARAM found) {
   std::optional<TerminalEntry> entry = TerminalOf(window);
-  if (entry && !entry->title.empty()) AllTerminals.push_back(std::move(*entry));
+  if (entry && !entry->title.empty()) {
+    reinterpret_cast<TerminalList*>(found)->push_back(std::move(*entry));
+  }
   return TRUE;
 }
 
@@ -39,7 +40,8 @@ Utf16String ReadTitle(WindowHandle window) {
   return Utf16String(title, std::max(GetWindowTextW(window, title, kTitleCapacity), 0));
 }
 
-void DiscoverTerminals() {
-  EnumWindows(CollectTerminal, 0);
-  std::sort(AllTerminals.begin(), AllTerminals.end(), TitleAscending);
+TerminalList DiscoverTerminals() {
+  TerminalList found;
+  EnumWindows(CollectTerminal, reinterpret_cast<LPARAM>(&found));
+  return found;
 }

@@ -5,9 +5,8 @@
 
 #include "terminals/terminal_lists.h"
 
-// Appends every terminal window to AllTerminals (the caller empties it first) and sorts it by
-// title. Selection and filter lists are left alone.
-void DiscoverTerminals();
+// Every terminal window with a title, in the order the system lists them.
+TerminalList DiscoverTerminals();
 
 // Whether a window is of the terminal class (its dialogs are not).
 bool HasTerminalClass(WindowHandle window);

@@ -3,10 +3,6 @@
 
 #include <unordered_map>
 
-TerminalList AllTerminals;
-TerminalList FilteredTerminals;
-TerminalList SelectedTerminals;
-
 namespace {
 
 void AddRow(RowRuns& runs, std::size_t row) {

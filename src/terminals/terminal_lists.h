@@ -10,9 +10,10 @@
 
 using TerminalList = std::vector<TerminalEntry>;
 
-extern TerminalList AllTerminals;       // every terminal found by the last discovery
-extern TerminalList FilteredTerminals;  // those matching the filter text, in AllTerminals order
-extern TerminalList SelectedTerminals;  // the selection, the target of every operation
+// Read-only: the terminal model (terminal_model.h) makes every change.
+extern const TerminalList& AllTerminals;       // every terminal found by the last discovery
+extern const TerminalList& FilteredTerminals;  // those matching the filter, in AllTerminals order
+extern const TerminalList& SelectedTerminals;  // the selection, the target of every operation
 
 // The window handles of a list: built once per operation, so that asking whether each of
 // thousands of rows is in the selection costs constant time per row, not a scan of the list.

@@ -1,9 +1,6 @@
-// Membership by window handle and pruning of the selection; who hears that it changed.
+// Membership by window handle and pruning of the selection.
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "terminals/selection_listeners.h"
 #include "terminals/terminal_lists.h"
 
 namespace {
@@ -64,16 +61,6 @@ TEST(TerminalLists, RunsAndInversionFollowTheRowsByHandle) {
     EXPECT_EQ(TitleOf(selection.empty() ? shown[0] : selection[0]), u"row")
         << "the inverted selection takes the rows' entries";
   }
-}
-
-std::string Told;
-
-TEST(SelectionListeners, EachHearsOfEveryChangeInTheOrderRegistered) {
-  ListenToSelection([] { Told += 'a'; });
-  ListenToSelection([] { Told += 'b'; });
-  SelectionChanged();
-  SelectionChanged();
-  EXPECT_EQ(Told, "abab");
 }
 
 }  // namespace
