@@ -100,7 +100,9 @@ void ShowRowsChange(const RowsChange& change) {
       MarkRuns(change.marks, false);
       return;
     case RowsChange::Kind::Mark: MarkRuns(change.marks, change.unmarkFirst); return;
-    case RowsChange::Kind::MarkAll: SendMessageW(Panel.TerminalListBox, LB_SETSEL, TRUE, -1); return;
+    case RowsChange::Kind::MarkAll:
+      SendMessageW(Panel.TerminalListBox, LB_SETSEL, TRUE, -1);
+      return;
     case RowsChange::Kind::Edit: EditRows(change.edits); return;
   }
 }

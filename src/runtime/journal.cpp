@@ -238,12 +238,16 @@ bool CatchUp(DWORD until) {
 }
 
 // A click runs with the pointer's moves before it. Its message may reach the queue a moment
-// after the hook saw it: it is waited for a little.
+// after the hook saw it: it is waited for a little. Under Wine a look for the mouse's messages
+// alone can pass over a click that waits in the queue until some look at every kind of input
+// has been made (after an activation has moved among the terminals); such a look leaves every
+// message where it is.
 void RunClick() {
   const DWORD start = GetTickCount();
   MSG message;
   for (int read = 0; read < kMessagesPerEntry;) {
     if (!PeekMouse(message, PM_REMOVE)) {
+      PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_INPUT);
       const DWORD waited = GetTickCount() - start;
       if (waited >= kClickWaitMs) return;
       MsgWaitForMultipleObjectsEx(0, nullptr, kClickWaitMs - waited, QS_MOUSE, 0);

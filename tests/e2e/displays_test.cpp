@@ -20,8 +20,9 @@ using Displays = FlockhandTest;
 using GridSuggestion = FlockhandTest;
 
 std::wstring DisplayLine(const Monitor& d) {
-  return d.name + L": " + std::to_wstring(d.work.left) + L", " + std::to_wstring(d.work.top) +
-         L", " + std::to_wstring(d.work.right) + L", " + std::to_wstring(d.work.bottom) + L"\n";
+  return DebugLine(kDisplayLine, d.name.c_str(), static_cast<int>(d.work.left),
+                   static_cast<int>(d.work.top), static_cast<int>(d.work.right),
+                   static_cast<int>(d.work.bottom));
 }
 
 int Selected(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
@@ -72,7 +73,7 @@ TEST_F(Displays, BothMonitorsAreListedAndWrittenToTheDebugOutput) {
   EXPECT_EQ(Selected(combo), 0);
   const std::vector<std::wstring> lines = app.Process().DebugLines();
   ASSERT_GE(lines.size(), 3u);
-  EXPECT_EQ(lines[0], L"2\n");
+  EXPECT_EQ(lines[0], DebugLine(kDisplayCountLine, 2));
   EXPECT_EQ(Utf8(lines[1]), Utf8(DisplayLine(displays[0])));
   EXPECT_EQ(Utf8(lines[2]), Utf8(DisplayLine(displays[1])));
 }
@@ -84,7 +85,7 @@ TEST_F(Displays, DisplayAndWorkAreaChangesSelectTheFirstDisplayAgain) {
   const Panel& p = app.Controls();
   ASSERT_TRUE(app.SelectAll(1));  // selecting enables the display list
   ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(p.display) != FALSE; }, 5s));
-  const std::wstring countLine = L"2\n";
+  const std::wstring countLine = DebugLine(kDisplayCountLine, 2);
 
   PickNextItem(p.display);
   ASSERT_TRUE(WaitUntil([&] { return Selected(p.display) == 1; }, 5s)) << "second display picked";

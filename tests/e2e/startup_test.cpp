@@ -302,10 +302,10 @@ TEST_F(Startup, SecondCopyReportsTheTakenHotKey) {
   ASSERT_TRUE(Start());
   Flockhand second;
   ASSERT_TRUE(second.Ready()) << "a second copy still shows its own window";
-  EXPECT_TRUE(second.Process().WaitForDebugLine(L"NG!", 5s).has_value())
+  EXPECT_TRUE(second.Process().WaitForDebugLine(kHotKeyTakenLine, 5s).has_value())
       << "the second copy cannot register Ctrl+Shift+T";
   for (const std::wstring& line : app.Process().DebugLines()) {
-    EXPECT_EQ(line.find(L"NG!"), std::wstring::npos) << "the first copy owns the hot key";
+    EXPECT_EQ(line.find(kHotKeyTakenLine), std::wstring::npos) << "the first copy owns the hot key";
   }
 }
 

@@ -20,14 +20,17 @@ using TransparencyTest = FlockhandTest;
 TEST_F(TransparencyTest, DoubleClickAndAltTFadeOverEveryStep) {
   const struct {
     const char* setting;
-    const wchar_t* out;
-    const wchar_t* in;
+    std::wstring out, in;
     BYTE faded;
   } cases[] = {
-      {"60", L"fade out: 255 to 60, steps 196\n", L"fade in: 60 to 255, steps 196\n", 60},
-      {"0", L"fade out: 255 to 0, steps 256\n", L"fade in: 0 to 255, steps 256\n", 0},
-      {"255", L"fade out: 255 to 255, steps 1\n", L"fade in: 255 to 255, steps 1\n", 255},
-      {"300", L"fade out: steps 0\n", L"fade in: steps 0\n", 255},
+      {"60", DebugLine(kFadeLine, L"out", 255u, 60u, 196u),
+       DebugLine(kFadeLine, L"in", 60u, 255u, 196u), 60},
+      {"0", DebugLine(kFadeLine, L"out", 255u, 0u, 256u),
+       DebugLine(kFadeLine, L"in", 0u, 255u, 256u), 0},
+      {"255", DebugLine(kFadeLine, L"out", 255u, 255u, 1u),
+       DebugLine(kFadeLine, L"in", 255u, 255u, 1u), 255},
+      {"300", DebugLine(kFadeWithoutStepsLine, L"out"), DebugLine(kFadeWithoutStepsLine, L"in"),
+       255},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.setting);
@@ -50,7 +53,7 @@ TEST_F(TransparencyTest, HotKeyAndTheOptionsDialogsEndMakeItOpaqueAltOKeepsTheFa
   ScopedDocumentsFolder documents;
   ASSERT_TRUE(Start());
   ASSERT_TRUE(app.Activate());
-  const std::wstring fadeOut = L"fade out: 255 to 60, steps 196\n";
+  const std::wstring fadeOut = DebugLine(kFadeLine, L"out", 255u, 60u, 196u);
   PressKey('T', kAlt);
   ASSERT_TRUE(app.Process().WaitForDebugLines(fadeOut, 1));
   PressKey('T', kCtrl | kShift);

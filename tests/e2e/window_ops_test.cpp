@@ -74,8 +74,8 @@ TEST_F(Arrangement, CellsInSelectionOrderThenFlockhandInFrontAnyCountsAndNoDispl
   ClickWindow(P().arrange);  // a normal, a minimised and a maximised terminal, 2 x 2 cells
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(IsAt(Tile(i), cells[i])) << "tile " << i + 1;
   EXPECT_TRUE(InFront() && other_.Sync() && IsAt(other_.Window(), {300, 200, 700, 500}));
-  EXPECT_EQ(app_->Process().CountDebugLines(L"0, 0\n") +
-                app_->Process().CountDebugLines(L"tile 2: 640, 0\n"),
+  EXPECT_EQ(app_->Process().CountDebugLines(DebugLine(kArrangeOriginLine, 0, 0)) +
+                app_->Process().CountDebugLines(DebugLine(kTerminalPlacedLine, L"tile 2", 640, 0)),
             2u);
   PressKey(VK_F4);  // reversed, the selection takes the cells the other way round
   ASSERT_TRUE(WaitUntil([&] { return ListRowText(P().terminalList, 0) == L"tile 3"; }, 5s));
@@ -86,7 +86,8 @@ TEST_F(Arrangement, CellsInSelectionOrderThenFlockhandInFrontAnyCountsAndNoDispl
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"99999"));
   }
   PressKey('L', kAlt);
-  ASSERT_TRUE(app_->Process().WaitForDebugLines(L"tile 1: 2, 0\n", 1, 5s));
+  ASSERT_TRUE(
+      app_->Process().WaitForDebugLines(DebugLine(kTerminalPlacedLine, L"tile 1", 2, 0), 1, 5s));
   EXPECT_TRUE(app_->Idle() && InFront());
   SendMessageW(P().display, CB_RESETCONTENT, 0, 0);  // no display: nothing moves
   ShowWindow(Tile(0), SW_MINIMIZE);
@@ -94,7 +95,8 @@ TEST_F(Arrangement, CellsInSelectionOrderThenFlockhandInFrontAnyCountsAndNoDispl
   PressKey('L', kAlt);
   PressKey(VK_F1);  // handled after Alt+L: its captions show that Alt+L is done
   ASSERT_TRUE(Shows(P().arrange, L"並べる(L)") && tiles_[0].Sync());
-  EXPECT_TRUE(IsIconic(Tile(0)) && app_->Process().CountDebugLines(L"0, 0\n") == 3);
+  EXPECT_TRUE(IsIconic(Tile(0)) &&
+              app_->Process().CountDebugLines(DebugLine(kArrangeOriginLine, 0, 0)) == 3);
 }
 
 TEST_F(Arrangement, QuickArrangeKeysSetTheAreaAndKeepTheSecondDisplay) {

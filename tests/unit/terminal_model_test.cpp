@@ -9,7 +9,8 @@
 
 namespace {
 
-std::string Told;  // R(efill) M(ark) A(ll marked) E(dits) S(election); c: filter cleared, u: unmark first
+std::string
+    Told;  // R(efill) M(ark) A(ll marked) E(dits) S(election); c: filter cleared, u: unmark first
 
 void HearRows(const RowsChange& change) {
   static const char kKinds[] = "RMAE";
@@ -27,8 +28,9 @@ void HearRows(const RowsChange& change) {
 TerminalList Named(const std::string& titles) {
   TerminalList list;
   for (const char title : titles) {
-    list.push_back(MakeTerminalEntry(std::u16string(1, static_cast<char16_t>(title)),
-                                     reinterpret_cast<WindowHandle>(std::uintptr_t(title - 'a' + 1))));
+    list.push_back(
+        MakeTerminalEntry(std::u16string(1, static_cast<char16_t>(title)),
+                          reinterpret_cast<WindowHandle>(std::uintptr_t(title - 'a' + 1))));
   }
   return list;
 }
@@ -55,32 +57,51 @@ TEST(TerminalModel, EachChangeLeavesItsListsAndTellsTheRowsThenTheSelection) {
   }();
   ASSERT_TRUE(listening);
   const auto filter = [](const char* text) {
-    return [text] { FilterTerminals(std::u16string(text, text + std::char_traits<char>::length(text))); };
+    return [text] {
+      FilterTerminals(std::u16string(text, text + std::char_traits<char>::length(text)));
+    };
   };
   const Change changes[] = {
       {"discovery sorts and clears the filter", [] { FilterTerminals(u"b"); },
        [] { ReplaceTerminals(Named("cab")); }, "Rc S ", "abc", ""},
-      {"discovery keeps the selected that are still found", [] { SelectRows({0, 2}); },
+      {"discovery keeps the selected that are still found",
+       [] {
+         SelectRows({0, 2});
+       },
        [] { ReplaceTerminals(Named("cd")); }, "R0-0, S ", "cd", "c"},
       {"a filter shows the matches, the selection kept where shown", [] { SelectAllShown(); },
        filter("b"), "R0-0, S ", "b", "b"},
-      {"a hidden terminal is deselected for good", [] { SelectAllShown(); FilterTerminals(u"b"); },
+      {"a hidden terminal is deselected for good",
+       [] {
+         SelectAllShown();
+         FilterTerminals(u"b");
+       },
        filter(""), "R1-1, S ", "abc", "b"},
       {"an empty box over no filter is no change", [] {}, [] { FilterTerminals(u""); }, "R S ",
        "abc", ""},
       {"marked rows become the selection, rows beyond ignored", [] {},
-       [] { SelectRows({2, 5, -1}); }, "S ", "abc", "c"},
+       [] {
+         SelectRows({2, 5, -1});
+       },
+       "S ", "abc", "c"},
       {"select all marks every row", [] {}, [] { SelectAllShown(); }, "A S ", "abc", "abc"},
       {"invert marks the rest, unmarking first", [] { SelectRows({1}); }, [] { InvertShown(); },
        "Mu0-0,2-2, S ", "abc", "ac"},
       {"invert from nothing marks every row", [] {}, [] { InvertShown(); }, "M0-2, S ", "abc",
        "abc"},
-      {"titles clear the filter first", [] { FilterTerminals(u"b"); SelectAllShown(); },
-       [] { EXPECT_EQ(SelectTitled({u"a", u"c"}), 2u); }, "Rc1-1, Mu0-0,2-2, S ", "abc", "ac"},
+      {"titles clear the filter first",
+       [] {
+         FilterTerminals(u"b");
+         SelectAllShown();
+       },
+       [] {
+         EXPECT_EQ(SelectTitled({u"a", u"c"}), 2u);
+       },
+       "Rc1-1, Mu0-0,2-2, S ", "abc", "ac"},
       {"reverse order descends, then ascends", [] { FilterTerminals(u"a"); },
        [] { ReverseTerminalOrder(); }, "Rc S ", "cba", ""},
-      {"a terminal closed leaves the rows and the selection",
-       [] { SelectAllShown(); }, [] { MergeDesktop(Named("ac")); }, "E1 S ", "ac", "ac"},
+      {"a terminal closed leaves the rows and the selection", [] { SelectAllShown(); },
+       [] { MergeDesktop(Named("ac")); }, "E1 S ", "ac", "ac"},
       {"a new terminal is listed, not selected", [] { SelectAllShown(); },
        [] { MergeDesktop(Named("abcd")); }, "E1 ", "abcd", "abc"},
       {"the same desktop is no change", [] {}, [] { MergeDesktop(Named("abc")); }, "", "abc", ""},

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cwchar>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -13,10 +14,20 @@
 #include <thread>
 #include <vector>
 
+#include "base/debug_lines.h"
 #include "harness/process.h"
 #include "harness/wait.h"
 
 namespace e2e {
+
+// A line Flockhand writes to the debugger: one of base/debug_lines.h's formats, filled in as
+// Flockhand fills it.
+template <typename... Args>
+std::wstring DebugLine(const wchar_t* format, Args... args) {
+  wchar_t line[1200];
+  const int length = swprintf(line, sizeof(line) / sizeof(line[0]), format, args...);
+  return std::wstring(line, static_cast<size_t>(length > 0 ? length : 0));
+}
 
 class Debuggee {
  public:
