@@ -33,12 +33,12 @@ bool DispatchCommand(int id, int notification) {
     case IDM_CAPTION_HINTS: ToggleCaptionHints(); return true;
     case IDM_REFRESH: RefreshTerminals(); return true;
     case IDM_SELECT_ALL: SelectAllShown(); return true;
-    case IDM_FOCUS_DISPLAY: SetFocus(Panel.DisplayCombo); return true;
+    case IDM_FOCUS_DISPLAY: SetFocus(Panel.WindowOps.DisplayCombo); return true;
     case IDM_COMPACT: ToggleCompactMode(); return true;
     case IDM_FOCUS_FILTER: SetFocus(Panel.FilterBox); return true;
     case IDM_FOCUS_COMMAND: SetFocus(Panel.CommandBox); return true;
     case IDM_INVERT: InvertSelection(); return true;
-    case IDM_FOCUS_AREA: SetFocus(Panel.AreaCombo); return true;
+    case IDM_FOCUS_AREA: SetFocus(Panel.WindowOps.AreaCombo); return true;
     case IDM_TRANSPARENCY: ToggleTransparency(); return true;
     case IDM_PASTE: BroadcastPaste(); return true;
     case IDM_REVERSE: ReverseOrder(); return true;

@@ -122,42 +122,42 @@ void CreateWindowOpsGroup(HWND main) {
   InstallWindowOpsGroupProc(Panel.WindowOpsGroup);
   HWND group = Panel.WindowOpsGroup;
 
-  Panel.DisplayCombo = CreateControl(group, 0, L"COMBOBOX", nullptr, kDropDownList,
-                                     IDC_WINDOW_OPS_COMBO, kDisplayComboRect);
-  AddControlTip(Panel.DisplayCombo,
+  Panel.WindowOps.DisplayCombo = CreateControl(group, 0, L"COMBOBOX", nullptr, kDropDownList,
+                                               IDC_WINDOW_OPS_COMBO, kDisplayComboRect);
+  AddControlTip(Panel.WindowOps.DisplayCombo,
                 L"並べるディスプレイを指定できます。\nAlt+D でフォーカスが移動します。", 300);
 
   Panel.MenuBarButton =
       CreateOperationButton(group, CaptionButton::MenuBar, ToggleMenuBars,
                             L"メニューバーの表示On/Offを切り換えます。\nAlt+M", kMenuBarButtonRect);
 
-  Panel.AreaCombo = CreateControl(group, 0, L"COMBOBOX", nullptr, kDropDownList,
-                                  IDC_WINDOW_OPS_COMBO, kAreaComboRect);
+  Panel.WindowOps.AreaCombo = CreateControl(group, 0, L"COMBOBOX", nullptr, kDropDownList,
+                                            IDC_WINDOW_OPS_COMBO, kAreaComboRect);
   for (const wchar_t* area : {L"画面いっぱい", L"左半分", L"上半分", L"右半分", L"下半分"}) {
-    SendMessageW(Panel.AreaCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(area));
+    SendMessageW(Panel.WindowOps.AreaCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(area));
   }
-  SendMessageW(Panel.AreaCombo, CB_SETCURSEL, 0, 0);
-  AddControlTip(Panel.AreaCombo, L"並べる範囲を指定できます。\nAlt+S でフォーカスが移動します。",
-                300);
+  SendMessageW(Panel.WindowOps.AreaCombo, CB_SETCURSEL, 0, 0);
+  AddControlTip(Panel.WindowOps.AreaCombo,
+                L"並べる範囲を指定できます。\nAlt+S でフォーカスが移動します。", 300);
 
   Panel.ColumnsLabel =
       CreateControl(group, 0, L"STATIC", L"列", kChild | SS_LEFT, 0, kColumnsLabelRect);
-  Panel.ColumnsEdit =
+  Panel.WindowOps.ColumnsEdit =
       CreateControl(group, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kNumberBox, 0, kColumnsEditRect);
-  SetWindowTextW(Panel.ColumnsEdit, L"1");
-  LimitText(Panel.ColumnsEdit, kGridCountDigits);
+  SetWindowTextW(Panel.WindowOps.ColumnsEdit, L"1");
+  LimitText(Panel.WindowOps.ColumnsEdit, kGridCountDigits);
   Panel.RowsLabel = CreateControl(group, 0, L"STATIC", L"行", kChild | SS_LEFT, 0, kRowsLabelRect);
-  Panel.RowsEdit =
+  Panel.WindowOps.RowsEdit =
       CreateControl(group, WS_EX_CLIENTEDGE, L"EDIT", nullptr, kNumberBox, 0, kRowsEditRect);
-  SetWindowTextW(Panel.RowsEdit, L"1");
-  LimitText(Panel.RowsEdit, kGridCountDigits);
+  SetWindowTextW(Panel.WindowOps.RowsEdit, L"1");
+  LimitText(Panel.WindowOps.RowsEdit, kGridCountDigits);
 
   Panel.ArrangeButton = CreateOperationButton(group, CaptionButton::Arrange, ArrangeTerminals,
                                               L"TeraTermウィンドウを並べます。\nAlt+L");
   Panel.HideOthersButton =
       CreateOperationButton(group, CaptionButton::HideOthers, HideOthers,
                             L"選択されていないTeraTermウィンドウを最小化します。\nAlt+H");
-  AttachWindowOpsControls({Panel.DisplayCombo, Panel.AreaCombo, Panel.ColumnsEdit, Panel.RowsEdit});
+  AttachWindowOpsControls(&Panel.WindowOps);
 }
 
 void CreateBottomRows(HWND main) {

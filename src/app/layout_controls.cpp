@@ -61,13 +61,13 @@ void PlaceFixedControls(int dpi) {
   };
   MoveInOneBatch(mainChildren);
   const Placement groupChildren[] = {
-      {Panel.DisplayCombo, ScaleRect(kDisplayComboRect, dpi)},
+      {Panel.WindowOps.DisplayCombo, ScaleRect(kDisplayComboRect, dpi)},
       {Panel.MenuBarButton, ScaleRect(kMenuBarButtonRect, dpi)},
-      {Panel.AreaCombo, ScaleRect(kAreaComboRect, dpi)},
+      {Panel.WindowOps.AreaCombo, ScaleRect(kAreaComboRect, dpi)},
       {Panel.ColumnsLabel, ScaleRect(kColumnsLabelRect, dpi)},
-      {Panel.ColumnsEdit, ScaleRect(kColumnsEditRect, dpi)},
+      {Panel.WindowOps.ColumnsEdit, ScaleRect(kColumnsEditRect, dpi)},
       {Panel.RowsLabel, ScaleRect(kRowsLabelRect, dpi)},
-      {Panel.RowsEdit, ScaleRect(kRowsEditRect, dpi)},
+      {Panel.WindowOps.RowsEdit, ScaleRect(kRowsEditRect, dpi)},
   };
   MoveInOneBatch(groupChildren);
 }

@@ -12,7 +12,6 @@
 #include "base/window_dpi.h"
 #include "groups/group_keys.h"
 #include "resources/help_file.h"
-#include "runtime/flockhand_window.h"
 #include "runtime/journal.h"
 
 bool TranslatingAccelerator = false;
@@ -83,8 +82,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     SetWindowPos(window, nullptr, 0, 0, ScaleToDpi(kMainWindowWidth, dpi),
                  ScaleToDpi(kMainWindowHeight, dpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  Panel.MainWindow = window;
-  AttachFlockhandWindow(Panel.MainWindow, Panel.CommandBox);
   ShowWindow(Panel.MainWindow, showCommand);
   UpdateWindow(Panel.MainWindow);
   // Handled before any input, as soon as the message loop runs.

@@ -26,6 +26,7 @@
 #include "resources/about_dialog.h"
 #include "resources/help_file.h"
 #include "resources/image_buttons.h"
+#include "runtime/flockhand_window.h"
 #include "runtime/operation_guard.h"
 #include "settings/settings_file.h"
 #include "terminals/discovery.h"
@@ -56,6 +57,7 @@ void AppendSystemMenuItems(HWND window) {
 // where the panel keeps it; the rows follow the terminal model, and the panel and the frames hear
 // of every change of the selection.
 void AttachSubsystems() {
+  AttachFlockhandWindow(&Panel.MainWindow, &Panel.CommandBox);
   AttachFramesSwitch(&Panel.ShowFrames);
   ListenToRows(ShowRowsChange);
   ListenToSelection(RefreshSelectionState);
@@ -63,6 +65,7 @@ void AttachSubsystems() {
 }
 
 LRESULT OnCreate(HWND window) {
+  Panel.MainWindow = window;
   BuildControlPanel(window);
   AttachSubsystems();
   AppendSystemMenuItems(window);

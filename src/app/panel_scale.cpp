@@ -31,12 +31,12 @@ void ApplyPanelFont(HWND mainWindow) {
   logFont.lfWidth = ScaleToDpi(ScaleToDpi(logFont.lfWidth, kDesignDpi, systemDpi), dpi);
   HFONT previous = PanelFont;
   PanelFont = CreateFontIndirectW(&logFont);
-  for (HWND control :
-       {Panel.CommandBox, Panel.ListCaption, Panel.FilterBox, Panel.TerminalListBox,
-        Panel.ReverseOrderButton, Panel.InvertSelectionButton, Panel.FlashButton,
-        Panel.WindowOpsGroup, Panel.DisplayCombo, Panel.MenuBarButton, Panel.AreaCombo,
-        Panel.ColumnsLabel, Panel.ColumnsEdit, Panel.RowsLabel, Panel.RowsEdit, Panel.ArrangeButton,
-        Panel.HideOthersButton, Panel.RefreshButton, Panel.SelectionCountLabel}) {
+  for (HWND control : {Panel.CommandBox, Panel.ListCaption, Panel.FilterBox, Panel.TerminalListBox,
+                       Panel.ReverseOrderButton, Panel.InvertSelectionButton, Panel.FlashButton,
+                       Panel.WindowOpsGroup, Panel.WindowOps.DisplayCombo, Panel.MenuBarButton,
+                       Panel.WindowOps.AreaCombo, Panel.ColumnsLabel, Panel.WindowOps.ColumnsEdit,
+                       Panel.RowsLabel, Panel.WindowOps.RowsEdit, Panel.ArrangeButton,
+                       Panel.HideOthersButton, Panel.RefreshButton, Panel.SelectionCountLabel}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(PanelFont), TRUE);
   }
   if (previous) DeleteObject(previous);

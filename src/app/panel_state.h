@@ -1,23 +1,24 @@
 // The panel's state in one place: the main window, its 21 controls and the window's modes.
 // app/ owns it: the handles are written once, while the panel is built, and each mode only by
-// its own switch. Nothing below app/ sees this structure; what a subsystem needs of it the panel
-// hands over when it is built (OnCreate in main_window.cpp).
+// its own switch. Each handle is stored here only: what a subsystem below app/ needs of them it
+// reads through what the panel hands it when it is built (OnCreate in main_window.cpp).
 #pragma once
 
 #include <windows.h>
 
+#include "operations/window_ops_group.h"
+
 struct PanelState {
   HINSTANCE ModuleHandle = nullptr;
-  // Set only when CreateWindowExW returns: code that runs during WM_CREATE uses the handle it
-  // was given instead.
+  // Set first thing in WM_CREATE.
   HWND MainWindow = nullptr;
 
-  // The seven window-operation controls (DisplayCombo to RowsEdit, ArrangeButton,
+  // The seven window-operation controls (the four of WindowOps, MenuBarButton, ArrangeButton,
   // HideOthersButton) are children of WindowOpsGroup; all others are children of the main window.
   HWND CommandBox, CompactButton, ListCaption, FilterBox, TerminalListBox, ReverseOrderButton,
-      InvertSelectionButton, FlashButton, WindowOpsGroup, DisplayCombo, MenuBarButton, AreaCombo,
-      ColumnsLabel, ColumnsEdit, RowsLabel, RowsEdit, ArrangeButton, HideOthersButton,
-      RefreshButton, HelpButton, SelectionCountLabel;
+      InvertSelectionButton, FlashButton, WindowOpsGroup, MenuBarButton, ColumnsLabel, RowsLabel,
+      ArrangeButton, HideOthersButton, RefreshButton, HelpButton, SelectionCountLabel;
+  WindowOpsControls WindowOps;  // the display and area lists, the column and row counts
 
   // The window's modes. Only the frames' and the list's switches outlive the run (fkh.ini); the
   // others start off.

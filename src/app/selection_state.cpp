@@ -22,9 +22,9 @@ std::optional<std::size_t> CountShown;  // none before the first refresh
 void RefreshSelectionState() {
   const std::size_t count = SelectedTerminals.size();
   if (!CountShown || (*CountShown == 0) != (count == 0)) {
-    for (HWND control : {Panel.DisplayCombo, Panel.MenuBarButton, Panel.AreaCombo,
-                         Panel.ColumnsEdit, Panel.RowsEdit, Panel.ArrangeButton,
-                         Panel.HideOthersButton}) {
+    for (HWND control : {Panel.WindowOps.DisplayCombo, Panel.MenuBarButton,
+                         Panel.WindowOps.AreaCombo, Panel.WindowOps.ColumnsEdit,
+                         Panel.WindowOps.RowsEdit, Panel.ArrangeButton, Panel.HideOthersButton}) {
       EnableWindow(control, count != 0);
     }
   }

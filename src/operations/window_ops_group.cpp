@@ -10,13 +10,13 @@
 
 namespace {
 
-WindowOpsControls Controls{};
+const WindowOpsControls* Controls = nullptr;  // the panel's own, from its start
 
 LRESULT WindowOpsGroupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR) {
   if (message == WM_COMMAND && LOWORD(wParam) == IDC_WINDOW_OPS_COMBO &&
       HIWORD(wParam) == CBN_SELCHANGE) {
     if (HeldForOperation(window, message, wParam, lParam)) return 0;
-    SuggestGridFor(static_cast<ArrangeArea>(SendMessageW(Controls.AreaCombo, CB_GETCURSEL, 0, 0)));
+    SuggestGridFor(static_cast<ArrangeArea>(SendMessageW(Controls->AreaCombo, CB_GETCURSEL, 0, 0)));
   }
   if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) GridBoxEdited();
   return PassOn(window, message, wParam, lParam);
@@ -26,6 +26,6 @@ LRESULT WindowOpsGroupProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 void InstallWindowOpsGroupProc(HWND group) { SubclassControl(group, WindowOpsGroupProc); }
 
-void AttachWindowOpsControls(const WindowOpsControls& controls) { Controls = controls; }
+void AttachWindowOpsControls(const WindowOpsControls* controls) { Controls = controls; }
 
-const WindowOpsControls& WindowOps() { return Controls; }
+const WindowOpsControls& WindowOps() { return *Controls; }

@@ -15,6 +15,6 @@ struct WindowOpsControls {
 // A selection change in either combo box reruns the grid suggestion.
 void InstallWindowOpsGroupProc(HWND group);
 
-// Handed over once by the panel, when it has made them.
-void AttachWindowOpsControls(const WindowOpsControls& controls);
+// Handed over once by the panel, which keeps them.
+void AttachWindowOpsControls(const WindowOpsControls* controls);
 const WindowOpsControls& WindowOps();

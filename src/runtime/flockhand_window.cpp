@@ -3,16 +3,17 @@
 
 namespace {
 
-HWND MainWindow = nullptr;
-HWND CommandBox = nullptr;
+// Where the panel keeps them.
+const HWND* MainWindow = nullptr;
+const HWND* CommandBox = nullptr;
 
 }  // namespace
 
-void AttachFlockhandWindow(HWND mainWindow, HWND commandBox) {
+void AttachFlockhandWindow(const HWND* mainWindow, const HWND* commandBox) {
   MainWindow = mainWindow;
   CommandBox = commandBox;
 }
 
-HWND FlockhandWindow() { return MainWindow; }
+HWND FlockhandWindow() { return MainWindow ? *MainWindow : nullptr; }
 
-HWND FlockhandCommandBox() { return CommandBox; }
+HWND FlockhandCommandBox() { return CommandBox ? *CommandBox : nullptr; }
