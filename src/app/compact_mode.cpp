@@ -15,9 +15,6 @@
 
 namespace {
 
-int NormalHeight = kMainWindowHeight;
-int NormalHeightDpi = kDesignDpi;
-
 void ShowFullModeControls(int showCommand) {
   for (HWND control : {Panel.FilterBox, Panel.TerminalListBox, Panel.ReverseOrderButton,
                        Panel.InvertSelectionButton, Panel.FlashButton, Panel.WindowOpsGroup,
@@ -49,12 +46,12 @@ void ToggleCompactMode() {
   if (!Panel.CompactMode) {
     Panel.CompactMode = true;
     ShowFullModeControls(SW_HIDE);
-    SetNormalHeight(ScaleToDpi(kCompactHeight, dpi), &NormalHeight);
-    NormalHeightDpi = dpi;
+    SetNormalHeight(ScaleToDpi(kCompactHeight, dpi), &Panel.NormalHeight);
+    Panel.NormalHeightDpi = dpi;
   } else {
     Panel.CompactMode = false;
     ShowFullModeControls(SW_SHOW);
-    SetNormalHeight(ScaleToDpi(NormalHeight, dpi, NormalHeightDpi), nullptr);
+    SetNormalHeight(ScaleToDpi(Panel.NormalHeight, dpi, Panel.NormalHeightDpi), nullptr);
   }
 }
 

@@ -14,8 +14,6 @@
 #include "resources/help_file.h"
 #include "runtime/journal.h"
 
-bool TranslatingAccelerator = false;
-
 namespace {
 
 constexpr int kTextCapacity = 100;
@@ -34,14 +32,9 @@ ATOM RegisterMainWindowClass(HINSTANCE instance, const wchar_t* className) {
   return RegisterClassExW(&windowClass);
 }
 
-HACCEL Accelerators;
-
 // Also how the journal of an operation runs what the user did meanwhile.
 void HandleMessage(MSG& message) {
-  TranslatingAccelerator = true;
-  const bool translated = TranslateAcceleratorW(Panel.MainWindow, Accelerators, &message);
-  TranslatingAccelerator = false;
-  if (translated || TranslateGroupKey(message)) return;
+  if (TranslateCommandKey(message) || TranslateGroupKey(message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);
 }
@@ -87,7 +80,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   // Handled before any input, as soon as the message loop runs.
   PostMessageW(Panel.MainWindow, kFinishStartupMessage, 0, 0);
 
-  Accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_FLOCKHAND));
   AttachJournalHandler(HandleMessage);
   StartHtmlHelp();
   const int exitCode = RunMessageLoop();

@@ -36,6 +36,15 @@ PanelState Panel;
 
 namespace {
 
+// The command keys: loaded with the window, and kept with their one piece of state. While a key
+// is being translated, a command that is also a system-menu item arrives as WM_SYSCOMMAND, sent
+// from within the translation; its parameters do not tell it apart reliably (Wine marks it in
+// lParam, where a menu choice puts the cursor position).
+struct CommandKeys {
+  HACCEL table = nullptr;
+  bool translating = false;
+} Keys;
+
 // The standard system menu of this window style has seven entries; ours follow Close.
 void AppendSystemMenuItems(HWND window) {
   HMENU systemMenu = GetSystemMenu(window, FALSE);
@@ -66,6 +75,7 @@ void AttachSubsystems() {
 
 LRESULT OnCreate(HWND window) {
   Panel.MainWindow = window;
+  Keys.table = LoadAcceleratorsW(Panel.ModuleHandle, MAKEINTRESOURCEW(IDA_FLOCKHAND));
   BuildControlPanel(window);
   AttachSubsystems();
   AppendSystemMenuItems(window);
@@ -123,8 +133,9 @@ LRESULT OnGetMinMaxInfo(HWND window, LPARAM lParam) {
 // as well, because 104 is also a system-menu item, and they keep the opacity.
 LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
   const WORD command = LOWORD(wParam);
-  const bool fromKeys = TranslatingAccelerator;
-  if ((command == IDM_SYS_OPTIONS || command == IDM_SYS_ABOUT) && !fromKeys) ForceOpaque();
+  if ((command == IDM_SYS_OPTIONS || command == IDM_SYS_ABOUT) && !Keys.translating) {
+    ForceOpaque();
+  }
   if (command == IDM_SYS_ABOUT) AboutDialog(window);
   if (command == IDM_SYS_OPTIONS) OpenOptions();
   if (command == IDM_SYS_FRAMES) ToggleFramesMenuItem(window);
@@ -172,4 +183,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case kFinishStartupMessage: CreateControlTips(); return 0;
     default: return DefWindowProcW(window, message, wParam, lParam);
   }
+}
+
+bool TranslateCommandKey(MSG& message) {
+  Keys.translating = true;
+  const bool translated = TranslateAcceleratorW(Panel.MainWindow, Keys.table, &message) != 0;
+  Keys.translating = false;
+  return translated;
 }

@@ -7,11 +7,9 @@
 constexpr int kMainWindowWidth = 420;
 constexpr int kMainWindowHeight = 370;
 
-// True while the message loop has a key translated by the accelerator table. A command that is
-// also a system-menu item then arrives as WM_SYSCOMMAND, sent from within the translation; its
-// parameters do not tell it apart reliably (Wine marks it in lParam, where a menu choice puts
-// the cursor position).
-extern bool TranslatingAccelerator;
+// Offers a message to the accelerator table against the main window: true when it was a command
+// key, now carried out.
+bool TranslateCommandKey(MSG& message);
 
 // Posted once the window has first been painted: the start-up work that picture does not need.
 constexpr UINT kFinishStartupMessage = WM_APP + 1;

@@ -17,27 +17,21 @@
 #include "base/dpi_scale.h"
 #include "base/window_dpi.h"
 
-namespace {
-
-HFONT PanelFont;
-
-}  // namespace
-
 void ApplyPanelFont(HWND mainWindow) {
   LOGFONTW logFont{};
   GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont);
   const int dpi = WindowDpi(mainWindow), systemDpi = SystemDpi();
   logFont.lfHeight = ScaleToDpi(ScaleToDpi(logFont.lfHeight, kDesignDpi, systemDpi), dpi);
   logFont.lfWidth = ScaleToDpi(ScaleToDpi(logFont.lfWidth, kDesignDpi, systemDpi), dpi);
-  HFONT previous = PanelFont;
-  PanelFont = CreateFontIndirectW(&logFont);
+  HFONT previous = Panel.Font;
+  Panel.Font = CreateFontIndirectW(&logFont);
   for (HWND control : {Panel.CommandBox, Panel.ListCaption, Panel.FilterBox, Panel.TerminalListBox,
                        Panel.ReverseOrderButton, Panel.InvertSelectionButton, Panel.FlashButton,
                        Panel.WindowOpsGroup, Panel.WindowOps.DisplayCombo, Panel.MenuBarButton,
                        Panel.WindowOps.AreaCombo, Panel.ColumnsLabel, Panel.WindowOps.ColumnsEdit,
                        Panel.RowsLabel, Panel.WindowOps.RowsEdit, Panel.ArrangeButton,
                        Panel.HideOthersButton, Panel.RefreshButton, Panel.SelectionCountLabel}) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(PanelFont), TRUE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Panel.Font), TRUE);
   }
   if (previous) DeleteObject(previous);
 }

@@ -19,6 +19,7 @@ struct PanelState {
       InvertSelectionButton, FlashButton, WindowOpsGroup, MenuBarButton, ColumnsLabel, RowsLabel,
       ArrangeButton, HideOthersButton, RefreshButton, HelpButton, SelectionCountLabel;
   WindowOpsControls WindowOps;  // the display and area lists, the column and row counts
+  HFONT Font = nullptr;         // the controls' font, made for the window's DPI
 
   // The window's modes. Only the frames' and the list's switches outlive the run (fkh.ini); the
   // others start off.
@@ -28,6 +29,9 @@ struct PanelState {
   bool MenuBarHidden = false;       // the last menu-bar switch hid them, so the next shows them
   bool ShowFrames = true;           // frames around the terminals that get the keys (system menu)
   bool ListFollowsDesktop = false;  // the list keeps itself current (system menu)
+  // The full mode's height, kept while compact, with the DPI it was measured at.
+  int NormalHeight = 0;
+  int NormalHeightDpi = 0;
 };
 
 extern PanelState Panel;

@@ -14,10 +14,12 @@
 
 namespace {
 
-// Formed on first use; empty when the Documents folder cannot be found or is too deep: then
-// nothing is read and nothing is written.
-std::wstring IniPath;
-bool IniPathFormed = false;
+struct IniLocation {
+  // Formed on first use; empty when the Documents folder cannot be found or is too deep: then
+  // nothing is read and nothing is written.
+  std::wstring IniPath;
+  bool IniPathFormed = false;
+} Ini;
 
 // The file is a few lines; anything larger is not read, nor rewritten.
 constexpr DWORD kMaxFileBytes = 1 << 20;
@@ -91,7 +93,7 @@ std::optional<std::string> Utf8ToUtf16(std::string_view text) {
 std::optional<std::string> ReadSettingsText(bool& utf16) {
   std::string bytes;
   utf16 = false;
-  switch (ReadWholeFile(IniPath, bytes)) {
+  switch (ReadWholeFile(Ini.IniPath, bytes)) {
     case FileState::Missing: return std::string();
     case FileState::Unreadable: return std::nullopt;
     case FileState::Read: break;
@@ -108,9 +110,9 @@ bool IsReadOnly(const std::wstring& path) {
 }
 
 const std::wstring& Path() {
-  if (!IniPathFormed) IniPath = DocumentsFilePath(L"fkh.ini");
-  IniPathFormed = true;
-  return IniPath;
+  if (!Ini.IniPathFormed) Ini.IniPath = DocumentsFilePath(L"fkh.ini");
+  Ini.IniPathFormed = true;
+  return Ini.IniPath;
 }
 
 }  // namespace
@@ -122,7 +124,7 @@ std::optional<std::string> ReadIniText() {
 }
 
 bool RewriteIniFile(const std::function<std::string(std::string_view)>& rewrite) {
-  if (Path().empty() || IsReadOnly(IniPath)) return false;
+  if (Path().empty() || IsReadOnly(Ini.IniPath)) return false;
   bool utf16 = false;
   // What cannot be read cannot be kept: better the old text in the file than lost sections.
   const std::optional<std::string> text = ReadSettingsText(utf16);
@@ -134,9 +136,9 @@ bool RewriteIniFile(const std::function<std::string(std::string_view)>& rewrite)
     bytes->insert(0, kUtf16Bom);
   }
   if (bytes->size() > kMaxFileBytes) return false;
-  const std::wstring newPath = IniPath + L".new";
+  const std::wstring newPath = Ini.IniPath + L".new";
   if (!WriteWholeFile(newPath, *bytes) ||
-      !MoveFileExW(newPath.c_str(), IniPath.c_str(),
+      !MoveFileExW(newPath.c_str(), Ini.IniPath.c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     DeleteFileW(newPath.c_str());
     return false;

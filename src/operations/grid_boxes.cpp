@@ -9,36 +9,39 @@
 
 namespace {
 
-ArrangeArea Area = ArrangeArea::Whole;
-bool Writing = false;
-wchar_t ColumnsShown = 0, RowsShown = 0;  // 0: not known
+// What the suggestion knows of the two boxes between its writes.
+struct GridBoxesState {
+  ArrangeArea Area = ArrangeArea::Whole;
+  bool Writing = false;
+  wchar_t ColumnsShown = 0, RowsShown = 0;  // 0: not known
+} Boxes;
 
 void SetDigit(HWND edit, wchar_t& shown, int value) {
   const wchar_t text[] = {static_cast<wchar_t>(L'0' + value), 0};
   if (shown == text[0]) return;
-  Writing = true;
+  Boxes.Writing = true;
   SetWindowTextW(edit, text);
-  Writing = false;
+  Boxes.Writing = false;
   shown = text[0];
 }
 
 }  // namespace
 
 void SuggestGrid() {
-  const auto grid = SuggestedGrid(SelectedTerminals.size(), Area);
+  const auto grid = SuggestedGrid(SelectedTerminals.size(), Boxes.Area);
   if (!grid) return;
   const WindowOpsControls& controls = WindowOps();
-  SetDigit(controls.ColumnsEdit, ColumnsShown, grid->columns);
-  SetDigit(controls.RowsEdit, RowsShown, grid->rows);
+  SetDigit(controls.ColumnsEdit, Boxes.ColumnsShown, grid->columns);
+  SetDigit(controls.RowsEdit, Boxes.RowsShown, grid->rows);
 }
 
 void SuggestGridFor(ArrangeArea area) {
-  Area = area;
+  Boxes.Area = area;
   SuggestGrid();
 }
 
 void GridBoxEdited() {
-  if (Writing) return;
-  ColumnsShown = 0;
-  RowsShown = 0;
+  if (Boxes.Writing) return;
+  Boxes.ColumnsShown = 0;
+  Boxes.RowsShown = 0;
 }

@@ -16,18 +16,21 @@ namespace {
 using HtmlHelpFunction = HWND(WINAPI*)(HWND caller, const wchar_t* file, UINT command,
                                        DWORD_PTR data);
 
-std::wstring ChmPath;
-HtmlHelpFunction HtmlHelpProc = nullptr;
-DWORD_PTR HtmlHelpCookie = 0;
+// The help file and the library that shows it, both found once.
+struct HelpState {
+  std::wstring ChmPath;
+  HtmlHelpFunction HtmlHelpProc = nullptr;
+  DWORD_PTR HtmlHelpCookie = 0;
+} Help;
 
 void CallHtmlHelp(HWND caller, const wchar_t* file, UINT command, DWORD_PTR data) {
-  if (HtmlHelpProc) HtmlHelpProc(caller, file, command, data);
+  if (Help.HtmlHelpProc) Help.HtmlHelpProc(caller, file, command, data);
 }
 
 // Writes the embedded help over whatever the file held, cutting it to the help's length. Any
 // failure deletes the file again, so no partial help is left or shown.
 bool WriteHelpFile() {
-  HANDLE file = CreateFileW(ChmPath.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+  HANDLE file = CreateFileW(Help.ChmPath.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   HMODULE module = GetModuleHandleW(nullptr);
@@ -38,32 +41,33 @@ bool WriteHelpFile() {
   const bool complete = bytes && WriteFile(file, bytes, size, &written, nullptr) &&
                         written == size && SetEndOfFile(file);
   CloseHandle(file);
-  if (!complete) DeleteFileW(ChmPath.c_str());
+  if (!complete) DeleteFileW(Help.ChmPath.c_str());
   return complete;
 }
 
 }  // namespace
 
-void FormChmPath() { ChmPath = DocumentsFilePath(L"fkh.chm"); }
+void FormChmPath() { Help.ChmPath = DocumentsFilePath(L"fkh.chm"); }
 
 void StartHtmlHelp() {
   HMODULE library = LoadLibraryExW(L"hhctrl.ocx", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
   if (!library) return;
-  HtmlHelpProc = reinterpret_cast<HtmlHelpFunction>(
+  Help.HtmlHelpProc = reinterpret_cast<HtmlHelpFunction>(
       reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpW")));
-  CallHtmlHelp(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<DWORD_PTR>(&HtmlHelpCookie));
+  CallHtmlHelp(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<DWORD_PTR>(&Help.HtmlHelpCookie));
 }
 
 void OpenHelp(HWND caller) {
   // A help window still showing the file from an earlier click holds it open.
   CallHtmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
-  if (ChmPath.empty() || !WriteHelpFile()) return;
-  CallHtmlHelp(caller, ChmPath.c_str(), HH_DISPLAY_TOPIC, 0);
+  if (Help.ChmPath.empty() || !WriteHelpFile()) return;
+  CallHtmlHelp(caller, Help.ChmPath.c_str(), HH_DISPLAY_TOPIC, 0);
 }
 
 // The library stays loaded until the process ends: its windows may still be going away.
 void EndHtmlHelp() {
   CallHtmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
-  if (!ChmPath.empty() && PathFileExistsW(ChmPath.c_str())) DeleteFileW(ChmPath.c_str());
-  CallHtmlHelp(nullptr, nullptr, HH_UNINITIALIZE, HtmlHelpCookie);
+  if (!Help.ChmPath.empty() && PathFileExistsW(Help.ChmPath.c_str()))
+    DeleteFileW(Help.ChmPath.c_str());
+  CallHtmlHelp(nullptr, nullptr, HH_UNINITIALIZE, Help.HtmlHelpCookie);
 }

@@ -4,16 +4,18 @@
 namespace {
 
 // Where the panel keeps them.
-const HWND* MainWindow = nullptr;
-const HWND* CommandBox = nullptr;
+struct {
+  const HWND* mainWindow = nullptr;
+  const HWND* commandBox = nullptr;
+} Kept;
 
 }  // namespace
 
 void AttachFlockhandWindow(const HWND* mainWindow, const HWND* commandBox) {
-  MainWindow = mainWindow;
-  CommandBox = commandBox;
+  Kept.mainWindow = mainWindow;
+  Kept.commandBox = commandBox;
 }
 
-HWND FlockhandWindow() { return MainWindow ? *MainWindow : nullptr; }
+HWND FlockhandWindow() { return Kept.mainWindow ? *Kept.mainWindow : nullptr; }
 
-HWND FlockhandCommandBox() { return CommandBox ? *CommandBox : nullptr; }
+HWND FlockhandCommandBox() { return Kept.commandBox ? *Kept.commandBox : nullptr; }

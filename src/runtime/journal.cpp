@@ -48,19 +48,24 @@ struct Entry {
   DWORD time;
 };
 
-void (*HandleInput)(MSG&) = nullptr;
-void (*Cancel)() = nullptr;
-HANDLE HookThread;
-DWORD HookThreadId;
-SRWLOCK Lock = SRWLOCK_INIT;  // what follows, between the hook and Flockhand's thread
-bool Keeping = false;
-KeyKeeping Keys;
-std::vector<Entry> Entries;
-std::size_t NextEntry = 0;  // the next to run
-KeyboardModel Keyboard;  // as Flockhand's window would have it, entry by entry
-bool Running = false;
-unsigned Runs = 0;
-unsigned OperationsEnded = 0;
+// The journal: what the hook and Flockhand's thread share under the lock, then what only
+// Flockhand's thread touches.
+struct JournalState {
+  SRWLOCK Lock = SRWLOCK_INIT;
+  bool Keeping = false;
+  KeyKeeping Keys;
+  std::vector<Entry> Entries;
+  std::size_t NextEntry = 0;  // the next to run
+
+  void (*HandleInput)(MSG&) = nullptr;
+  void (*Cancel)() = nullptr;  // also called on the hook's thread
+  HANDLE HookThread = nullptr;
+  DWORD HookThreadId = 0;
+  KeyboardModel Keyboard;  // as Flockhand's window would have it, entry by entry
+  bool Running = false;
+  unsigned Runs = 0;
+  unsigned OperationsEnded = 0;
+} Journal;
 
 KeyTarget Target() {
   HWND front = GetForegroundWindow();
@@ -71,7 +76,8 @@ KeyTarget Target() {
   if (thread == GetWindowThreadProcessId(FlockhandWindow(), nullptr)) return KeyTarget::Flockhand;
   // Flockhand's other windows (the frames' surfaces) are never the user's aim either.
   if (process == GetCurrentProcessId()) return KeyTarget::Terminal;
-  return HasTerminalClass(GetAncestor(front, GA_ROOTOWNER)) ? KeyTarget::Terminal : KeyTarget::Other;
+  return HasTerminalClass(GetAncestor(front, GA_ROOTOWNER)) ? KeyTarget::Terminal
+                                                            : KeyTarget::Other;
 }
 
 // Alt's press, kept from a terminal, and the key that makes a gesture of the system's with it,
@@ -91,15 +97,16 @@ void TypeSystemGesture(std::uint8_t alt, const KBDLLHOOKSTRUCT& key) {
 }
 
 void Add(const Entry& entry) {
-  if (Entries.size() - NextEntry < kMostEntries || entry.key.up) Entries.push_back(entry);
+  if (Journal.Entries.size() - Journal.NextEntry < kMostEntries || entry.key.up)
+    Journal.Entries.push_back(entry);
 }
 
 // Under the lock.
 void Close(const MSG& message) {
-  Entries.clear();
-  NextEntry = 0;
-  Keys.closing = true;
-  Entries.push_back({KeyEntry::None, {}, message, GetTickCount()});
+  Journal.Entries.clear();
+  Journal.NextEntry = 0;
+  Journal.Keys.closing = true;
+  Journal.Entries.push_back({KeyEntry::None, {}, message, GetTickCount()});
 }
 
 LRESULT CALLBACK JournalKeyProc(int code, WPARAM wParam, LPARAM lParam) {
@@ -111,14 +118,14 @@ LRESULT CALLBACK JournalKeyProc(int code, WPARAM wParam, LPARAM lParam) {
   const HookKey key{static_cast<std::uint8_t>(raw.vkCode), static_cast<std::uint16_t>(raw.scanCode),
                     (raw.flags & LLKHF_EXTENDED) != 0, wParam == WM_KEYUP || wParam == WM_SYSKEYUP};
   KeyDecision decision;
-  AcquireSRWLockExclusive(&Lock);
-  if (Keeping) {
-    decision = DecideKey(Keys, key, Target());
+  AcquireSRWLockExclusive(&Journal.Lock);
+  if (Journal.Keeping) {
+    decision = DecideKey(Journal.Keys, key, Target());
     if (decision.entry != KeyEntry::None) Add({decision.entry, key, {}, raw.time});
     if (decision.close) Close(MSG{FlockhandWindow(), WM_SYSCOMMAND, SC_CLOSE, 0, 0, {}});
   }
-  ReleaseSRWLockExclusive(&Lock);
-  if (decision.cancel || decision.close) Cancel();
+  ReleaseSRWLockExclusive(&Journal.Lock);
+  if (decision.cancel || decision.close) Journal.Cancel();
   if (decision.systemAlt) TypeSystemGesture(decision.systemAlt, raw);
   return decision.swallow ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -135,11 +142,14 @@ LRESULT CALLBACK JournalMouseProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && IsButtonMessage(wParam) &&
       GetWindowThreadProcessId(WindowFromPoint(raw.pt), nullptr) ==
           GetWindowThreadProcessId(FlockhandWindow(), nullptr)) {
-    AcquireSRWLockExclusive(&Lock);
-    if (Keeping && !Keys.closing) {
-      Add({KeyEntry::None, {}, MSG{nullptr, static_cast<UINT>(wParam), 0, 0, raw.time, raw.pt}, raw.time});
+    AcquireSRWLockExclusive(&Journal.Lock);
+    if (Journal.Keeping && !Journal.Keys.closing) {
+      Add({KeyEntry::None,
+           {},
+           MSG{nullptr, static_cast<UINT>(wParam), 0, 0, raw.time, raw.pt},
+           raw.time});
     }
-    ReleaseSRWLockExclusive(&Lock);
+    ReleaseSRWLockExclusive(&Journal.Lock);
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -166,16 +176,16 @@ DWORD WINAPI HookThreadMain(void* ready) {
 }
 
 bool HookThreadRuns() {
-  if (HookThread) return true;
+  if (Journal.HookThread) return true;
   HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   if (!ready) return false;
-  HookThread = CreateThread(nullptr, 0, HookThreadMain, ready, 0, &HookThreadId);
-  if (HookThread) {
-    SetThreadPriority(HookThread, THREAD_PRIORITY_HIGHEST);
+  Journal.HookThread = CreateThread(nullptr, 0, HookThreadMain, ready, 0, &Journal.HookThreadId);
+  if (Journal.HookThread) {
+    SetThreadPriority(Journal.HookThread, THREAD_PRIORITY_HIGHEST);
     WaitForSingleObject(ready, kThreadWaitMs);
   }
   CloseHandle(ready);
-  return HookThread != nullptr;
+  return Journal.HookThread != nullptr;
 }
 
 // The keys as they are when the hook is set: physically down or not. Read before the lock is
@@ -187,24 +197,25 @@ void StartFromPhysicalKeys(bool newJournal) {
   for (int vk = 1; vk < 256; ++vk) down[vk] = GetAsyncKeyState(vk) < 0;
   BYTE state[256];
   GetKeyboardState(state);
-  AcquireSRWLockExclusive(&Lock);
+  AcquireSRWLockExclusive(&Journal.Lock);
   if (newJournal) {
-    Keys = KeyKeeping{};
-    Keyboard.altAlone = false;
+    Journal.Keys = KeyKeeping{};
+    Journal.Keyboard.altAlone = false;
   }
   for (int vk = 1; vk < 256; ++vk) {
-    Keys.down[vk] = down[vk];
-    if (newJournal) Keyboard.state[vk] = static_cast<BYTE>((state[vk] & 0x01) | (down[vk] ? 0x80 : 0));
+    Journal.Keys.down[vk] = down[vk];
+    if (newJournal)
+      Journal.Keyboard.state[vk] = static_cast<BYTE>((state[vk] & 0x01) | (down[vk] ? 0x80 : 0));
   }
-  Keeping = true;
-  ReleaseSRWLockExclusive(&Lock);
+  Journal.Keeping = true;
+  ReleaseSRWLockExclusive(&Journal.Lock);
 }
 
 bool PopEntry(Entry& entry) {
-  AcquireSRWLockExclusive(&Lock);
-  const bool any = NextEntry < Entries.size();
-  if (any) entry = Entries[NextEntry++];
-  ReleaseSRWLockExclusive(&Lock);
+  AcquireSRWLockExclusive(&Journal.Lock);
+  const bool any = Journal.NextEntry < Journal.Entries.size();
+  if (any) entry = Journal.Entries[Journal.NextEntry++];
+  ReleaseSRWLockExclusive(&Journal.Lock);
   return any;
 }
 
@@ -218,21 +229,23 @@ bool PeekMouse(MSG& message, UINT remove) {
 // once the loop must end.
 bool CatchUp(DWORD until) {
   MSG message;
-  for (int read = 0; read < kMessagesPerEntry &&
-                     PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE);
+  for (int read = 0;
+       read < kMessagesPerEntry &&
+       PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE);
        ++read) {
     if (message.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(message.wParam));
       return false;
     }
-    HandleInput(message);
+    Journal.HandleInput(message);
   }
-  for (int read = 0; read < kMessagesPerEntry &&
-                     PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE | PM_QS_INPUT) &&
-                     static_cast<LONG>(message.time - until) < 0;
+  for (int read = 0;
+       read < kMessagesPerEntry &&
+       PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE | PM_QS_INPUT) &&
+       static_cast<LONG>(message.time - until) < 0;
        ++read) {
     PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE | PM_QS_INPUT);
-    HandleInput(message);
+    Journal.HandleInput(message);
   }
   return true;
 }
@@ -254,7 +267,7 @@ void RunClick() {
       continue;
     }
     ++read;
-    HandleInput(message);
+    Journal.HandleInput(message);
     if (IsButtonMessage(message.message)) return;
   }
 }
@@ -262,9 +275,10 @@ void RunClick() {
 // The next key waiting in Flockhand's queue, taken when it is key (a key passed on reached it).
 bool TakeQueuedKey(const HookKey& key, MSG& message) {
   const bool up = key.up;
-  if (!PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE | PM_QS_INPUT)) return false;
+  if (!PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE | PM_QS_INPUT))
+    return false;
   const bool isUp = message.message == WM_KEYUP || message.message == WM_SYSKEYUP;
-  KeyboardModel probe = Keyboard;
+  KeyboardModel probe = Journal.Keyboard;
   if (isUp != up || message.wParam != MakeKeyMessage(probe, key).wParam) return false;
   return PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE | PM_QS_INPUT);
 }
@@ -273,16 +287,21 @@ void RunKey(const Entry& entry) {
   MSG queued;
   const bool taken = entry.keyEntry != KeyEntry::Seen && entry.keyEntry != KeyEntry::Typed &&
                      TakeQueuedKey(entry.key, queued);
-  const KeyMessage made = MakeKeyMessage(Keyboard, entry.key);
+  const KeyMessage made = MakeKeyMessage(Journal.Keyboard, entry.key);
   if (entry.keyEntry == KeyEntry::Seen || (entry.keyEntry == KeyEntry::Queued && !taken)) return;
-  SetKeyboardState(Keyboard.state);
+  SetKeyboardState(Journal.Keyboard.state);
   if (entry.keyEntry == KeyEntry::Queued) {
-    HandleInput(queued);
+    Journal.HandleInput(queued);
     return;
   }
   HWND focus = GetFocus();
-  MSG message{focus ? focus : FlockhandCommandBox(), made.message, made.wParam, made.lParam, entry.time, {}};
-  HandleInput(message);
+  MSG message{focus ? focus : FlockhandCommandBox(),
+              made.message,
+              made.wParam,
+              made.lParam,
+              entry.time,
+              {}};
+  Journal.HandleInput(message);
 }
 
 // The clicks made before a close never run.
@@ -295,9 +314,10 @@ void DropClicks() {
 // Flockhand's keyboard state as the keys physically are.
 void EndWithPhysicalKeys() {
   for (int vk = 1; vk < 256; ++vk) {
-    Keyboard.state[vk] = static_cast<BYTE>((Keyboard.state[vk] & 0x01) | (GetAsyncKeyState(vk) < 0 ? 0x80 : 0));
+    Journal.Keyboard.state[vk] = static_cast<BYTE>((Journal.Keyboard.state[vk] & 0x01) |
+                                                   (GetAsyncKeyState(vk) < 0 ? 0x80 : 0));
   }
-  SetKeyboardState(Keyboard.state);
+  SetKeyboardState(Journal.Keyboard.state);
 }
 
 bool IsClose(const Entry& entry) {
@@ -315,65 +335,69 @@ bool Run() {
   do {
     if (IsClose(entry)) {
       DropClicks();
-      HandleInput(entry.message);
+      Journal.HandleInput(entry.message);
       continue;
     }
-    const unsigned ended = OperationsEnded;
+    const unsigned ended = Journal.OperationsEnded;
     const bool ours = entry.keyEntry == KeyEntry::Typed || entry.keyEntry == KeyEntry::Retyped;
     if (!forward && (ours || (entry.keyEntry == KeyEntry::None && !entry.message.hwnd))) {
       BringCommandBoxForward();
       forward = true;
     }
     if (!CatchUp(entry.time)) break;
-    if (entry.keyEntry != KeyEntry::None) RunKey(entry);
-    else if (entry.message.hwnd) HandleInput(entry.message);
-    else RunClick();
-    if (OperationsEnded != ended) forward = false;
+    if (entry.keyEntry != KeyEntry::None)
+      RunKey(entry);
+    else if (entry.message.hwnd)
+      Journal.HandleInput(entry.message);
+    else
+      RunClick();
+    if (Journal.OperationsEnded != ended) forward = false;
   } while (PopEntry(entry));
   return true;
 }
 
 }  // namespace
 
-void AttachJournalHandler(void (*handleInput)(MSG&)) { HandleInput = handleInput; }
+void AttachJournalHandler(void (*handleInput)(MSG&)) { Journal.HandleInput = handleInput; }
 
 void StartJournal(void (*cancel)()) {
-  if (Keeping || !HookThreadRuns()) return;
-  Cancel = cancel;
-  StartFromPhysicalKeys(!Running);
-  PostThreadMessageW(HookThreadId, kSetHook, 0, 0);
+  if (Journal.Keeping || !HookThreadRuns()) return;
+  Journal.Cancel = cancel;
+  StartFromPhysicalKeys(!Journal.Running);
+  PostThreadMessageW(Journal.HookThreadId, kSetHook, 0, 0);
 }
 
 void JournalMessage(const MSG& message) {
-  AcquireSRWLockExclusive(&Lock);
-  if (!Keys.closing) Entries.push_back({KeyEntry::None, {}, message, GetTickCount()});
-  ReleaseSRWLockExclusive(&Lock);
+  AcquireSRWLockExclusive(&Journal.Lock);
+  if (!Journal.Keys.closing)
+    Journal.Entries.push_back({KeyEntry::None, {}, message, GetTickCount()});
+  ReleaseSRWLockExclusive(&Journal.Lock);
 }
 
 void JournalClose(const MSG& message) {
-  AcquireSRWLockExclusive(&Lock);
+  AcquireSRWLockExclusive(&Journal.Lock);
   Close(message);
-  ReleaseSRWLockExclusive(&Lock);
+  ReleaseSRWLockExclusive(&Journal.Lock);
 }
 
 void RunJournal() {
-  ++OperationsEnded;
-  if (Keeping) {
-    AcquireSRWLockExclusive(&Lock);
-    Keeping = false;
-    ReleaseSRWLockExclusive(&Lock);
-    PostThreadMessageW(HookThreadId, kRemoveHook, 0, 0);
+  ++Journal.OperationsEnded;
+  if (Journal.Keeping) {
+    AcquireSRWLockExclusive(&Journal.Lock);
+    Journal.Keeping = false;
+    ReleaseSRWLockExclusive(&Journal.Lock);
+    PostThreadMessageW(Journal.HookThreadId, kRemoveHook, 0, 0);
   }
-  if (Running || !HandleInput) return;
-  Running = true;
-  if (++Runs == 0) Runs = 1;
+  if (Journal.Running || !Journal.HandleInput) return;
+  Journal.Running = true;
+  if (++Journal.Runs == 0) Journal.Runs = 1;
   if (Run()) EndWithPhysicalKeys();
-  AcquireSRWLockExclusive(&Lock);
-  Entries.clear();
-  NextEntry = 0;
-  Keys.closing = false;
-  ReleaseSRWLockExclusive(&Lock);
-  Running = false;
+  AcquireSRWLockExclusive(&Journal.Lock);
+  Journal.Entries.clear();
+  Journal.NextEntry = 0;
+  Journal.Keys.closing = false;
+  ReleaseSRWLockExclusive(&Journal.Lock);
+  Journal.Running = false;
 }
 
-unsigned JournalRun() { return Running ? Runs : 0; }
+unsigned JournalRun() { return Journal.Running ? Journal.Runs : 0; }

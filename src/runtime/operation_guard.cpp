@@ -8,8 +8,11 @@
 
 namespace {
 
-int Depth = 0;  // operations under way, the outer one included
-std::atomic<bool> Cancelled{false};
+// The guard between operations. Cancelled is also set from the hook's thread.
+struct GuardState {
+  int Depth = 0;  // operations under way, the outer one included
+  std::atomic<bool> Cancelled{false};
+} Guard;
 
 bool IsCommand(UINT message) {
   return message == WM_COMMAND || message == WM_SYSCOMMAND || message == WM_HOTKEY ||
@@ -23,34 +26,34 @@ bool IsClose(UINT message, WPARAM wParam) {
 }  // namespace
 
 PacedOperation::PacedOperation() {
-  if (Depth++ == 0) Cancelled = false;
+  if (Guard.Depth++ == 0) Guard.Cancelled = false;
 }
 
 // What the user did meanwhile runs now, in the order it was done.
 PacedOperation::~PacedOperation() {
-  if (--Depth > 0) return;
+  if (--Guard.Depth > 0) return;
   EndProgress();
   RunJournal();
 }
 
-bool OperationRunning() { return Depth > 0; }
+bool OperationRunning() { return Guard.Depth > 0; }
 
-void CancelOperation() { Cancelled = true; }
+void CancelOperation() { Guard.Cancelled = true; }
 
-bool OperationCancelled() { return Cancelled; }
+bool OperationCancelled() { return Guard.Cancelled; }
 
 void KeepInputForOperation() { StartJournal(CancelOperation); }
 
 bool HeldForOperation(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (Depth == 0) return false;
+  if (Guard.Depth == 0) return false;
   JournalMessage(MSG{window, message, wParam, lParam, 0, {}});
   return true;
 }
 
 bool HeldCommandForOperation(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (Depth == 0 || !IsCommand(message)) return false;
+  if (Guard.Depth == 0 || !IsCommand(message)) return false;
   if (!IsClose(message, wParam)) return HeldForOperation(window, message, wParam, lParam);
-  Cancelled = true;
+  Guard.Cancelled = true;
   JournalClose(MSG{window, message, wParam, lParam, 0, {}});
   return true;
 }

@@ -28,28 +28,30 @@ constexpr UINT kSweepMs = 500;  // under Wine: between the starts of two looks
 constexpr UINT kSliceMs = 50;   // and between two parts of a look
 constexpr int kWindowsPerSlice = 100;
 
-void (*Due)() = nullptr;
-HWINEVENTHOOK Hooks[2];
-bool Sweeping = false;  // no events (Wine): the windows are looked at in parts, in turn
-UINT_PTR Timer = 0;
-
-// What the looks have found: the terminals with their titles, whose destruction counts, and the
-// other top-level windows; the windows the look under way has passed, and where it goes on.
-std::unordered_map<HWND, Utf16String> Terminals;
-WindowSet Others, Passed;
-HWND Cursor = nullptr;
+// The watch while it runs: told once it starts, cleared when it stops.
+struct WatchState {
+  void (*Due)() = nullptr;
+  HWINEVENTHOOK Hooks[2];
+  bool Sweeping = false;  // no events (Wine): the windows are looked at in parts, in turn
+  UINT_PTR Timer = 0;
+  // What the looks have found: the terminals with their titles, whose destruction counts, and
+  // the other top-level windows; the windows the look under way has passed, and where it goes on.
+  std::unordered_map<HWND, Utf16String> Terminals;
+  WindowSet Others, Passed;
+  HWND Cursor = nullptr;
+} Watch;
 
 void ScheduleIn(UINT ms);
 
 void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-  KillTimer(nullptr, Timer);
-  Timer = 0;
-  if (Due) Due();
-  if (Due && Sweeping) ScheduleIn(Cursor ? kSliceMs : kSweepMs);
+  KillTimer(nullptr, Watch.Timer);
+  Watch.Timer = 0;
+  if (Watch.Due) Watch.Due();
+  if (Watch.Due && Watch.Sweeping) ScheduleIn(Watch.Cursor ? kSliceMs : kSweepMs);
 }
 
 void ScheduleIn(UINT ms) {
-  if (!Timer) Timer = SetTimer(nullptr, 0, ms, OnTimer);
+  if (!Watch.Timer) Watch.Timer = SetTimer(nullptr, 0, ms, OnTimer);
 }
 
 // Only whole top-level terminal windows count. A destroyed window can no longer tell its class:
@@ -58,13 +60,13 @@ void CALLBACK OnWindowEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object
                             DWORD) {
   if (!window || object != OBJID_WINDOW || child != CHILDID_SELF) return;
   const bool counts = event == EVENT_OBJECT_DESTROY
-                          ? Terminals.count(window) != 0
+                          ? Watch.Terminals.count(window) != 0
                           : GetAncestor(window, GA_ROOT) == window && HasTerminalClass(window);
   if (counts) ScheduleIn(kGatherMs);
 }
 
 void Unhook() {
-  for (HWINEVENTHOOK& hook : Hooks) {
+  for (HWINEVENTHOOK& hook : Watch.Hooks) {
     if (hook) UnhookWinEvent(hook);
     hook = nullptr;
   }
@@ -76,24 +78,24 @@ bool HookEvents() {
   if (UnderWine()) return false;
   constexpr DWORD kFlags = WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS;
   // Creation, destruction, showing and hiding; renaming.
-  Hooks[0] =
+  Watch.Hooks[0] =
       SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_HIDE, nullptr, OnWindowEvent, 0, 0, kFlags);
-  Hooks[1] = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
-                             OnWindowEvent, 0, 0, kFlags);
-  if (Hooks[0] && Hooks[1]) return true;
+  Watch.Hooks[1] = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+                                   OnWindowEvent, 0, 0, kFlags);
+  if (Watch.Hooks[0] && Watch.Hooks[1]) return true;
   Unhook();
   return false;
 }
 
 void Pass(HWND window) {
-  if (!Passed.insert(window).second || Others.count(window) != 0) return;
-  const auto known = Terminals.find(window);
-  if (known != Terminals.end()) {
+  if (!Watch.Passed.insert(window).second || Watch.Others.count(window) != 0) return;
+  const auto known = Watch.Terminals.find(window);
+  if (known != Watch.Terminals.end()) {
     known->second = ReadTitle(window);
   } else if (std::optional<TerminalEntry> entry = TerminalOf(window)) {
-    Terminals.emplace(window, std::move(entry->title));
+    Watch.Terminals.emplace(window, std::move(entry->title));
   } else {
-    Others.insert(window);
+    Watch.Others.insert(window);
   }
 }
 
@@ -104,54 +106,55 @@ BOOL CALLBACK PassWindow(HWND window, LPARAM) {
 
 // Windows the look did not pass are forgotten, terminals only once gone.
 void EndLook() {
-  for (auto it = Terminals.begin(); it != Terminals.end();) {
-    it = Passed.count(it->first) != 0 || IsWindow(it->first) ? std::next(it) : Terminals.erase(it);
+  for (auto it = Watch.Terminals.begin(); it != Watch.Terminals.end();) {
+    it = Watch.Passed.count(it->first) != 0 || IsWindow(it->first) ? std::next(it)
+                                                                   : Watch.Terminals.erase(it);
   }
-  for (auto it = Others.begin(); it != Others.end();) {
-    it = Passed.count(*it) != 0 ? std::next(it) : Others.erase(it);
+  for (auto it = Watch.Others.begin(); it != Watch.Others.end();) {
+    it = Watch.Passed.count(*it) != 0 ? std::next(it) : Watch.Others.erase(it);
   }
-  Passed.clear();
+  Watch.Passed.clear();
 }
 
 }  // namespace
 
 void StartWatchingTerminals(void (*due)(), const TerminalList& listed) {
-  if (Due) return;
-  Due = due;
-  for (const TerminalEntry& entry : listed) Terminals.emplace(entry.window, entry.title);
-  Sweeping = !HookEvents();
+  if (Watch.Due) return;
+  Watch.Due = due;
+  for (const TerminalEntry& entry : listed) Watch.Terminals.emplace(entry.window, entry.title);
+  Watch.Sweeping = !HookEvents();
   ScheduleIn(kGatherMs);
 }
 
 void StopWatchingTerminals() {
-  Due = nullptr;
+  Watch.Due = nullptr;
   Unhook();
-  if (Timer) KillTimer(nullptr, Timer);
-  Timer = 0;
-  Terminals.clear();
-  Others.clear();
-  Passed.clear();
-  Cursor = nullptr;
+  if (Watch.Timer) KillTimer(nullptr, Watch.Timer);
+  Watch.Timer = 0;
+  Watch.Terminals.clear();
+  Watch.Others.clear();
+  Watch.Passed.clear();
+  Watch.Cursor = nullptr;
 }
 
 void WatchAgainSoon() {
-  if (Due) ScheduleIn(kGatherMs);
+  if (Watch.Due) ScheduleIn(kGatherMs);
 }
 
 TerminalList TerminalsNow() {
-  if (!Sweeping) {
+  if (!Watch.Sweeping) {
     EnumWindows(PassWindow, 0);
     EndLook();
   } else {
-    if (!Cursor) Cursor = GetTopWindow(nullptr);
-    for (int passed = 0; Cursor && passed < kWindowsPerSlice; ++passed) {
-      Pass(Cursor);
-      Cursor = GetWindow(Cursor, GW_HWNDNEXT);
+    if (!Watch.Cursor) Watch.Cursor = GetTopWindow(nullptr);
+    for (int passed = 0; Watch.Cursor && passed < kWindowsPerSlice; ++passed) {
+      Pass(Watch.Cursor);
+      Watch.Cursor = GetWindow(Watch.Cursor, GW_HWNDNEXT);
     }
-    if (!Cursor) EndLook();
+    if (!Watch.Cursor) EndLook();
   }
   TerminalList now;
-  now.reserve(Terminals.size());
-  for (const auto& [window, title] : Terminals) now.push_back({title, window});
+  now.reserve(Watch.Terminals.size());
+  for (const auto& [window, title] : Watch.Terminals) now.push_back({title, window});
   return now;
 }
