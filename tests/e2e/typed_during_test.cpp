@@ -8,6 +8,7 @@
 #include <array>
 #include <cstring>
 #include <functional>
+#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -191,6 +192,15 @@ TEST_F(TypedDuring, AScriptTypedDuringAnOperationActsAsTypedAfterIt) {
     out.warning = !app_->Warnings().empty();
     return out;
   };
+  // Now and then under Wine, on a busy machine, no low-level hook runs for a key or click made
+  // during an arrangement (a trace showed the hook never called) and the key reaches the
+  // terminal in front, as after a hook's timeout; Flockhand stops at each of the arrangement's
+  // debug lines until this process reads it, which may be why. A row that differs runs again
+  // from a fresh start, at most twice, and says so; it fails when it differs every time.
+  const auto runAgain = [&](const Operation& op, const Script& script) {
+    std::cout << "[ AGAIN    ] " << op.name << " / " << script.name << std::endl;
+    return run(op, script, true);
+  };
   const Operation operations[] = {
       {"forced paste", 8, [&] { Paste(L"two\nlines"); }, L"PASTECOMMAND"},
       {"arrange", 64, [] { PressKey('L', kAlt); }, nullptr},
@@ -237,7 +247,9 @@ TEST_F(TypedDuring, AScriptTypedDuringAnOperationActsAsTypedAfterIt) {
           }
           return false;
         };
-        if (escaped(*during)) during = run(op, script, true);  // once more, as below
+        for (int again = 0; again < 2 && during && escaped(*during); ++again) {
+          during = runAgain(op, script);  // as below
+        }
         if (during) {
           EXPECT_FALSE(escaped(*during)) << "a terminal got Esc";
         }
@@ -246,19 +258,14 @@ TEST_F(TypedDuring, AScriptTypedDuringAnOperationActsAsTypedAfterIt) {
       const auto after = run(op, script, false);
       if (!after) continue;
       ExpectSound(*after, "typed after");
-      // Now and then under Wine no low-level hook runs for a key or click made during an
-      // arrangement (a trace showed the hook never called), and the key reaches the terminal in
-      // front, as after a hook's timeout; Flockhand stops at each of the arrangement's debug
-      // lines until this process reads it, which may be why. A row that differs runs once more
-      // from a fresh start, and fails when it differs twice.
       const auto same = [&](const Outcome& a) {
         return a.keys == after->keys && a.filter == after->filter && a.focus == after->focus &&
                a.marked == after->marked && a.inFront == after->inFront;
       };
-      if (!same(*during)) {
-        during = run(op, script, true);
-        if (!during) continue;
+      for (int again = 0; again < 2 && during && !same(*during); ++again) {
+        during = runAgain(op, script);
       }
+      if (!during) continue;
       EXPECT_EQ(during->keys, after->keys) << "each node's keys, then other's";
       EXPECT_EQ(during->filter, after->filter);
       EXPECT_EQ(during->focus, after->focus) << "the focus, as a Panel member";
