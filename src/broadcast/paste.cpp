@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <new>
 #include <optional>
 #include <string>
@@ -87,35 +88,40 @@ void PressOk(SentCommand& paste, HWND dialog) {
   paste.WaitHandled(kDialogLookMs, [] { return false; });
 }
 
-// Serves one terminal its paste command, pressing its confirmation's OK with pressOk; false when
-// it neither returned nor showed a confirmation within the bound.
-bool PasteInto(HWND terminal, bool pressOk) {
+enum class Served { Pasted, Unanswered, Changed };
+
+// Serves one terminal its paste command. Once it has read the clipboard (its command returned, or
+// its confirmation showed), stillHolds() tells whether it can have read the text the paste
+// started with; if not, its confirmation is left to the user. Otherwise, with pressOk, its
+// confirmation's OK is pressed. Unanswered when it did neither within the bound.
+Served PasteInto(HWND terminal, bool pressOk, const std::function<bool()>& stillHolds) {
   SentCommand paste(terminal, kTerminalPasteCommand, kPasteBoundMs);
   HWND dialog = nullptr;
-  if (paste.WaitHandled(kDialogLookMs,
-                        [&] { return (dialog = FindTerminalDialog(terminal)) != nullptr; })) {
-    return true;
-  }
-  if (!dialog) return false;
-  if (pressOk) PressOk(paste, dialog);
-  return true;
+  const bool returned = paste.WaitHandled(
+      kDialogLookMs, [&] { return (dialog = FindTerminalDialog(terminal)) != nullptr; });
+  if (!returned && !dialog) return Served::Unanswered;
+  if (!stillHolds()) return Served::Changed;
+  if (!returned && pressOk) PressOk(paste, dialog);
+  return Served::Pasted;
 }
 
 // Asks the selected terminals to paste one after another, with pressOk through their own
 // confirmations, as long as the clipboard holds the text, sequence being its sequence number
-// when the text was read; tells under the command box when it stopped early and why, or which
+// when the text was read. The clipboard is looked at only between terminals: before each one,
+// and once it has read the clipboard, so that a terminal served while the clipboard changed is
+// not counted. Tells under the command box when the paste stopped early and why, or which
 // terminals did not answer.
 void ServePaste(const std::wstring& text, DWORD sequence, bool pressOk) {
   bool changed = false;
   std::vector<std::wstring> unanswered;
+  const auto stillHolds = [&] { return ClipboardStillHolds(text, sequence); };
   const std::size_t total = SelectedTerminals.size();
   std::size_t served = ServeEach(SelectedTerminals, [&](const TerminalEntry& entry) {
-    changed = !ClipboardStillHolds(text, sequence);
-    if (changed) {
-      CancelOperation();
-      return;
-    }
-    if (!PasteInto(entry.window, pressOk)) unanswered.push_back(entry.title);
+    const Served result = stillHolds() ? PasteInto(entry.window, pressOk, stillHolds)
+                                       : Served::Changed;
+    changed = result == Served::Changed;
+    if (changed) CancelOperation();
+    if (result == Served::Unanswered) unanswered.push_back(entry.title);
   });
   if (changed) --served;
   const std::wstring counts = std::to_wstring(served) + L" / " + std::to_wstring(total);

@@ -258,6 +258,8 @@ TEST_F(Paced, WhatIsSentDuringAPasteRunsAfterIt) {
   EXPECT_EQ(Count(nullptr, L"KEYDOWN", L"0x5A "), 20u) << "and 0xE5 reached none";
 }
 
+// The terminal served as the clipboard changes may read either text: the notice counts only the
+// terminals that surely read the one the paste started with.
 TEST_F(Paced, APasteStopsWhereTheClipboardChanges) {
   constexpr size_t kNodes = 200;
   ASSERT_NO_FATAL_FAILURE(Start(false, kNodes));
@@ -265,12 +267,17 @@ TEST_F(Paced, APasteStopsWhereTheClipboardChanges) {
   ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"PASTECOMMAND") >= 3; }, 5s));
   ASSERT_TRUE(SetClipboardText(L"other text"));
   ASSERT_TRUE(Idle());
-  const size_t served = Count(nullptr, L"PASTECOMMAND");
-  EXPECT_LT(served, kNodes);
-  EXPECT_EQ(Count(nullptr, L"PASTE", L"one line"), served) << "never the other text";
-  EXPECT_TRUE(app_->NoticeShows(L"クリップボードが変わったため、残りのウィンドウには貼り付けませんでした（" +
-                                std::to_wstring(served) + L" / " + std::to_wstring(kNodes) +
-                                L"）。"));
+  const size_t asked = Count(nullptr, L"PASTECOMMAND");
+  EXPECT_LT(asked, kNodes);
+  const auto notice = [&](size_t served) {
+    return L"クリップボードが変わったため、残りのウィンドウには貼り付けませんでした（" +
+           std::to_wstring(served) + L" / " + std::to_wstring(kNodes) + L"）。";
+  };
+  const size_t told = app_->NoticeShows(notice(asked), 1s) ? asked : asked - 1;
+  EXPECT_TRUE(app_->NoticeShows(notice(told)));
+  const auto pastes = Events(nodes_->Record(), nullptr, L"PASTE");
+  ASSERT_GE(pastes.size(), told);
+  for (size_t i = 0; i < told; ++i) EXPECT_EQ(pastes[i].args, L"one line") << "never the other text";
 }
 
 }  // namespace

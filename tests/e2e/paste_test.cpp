@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,16 +60,15 @@ class PasteTest : public ::testing::Test {
     nodes_->Sync(20s);
     return nodes_->Record();
   }
-  // The paste lines of the record, each with its node's number: what one terminal after the
-  // other gives is "PASTECOMMAND 0", ["PASTECONFIRM 0",] "PASTE 0", "PASTECOMMAND 1", ...
+  // The paste lines of the record, each with its node's title: one terminal after the other in
+  // title order gives "PASTECOMMAND node 1", ["PASTECONFIRM node 1",] "PASTE node 1",
+  // "PASTECOMMAND node 10", ...
   std::vector<std::wstring> Served(const std::vector<RecordLine>& record) const {
+    std::map<HWND, std::wstring> titles;
+    for (const RecordLine& ready : Events(record, nullptr, L"READY")) titles[ready.window] = ready.args;
     std::vector<std::wstring> course;
-    const auto& windows = nodes_->Windows();
     for (const RecordLine& line : record) {
-      const auto node = std::find(windows.begin(), windows.end(), line.window);
-      if (line.event.rfind(L"PASTE", 0) == 0 && node != windows.end()) {
-        course.push_back(line.event + L" " + std::to_wstring(node - windows.begin()));
-      }
+      if (line.event.rfind(L"PASTE", 0) == 0) course.push_back(line.event + L" " + titles[line.window]);
     }
     return course;
   }
@@ -130,9 +130,11 @@ TEST_F(PasteTest, EveryPathByTextAndSettings) {
       EXPECT_EQ(ConfirmDialog(0ms), nullptr);
       continue;
     }
-    std::vector<std::wstring> expected;
-    for (int i = 0; i < c.nodes; ++i) {
-      const std::wstring node = L" " + std::to_wstring(i);
+    std::vector<std::wstring> titles, expected;
+    for (int i = 1; i <= c.nodes; ++i) titles.push_back(L"node " + std::to_wstring(i));
+    std::sort(titles.begin(), titles.end());
+    for (const std::wstring& title : titles) {
+      const std::wstring node = L" " + title;
       expected.push_back(L"PASTECOMMAND" + node);
       if (c.course == Course::Confirmed) expected.push_back(L"PASTECONFIRM" + node);
       expected.push_back(L"PASTE" + node);
