@@ -12,7 +12,7 @@ struct SendState;
 class SentCommand {
  public:
   // Sends WM_COMMAND `command` (lParam 0) to the window with SendMessageTimeoutW, abandoned
-  // after boundMs or at once for a window the system takes for hung. When no thread can be
+  // after boundMs or at once for a window the system takes for hung. When no worker can be
   // had, the command is posted instead and is never reported handled.
   SentCommand(HWND window, WPARAM command, UINT boundMs);
   // The worker ends by itself within the bound; it is not waited for.
