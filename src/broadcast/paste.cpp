@@ -35,9 +35,9 @@ namespace {
 // How long a terminal may take over its paste command, its own confirmation showing included;
 // as long as the ten looks for that confirmation took when they were pauses.
 constexpr UINT kPasteBoundMs = 1000;
-// How often the terminal's confirmation is looked for while its command is under way, from this
-// long after it was sent: a look asks about every window of the terminal's thread, which cost
-// more than most terminals take to paste.
+// How often the terminal's confirmation is looked for while its command is under way. A modal
+// dialog disables its owner, so the dialog is searched for only then: the search asks about
+// every window of the terminal's thread, which cost more than most terminals take to paste.
 constexpr DWORD kDialogLookMs = 10;
 // How long a terminal may take to end its dialog once OK is pressed (Wine without a window
 // manager can take about two seconds).
@@ -99,11 +99,8 @@ enum class Served { Pasted, Unanswered, Changed };
 Served PasteInto(HWND terminal, bool pressOk, const std::function<bool()>& stillHolds) {
   SentCommand paste(terminal, kTerminalPasteCommand, kPasteBoundMs);
   HWND dialog = nullptr;
-  ULONGLONG nextLook = GetTickCount64() + kDialogLookMs;
   const bool returned = paste.WaitHandled(kDialogLookMs, [&] {
-    if (GetTickCount64() < nextLook) return false;
-    nextLook = GetTickCount64() + kDialogLookMs;
-    return (dialog = FindTerminalDialog(terminal)) != nullptr;
+    return !IsWindowEnabled(terminal) && (dialog = FindTerminalDialog(terminal)) != nullptr;
   });
   if (!returned && !dialog) return Served::Unanswered;
   if (!stillHolds()) return Served::Changed;
