@@ -90,7 +90,7 @@ void PressOk(SentCommand& paste, HWND dialog) {
   paste.WaitHandled(kDialogLookMs, [] { return false; });
 }
 
-enum class Served { Pasted, Unanswered, Changed };
+enum class Served { Done, Unanswered, Changed };
 
 // Serves one terminal its paste command. Once it has read the clipboard (its command returned, or
 // its confirmation showed), stillHolds() tells whether it can have read the text the paste
@@ -105,7 +105,7 @@ Served PasteInto(HWND terminal, bool pressOk, const std::function<bool()>& still
   if (!returned && !dialog) return Served::Unanswered;
   if (!stillHolds()) return Served::Changed;
   if (!returned && pressOk) PressOk(paste, dialog);
-  return Served::Pasted;
+  return Served::Done;
 }
 
 // Asks the selected terminals to paste one after another, with pressOk through their own
