@@ -94,6 +94,7 @@ add_executable(flockhand WIN32
   src/runtime/operation_guard.cpp
   src/runtime/operation_progress.cpp
   src/runtime/pacing.cpp
+  src/runtime/sent_command.cpp
   src/runtime/terminal_dialog_ok.cpp
   src/settings/frames_setting.cpp
   src/settings/list_setting.cpp

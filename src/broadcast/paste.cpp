@@ -1,16 +1,21 @@
-// The paths of a paste: nothing for no or empty text, one terminal every 100 ms for a single
-// line, and for text with line feeds the confirmation dialog or the commands straight away. A
-// terminal that is hung or shows no dialog costs at most its ten looks and the bounds of pressing
-// its dialog's OK. A terminal pastes what the clipboard holds when it gets its command, so the
-// paste stops where the clipboard no longer holds the text read at the start, the one the
-// confirmation showed: the rest would get text the user never saw.
+// The paths of a paste: nothing for no or empty text, and otherwise one terminal after the
+// other, through the confirmation dialog for text with line feeds when it is asked for. Only one
+// program can have the clipboard open, and a terminal that cannot open it pastes nothing and
+// tells nobody; so each terminal is served once the one before has done with the clipboard: its
+// paste command returned, or its own confirmation showed (it reads the clipboard before asking).
+// A terminal that does neither within the bound costs that bound and is named afterwards. A
+// terminal pastes what the clipboard holds when it reads it, so the paste stops where the
+// clipboard no longer holds the text read at the start, the one the confirmation showed: the
+// rest would get text the user never saw.
 #include "broadcast/paste.h"
 
 #include <windows.h>
 
+#include <functional>
 #include <new>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "broadcast/keystroke.h"
 #include "broadcast/paste_confirm_dialog.h"
@@ -19,15 +24,24 @@
 #include "runtime/foreground.h"
 #include "runtime/notice.h"
 #include "runtime/pacing.h"
-#include "runtime/terminal_dialog_ok.h"
+#include "runtime/sent_command.h"
 #include "settings/settings_file.h"
 #include "terminals/terminal_contract.h"
+#include "terminals/terminal_dialog.h"
 #include "terminals/terminal_lists.h"
 
 namespace {
 
-constexpr DWORD kPauseMs = 100;  // before each single-line paste and before each look
-constexpr int kDialogLooks = 10;
+// How long a terminal may take over its paste command, its own confirmation showing included;
+// as long as the ten looks for that confirmation took when they were pauses.
+constexpr UINT kPasteBoundMs = 1000;
+// How often the terminal's confirmation is looked for while its command is under way. A modal
+// dialog disables its owner, so the dialog is searched for only then: the search asks about
+// every window of the terminal's thread, which cost more than most terminals take to paste.
+constexpr DWORD kDialogLookMs = 10;
+// How long a terminal may take to end its dialog once OK is pressed (Wine without a window
+// manager can take about two seconds).
+constexpr DWORD kDialogGoneMs = 3000;
 
 // What the clipboard holds: opened false when another program holds it open (a terminal
 // pasting); text nullopt when it holds no text, or no memory can be had for the copy.
@@ -67,21 +81,50 @@ bool ClipboardStillHolds(const std::wstring& text, DWORD& sequence) {
   return true;
 }
 
-// Asks the selected terminals to paste, each after pauseMs and, with pressOk, through its
-// confirmation, as long as the clipboard holds text, sequence being its sequence number when
-// the text was read; tells under the command box when it stopped early and why.
-void ServePaste(const std::wstring& text, DWORD sequence, DWORD pauseMs, bool pressOk) {
+// Pressing OK ends the dialog, which hides it and activates the terminal again; its paste
+// command returns after that. Both are waited for, so that the terminal cannot take the
+// foreground back once the next one is served.
+void PressOk(SentCommand& paste, HWND dialog) {
+  if (HWND ok = GetDlgItem(dialog, IDOK)) PostMessageW(ok, BM_CLICK, 0, 0);
+  WaitUntil(kDialogGoneMs, [dialog] { return !IsWindow(dialog); });
+  paste.WaitHandled(kDialogLookMs, [] { return false; });
+}
+
+enum class Served { Done, Unanswered, Changed };
+
+// Serves one terminal its paste command. Once it has read the clipboard (its command returned, or
+// its confirmation showed), stillHolds() tells whether it can have read the text the paste
+// started with; if not, its confirmation is left to the user. Otherwise, with pressOk, its
+// confirmation's OK is pressed. Unanswered when it did neither within the bound.
+Served PasteInto(HWND terminal, bool pressOk, const std::function<bool()>& stillHolds) {
+  SentCommand paste(terminal, kTerminalPasteCommand, kPasteBoundMs);
+  HWND dialog = nullptr;
+  const bool returned = paste.WaitHandled(kDialogLookMs, [&] {
+    return !IsWindowEnabled(terminal) && (dialog = FindTerminalDialog(terminal)) != nullptr;
+  });
+  if (!returned && !dialog) return Served::Unanswered;
+  if (!stillHolds()) return Served::Changed;
+  if (!returned && pressOk) PressOk(paste, dialog);
+  return Served::Done;
+}
+
+// Asks the selected terminals to paste one after another, with pressOk through their own
+// confirmations, as long as the clipboard holds the text, sequence being its sequence number
+// when the text was read. The clipboard is looked at only between terminals: before each one,
+// and once it has read the clipboard, so that a terminal served while the clipboard changed is
+// not counted. Tells under the command box when the paste stopped early and why, or which
+// terminals did not answer.
+void ServePaste(const std::wstring& text, DWORD sequence, bool pressOk) {
   bool changed = false;
+  std::vector<std::wstring> unanswered;
+  const auto stillHolds = [&] { return ClipboardStillHolds(text, sequence); };
   const std::size_t total = SelectedTerminals.size();
   std::size_t served = ServeEach(SelectedTerminals, [&](const TerminalEntry& entry) {
-    if (pauseMs) Pause(pauseMs);
-    changed = !ClipboardStillHolds(text, sequence);
-    if (changed) {
-      CancelOperation();
-      return;
-    }
-    PostMessageW(entry.window, WM_COMMAND, kTerminalPasteCommand, 0);
-    if (pressOk) PressTerminalDialogOk(entry.window, {kPauseMs, kDialogLooks});
+    const Served result = stillHolds() ? PasteInto(entry.window, pressOk, stillHolds)
+                                       : Served::Changed;
+    changed = result == Served::Changed;
+    if (changed) CancelOperation();
+    if (result == Served::Unanswered) unanswered.push_back(entry.title);
   });
   if (changed) --served;
   const std::wstring counts = std::to_wstring(served) + L" / " + std::to_wstring(total);
@@ -90,6 +133,8 @@ void ServePaste(const std::wstring& text, DWORD sequence, DWORD pauseMs, bool pr
                L"）。");
   } else if (served < total) {
     ShowNotice(L"貼り付けを中止しました（" + counts + L"）。");
+  } else if (!unanswered.empty()) {
+    ShowNotice(UnansweredPasteNotice(unanswered));
   }
 }
 
@@ -97,7 +142,7 @@ void ServePaste(const std::wstring& text, DWORD sequence, DWORD pauseMs, bool pr
 // in the command box, where the paste started.
 void PostPasteCommands(const std::wstring& text, DWORD sequence) {
   const bool force = CurrentSettings.forcePaste;
-  ServePaste(text, sequence, 0, force);
+  ServePaste(text, sequence, force);
   if (!force) return;
   BringCommandBoxForward();
 }
@@ -117,11 +162,11 @@ void BroadcastPaste() {
   if (!text) return;
   switch (ChoosePastePath(*text, CurrentSettings.pasteConfirm, CurrentSettings.forcePaste)) {
     case PastePath::Nothing: return;
-    case PastePath::OneByOne: ServePaste(*text, sequence, kPauseMs, false); return;
+    case PastePath::OneByOne: ServePaste(*text, sequence, false); return;
     case PastePath::Confirm:
       if (PasteConfirmDialog(*text)) PostPasteCommands(*text, sequence);
       return;
-    case PastePath::AllAtOnce:
+    case PastePath::NoClicks:
     case PastePath::WithClicks: PostPasteCommands(*text, sequence); return;
   }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 #include "base/utf16.h"
 
@@ -19,13 +20,18 @@ constexpr std::size_t kShownPasteTextLimit = 10000;
 // splitting a surrogate pair.
 Utf16View ShownPasteText(Utf16View text);
 
+// Every path that pastes serves the terminals one after another.
 enum class PastePath {
   Nothing,     // no text, or an empty one
-  OneByOne,    // a single line: a pause before each terminal's paste command, no clicks
+  OneByOne,    // a single line: no clicks
   Confirm,     // line feeds: the confirmation dialog decides
-  AllAtOnce,   // line feeds, no confirmation, no clicks: every command at once
+  NoClicks,    // line feeds, no confirmation, no clicks
   WithClicks,  // line feeds, no confirmation: each command, then its terminal's OK pressed
 };
 
 // A line feed (U+000A) makes a text multi-line; a carriage return alone does not.
 PastePath ChoosePastePath(Utf16View text, bool pasteConfirm, bool forcePaste);
+
+// The notice for the terminals (by title) that neither returned from their paste command nor
+// showed their confirmation in time: the first three are named, the count tells the rest.
+Utf16String UnansweredPasteNotice(const std::vector<Utf16String>& titles);

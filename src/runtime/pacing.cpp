@@ -74,8 +74,10 @@ void ReadMessages() {
 }
 
 // Reads messages for at most the given time, until done() holds, which is asked after every
-// message and every look milliseconds; it wakes when the progress is due as well.
-bool Wait(DWORD milliseconds, DWORD look, const std::function<bool()>& done) {
+// message and every look milliseconds; it wakes when the progress is due, and when `event` (if
+// any) is signalled, as well.
+bool Wait(DWORD milliseconds, DWORD look, const std::function<bool()>& done,
+          HANDLE event = nullptr) {
   const PacedOperation operation;  // whatever waits is an operation
   KeepInputForOperation();
   const double deadline = NowMs() + milliseconds;
@@ -86,7 +88,7 @@ bool Wait(DWORD milliseconds, DWORD look, const std::function<bool()>& done) {
     if (left <= 0) return false;
     const DWORD wait = std::min({left < look ? static_cast<DWORD>(left) + 1 : look,
                                  MillisecondsUntilProgress()});
-    MsgWaitForMultipleObjectsEx(0, nullptr, wait, kWakeFor, 0);
+    MsgWaitForMultipleObjectsEx(event ? 1 : 0, event ? &event : nullptr, wait, kWakeFor, 0);
   }
 }
 
@@ -107,6 +109,16 @@ std::size_t ServeEach(std::vector<TerminalEntry> terminals,
 
 bool WaitUntil(DWORD milliseconds, const std::function<bool()>& done) {
   return Wait(milliseconds, kLookMs, done);
+}
+
+bool WaitForEvent(HANDLE event, DWORD milliseconds, DWORD lookMs,
+                  const std::function<bool()>& stop) {
+  bool signalled = false;
+  Wait(milliseconds, lookMs, [&] {
+    signalled = WaitForSingleObject(event, 0) == WAIT_OBJECT_0;
+    return signalled || stop();
+  }, event);
+  return signalled;
 }
 
 void Pause(DWORD milliseconds) {

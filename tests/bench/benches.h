@@ -47,6 +47,10 @@ Comparison PasteBench(Stage& stage, int runs);
 // grid, and the menu bars switched off on 60 terminals. Hide others (the 400 beta terminals)
 // has no answer row.
 std::vector<Comparison> SingleLinePasteBench(Stage& stage, int runs);
+// A single line and lines pasted to the 200 alpha terminals of their scene, each at most 3 s,
+// with the longest answer meanwhile as a second row.
+std::vector<Comparison> SingleLinePaste200Bench(Stage& stage, int runs);
+std::vector<Comparison> LinesPaste200Bench(Stage& stage, int runs);
 std::vector<Comparison> ArrangeBench(Stage& stage, int runs);
 Comparison HideOthersBench(Stage& stage, int runs);
 std::vector<Comparison> MenuBarBench(Stage& stage, int runs);

@@ -39,7 +39,8 @@ std::wstring Filter;
 bool Descending = false, Faded = false, MenuBarsHidden = false;
 WNDPROC CommandBoxDefaultProc;
 
-constexpr DWORD kPastePauseMs = 100, kSettlePauseMs = 150, kDialogPollMs = 150;
+constexpr DWORD kSettlePauseMs = 150, kDialogPollMs = 150;
+constexpr UINT kPasteBoundMs = 1000;
 constexpr int kDialogLooks = 13;
 constexpr DWORD kDialogGoneMs = 3000;
 constexpr UINT kAnswerTimeoutMs = 300, kSetTextTimeoutMs = 1000;
@@ -235,10 +236,12 @@ void Paste() {
     }
   }
   CloseClipboard();
-  const bool lines = text.find(L'\n') != std::wstring::npos;
+  // One after another: each returns once its terminal has read the clipboard.
+  if (text.empty()) return;
   for (const Terminal& target : targets) {
-    if (!lines) Pause(kPastePauseMs);
-    PostMessageW(target.window, WM_COMMAND, kTerminalPasteCommand, 0);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(target.window, WM_COMMAND, kTerminalPasteCommand, 0,
+                        SMTO_NORMAL | SMTO_ABORTIFHUNG, kPasteBoundMs, &ignored);
   }
 }
 

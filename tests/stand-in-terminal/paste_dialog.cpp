@@ -1,5 +1,6 @@
-// Reads CF_UNICODETEXT with a few bounded retries (another process may hold
-// the clipboard open for a moment) and runs the paste-confirmation dialog.
+// Reads CF_UNICODETEXT as the terminal does, then runs its paste-confirmation dialog: one try
+// to open the clipboard, no retry (a clipboard that another program holds loses the paste),
+// the clipboard held for a few milliseconds while the text is read.
 #include "paste_dialog.h"
 
 #include <cwchar>
@@ -10,8 +11,7 @@
 
 namespace {
 
-constexpr int kOpenClipboardTries = 5;
-constexpr DWORD kOpenClipboardRetryMs = 20;
+constexpr DWORD kReadingMs = 3;
 
 constexpr WORD kMessageId = 100;
 
@@ -21,12 +21,8 @@ struct PendingPaste {
 };
 
 bool ReadClipboardText(HWND owner, std::wstring& text) {
-  bool opened = false;
-  for (int attempt = 0; attempt < kOpenClipboardTries && !opened; ++attempt) {
-    if (attempt > 0) Sleep(kOpenClipboardRetryMs);
-    opened = OpenClipboard(owner) != FALSE;
-  }
-  if (!opened) return false;
+  if (!OpenClipboard(owner)) return false;
+  Sleep(kReadingMs);
   text.clear();
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
     if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {

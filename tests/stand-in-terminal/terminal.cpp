@@ -130,10 +130,12 @@ void Paint(Terminal& terminal) {
 void OnCommand(Terminal& terminal, WORD id) {
   switch (id) {
     case kPasteCommand:
-      // When the command was posted (ms tick count), so that tests can tell the pauses
-      // between terminals apart from the stand-in's own delays.
+      // When the command was posted, or arrived when sent (ms tick count), so that tests can
+      // tell the pauses between terminals apart from the stand-in's own delays.
       RecordEvent(terminal.hwnd,
-                  "PASTECOMMAND " + std::to_string(static_cast<DWORD>(GetMessageTime())));
+                  "PASTECOMMAND " + std::to_string(InSendMessage()
+                                                       ? GetTickCount()
+                                                       : static_cast<DWORD>(GetMessageTime())));
       PasteFromClipboard(terminal);
       break;
     case kSetupWindowCommand:

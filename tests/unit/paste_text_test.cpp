@@ -22,4 +22,17 @@ TEST(PasteText, DialogShowsAtMost10000UnitsWithoutSplittingAPair) {
   EXPECT_EQ(ShownPasteText(pair).size(), 9999u);
 }
 
+TEST(PasteText, UnansweredNoticeNamesThreeAndCountsAll) {
+  const Utf16String start = u"応答がなく、貼り付けたか分からないウィンドウがあります（";
+  const struct {
+    std::vector<Utf16String> titles;
+    Utf16String notice;
+  } cases[] = {
+      {{u"a"}, start + u"1 個）：「a」"},
+      {{u"a", u"b", u"c"}, start + u"3 個）：「a」、「b」、「c」"},
+      {std::vector<Utf16String>(12, u"x"), start + u"12 個）：「x」、「x」、「x」 ほか"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(UnansweredPasteNotice(c.titles), c.notice);
+}
+
 }  // namespace
