@@ -219,9 +219,12 @@ bool PopEntry(Entry& entry) {
   return any;
 }
 
+// Not limited to input (PM_QS_INPUT): under Wine such a look can pass over a click that waits in
+// the queue after the activation has moved among other programs' windows, where a look at every
+// kind of message finds it. The ranges hold only mouse messages either way.
 bool PeekMouse(MSG& message, UINT remove) {
-  return PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, remove | PM_QS_INPUT) ||
-         PeekMessageW(&message, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, remove | PM_QS_INPUT);
+  return PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, remove) ||
+         PeekMessageW(&message, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, remove);
 }
 
 // What the message loop would have read by then: what was posted meanwhile (the characters of
@@ -251,16 +254,12 @@ bool CatchUp(DWORD until) {
 }
 
 // A click runs with the pointer's moves before it. Its message may reach the queue a moment
-// after the hook saw it: it is waited for a little. Under Wine a look for the mouse's messages
-// alone can pass over a click that waits in the queue until some look at every kind of input
-// has been made (after an activation has moved among the terminals); such a look leaves every
-// message where it is.
+// after the hook saw it: it is waited for a little.
 void RunClick() {
   const DWORD start = GetTickCount();
   MSG message;
   for (int read = 0; read < kMessagesPerEntry;) {
     if (!PeekMouse(message, PM_REMOVE)) {
-      PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_INPUT);
       const DWORD waited = GetTickCount() - start;
       if (waited >= kClickWaitMs) return;
       MsgWaitForMultipleObjectsEx(0, nullptr, kClickWaitMs - waited, QS_MOUSE, 0);
