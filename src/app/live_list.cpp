@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "app/panel_state.h"
-#include "runtime/operation_guard.h"
+#include "runtime/operation.h"
 #include "terminals/terminal_model.h"
 #include "terminals/terminal_watch.h"
 

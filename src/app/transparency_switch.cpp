@@ -2,7 +2,7 @@
 #include "app/transparency_switch.h"
 
 #include "app/panel_state.h"
-#include "runtime/operation_guard.h"
+#include "runtime/operation.h"
 #include "settings/options_dialog.h"
 #include "settings/transparency.h"
 

@@ -23,7 +23,7 @@
 #include "runtime/flockhand_window.h"
 #include "runtime/foreground.h"
 #include "runtime/notice.h"
-#include "runtime/pacing.h"
+#include "runtime/operation.h"
 #include "runtime/sent_command.h"
 #include "settings/settings_file.h"
 #include "terminals/terminal_contract.h"
@@ -119,18 +119,19 @@ void ServePaste(const std::wstring& text, DWORD sequence, bool pressOk) {
   std::vector<std::wstring> unanswered;
   const auto stillHolds = [&] { return ClipboardStillHolds(text, sequence); };
   const std::size_t total = SelectedTerminals.size();
-  std::size_t served = ServeEach(SelectedTerminals, [&](const TerminalEntry& entry) {
-    const Served result = stillHolds() ? PasteInto(entry.window, pressOk, stillHolds)
-                                       : Served::Changed;
+  std::size_t served = 0;  // a terminal served while the clipboard changed is not counted
+  ServeEach(SelectedTerminals, [&](const TerminalEntry& entry) {
+    const Served result =
+        stillHolds() ? PasteInto(entry.window, pressOk, stillHolds) : Served::Changed;
     changed = result == Served::Changed;
     if (changed) CancelOperation();
+    if (!changed) ++served;
     if (result == Served::Unanswered) unanswered.push_back(entry.title);
   });
-  if (changed) --served;
   const std::wstring counts = std::to_wstring(served) + L" / " + std::to_wstring(total);
   if (changed) {
-    ShowNotice(L"クリップボードが変わったため、残りのウィンドウには貼り付けませんでした（" + counts +
-               L"）。");
+    ShowNotice(L"クリップボードが変わったため、残りのウィンドウには貼り付けませんでした（" +
+               counts + L"）。");
   } else if (served < total) {
     ShowNotice(L"貼り付けを中止しました（" + counts + L"）。");
   } else if (!unanswered.empty()) {

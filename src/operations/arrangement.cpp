@@ -17,7 +17,7 @@
 #include "operations/grid_boxes.h"
 #include "operations/window_ops_group.h"
 #include "runtime/foreground.h"
-#include "runtime/pacing.h"
+#include "runtime/operation.h"
 #include "terminals/terminal_answer.h"
 #include "terminals/terminal_lists.h"
 
@@ -67,8 +67,7 @@ void ArrangeTerminals() {
   // A copy: a display change handled while the terminals are served renews the list.
   const RECT work = MonitorList[static_cast<std::size_t>(display)].workArea;
   DebugPrint(kArrangeOriginLine, static_cast<int>(work.left), static_cast<int>(work.top));
-  const auto area =
-      static_cast<ArrangeArea>(SendMessageW(controls.AreaCombo, CB_GETCURSEL, 0, 0));
+  const auto area = static_cast<ArrangeArea>(SendMessageW(controls.AreaCombo, CB_GETCURSEL, 0, 0));
   const CellGrid grid =
       PlanCells({work.left, work.top, work.right, work.bottom}, area, CountIn(controls.ColumnsEdit),
                 CountIn(controls.RowsEdit), SelectedTerminals.size());

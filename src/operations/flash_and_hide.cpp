@@ -8,7 +8,7 @@
 #include "base/subclass.h"
 #include "runtime/flockhand_window.h"
 #include "runtime/foreground.h"
-#include "runtime/pacing.h"
+#include "runtime/operation_guard.h"
 #include "terminals/terminal_answer.h"
 #include "terminals/terminal_lists.h"
 

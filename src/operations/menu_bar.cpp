@@ -6,7 +6,7 @@
 #include "operations/menu_bar.h"
 
 #include "runtime/foreground.h"
-#include "runtime/pacing.h"
+#include "runtime/operation.h"
 #include "runtime/terminal_dialog_ok.h"
 #include "terminals/terminal_contract.h"
 #include "terminals/terminal_lists.h"

@@ -1,4 +1,4 @@
-// See operation_guard.h.
+// The operation's start and end (operation.h) and the guard (operation_guard.h).
 #include "runtime/operation_guard.h"
 
 #include <atomic>

@@ -1,7 +1,9 @@
-// See pacing.h. The waits read only posted, sent, timer and paint messages (PM_QS_*), so the
-// user's clicks stay in the queue, in order, for the message loop to take after the operation,
-// exactly as if Flockhand had slept.
-#include "runtime/pacing.h"
+// Serving and waiting (operation.h). The waits read only posted, sent, timer and paint messages
+// (PM_QS_*), so the user's clicks stay in the queue, in order, for the message loop to take after
+// the operation, exactly as if Flockhand had slept.
+#include "runtime/operation.h"
+
+#include "runtime/operation_guard.h"
 
 #include <algorithm>
 
@@ -86,25 +88,23 @@ bool Wait(DWORD milliseconds, DWORD look, const std::function<bool()>& done,
     if (done()) return true;
     const double left = deadline - NowMs();
     if (left <= 0) return false;
-    const DWORD wait = std::min({left < look ? static_cast<DWORD>(left) + 1 : look,
-                                 MillisecondsUntilProgress()});
+    const DWORD wait =
+        std::min({left < look ? static_cast<DWORD>(left) + 1 : look, MillisecondsUntilProgress()});
     MsgWaitForMultipleObjectsEx(event ? 1 : 0, event ? &event : nullptr, wait, kWakeFor, 0);
   }
 }
 
 }  // namespace
 
-std::size_t ServeEach(std::vector<TerminalEntry> terminals,
-                      const std::function<void(const TerminalEntry&)>& step) {
+void ServeEach(std::vector<TerminalEntry> terminals,
+               const std::function<void(const TerminalEntry&)>& step) {
   const PacedOperation operation;
   if (terminals.size() > 1) KeepInputForOperation();
-  std::size_t served = 0;
-  for (; served < terminals.size() && !OperationCancelled(); ++served) {
-    NoteProgress(served, terminals.size());
+  for (std::size_t next = 0; next < terminals.size() && !OperationCancelled(); ++next) {
+    NoteProgress(next, terminals.size());
     if (NowMs() - ReadMs >= kReadEveryMs) ReadMessages();
-    step(terminals[served]);
+    step(terminals[next]);
   }
-  return served;
 }
 
 bool WaitUntil(DWORD milliseconds, const std::function<bool()>& done) {
@@ -114,10 +114,13 @@ bool WaitUntil(DWORD milliseconds, const std::function<bool()>& done) {
 bool WaitForEvent(HANDLE event, DWORD milliseconds, DWORD lookMs,
                   const std::function<bool()>& stop) {
   bool signalled = false;
-  Wait(milliseconds, lookMs, [&] {
-    signalled = WaitForSingleObject(event, 0) == WAIT_OBJECT_0;
-    return signalled || stop();
-  }, event);
+  Wait(
+      milliseconds, lookMs,
+      [&] {
+        signalled = WaitForSingleObject(event, 0) == WAIT_OBJECT_0;
+        return signalled || stop();
+      },
+      event);
   return signalled;
 }
 

@@ -4,7 +4,7 @@
 
 #include <atomic>
 
-#include "runtime/pacing.h"
+#include "runtime/operation.h"
 
 struct SendState {
   HWND window;
@@ -33,9 +33,9 @@ constexpr DWORD kWorkerSlackMs = 200;
 DWORD WINAPI SendOnWorker(void* parameter) {
   auto* state = static_cast<SendState*>(parameter);
   DWORD_PTR ignored = 0;
-  state->handled = SendMessageTimeoutW(state->window, WM_COMMAND, state->command, 0,
-                                       SMTO_NORMAL | SMTO_ABORTIFHUNG, state->boundMs,
-                                       &ignored) != 0;
+  state->handled =
+      SendMessageTimeoutW(state->window, WM_COMMAND, state->command, 0,
+                          SMTO_NORMAL | SMTO_ABORTIFHUNG, state->boundMs, &ignored) != 0;
   SetEvent(state->done);
   state->Release();
   return 0;

@@ -1,7 +1,7 @@
 // See terminal_dialog_ok.h.
 #include "runtime/terminal_dialog_ok.h"
 
-#include "runtime/pacing.h"
+#include "runtime/operation.h"
 #include "terminals/terminal_answer.h"
 #include "terminals/terminal_dialog.h"
 
