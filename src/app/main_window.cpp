@@ -20,6 +20,7 @@
 #include "base/dpi_scale.h"
 #include "base/resource_ids.h"
 #include "base/window_dpi.h"
+#include "broadcast/reach_notice.h"
 #include "frames/frames.h"
 #include "groups/group_menu.h"
 #include "groups/groups.h"
@@ -27,9 +28,11 @@
 #include "resources/about_dialog.h"
 #include "resources/help_file.h"
 #include "resources/image_buttons.h"
+#include "runtime/notice.h"
 #include "runtime/operation_guard.h"
 #include "settings/settings_file.h"
 #include "terminals/discovery.h"
+#include "terminals/reach_watch.h"
 #include "terminals/selection_listeners.h"
 
 PanelState Panel;
@@ -60,6 +63,9 @@ void AttachSubsystems() {
   AttachFramesSwitch(&Panel.ShowFrames);
   ListenToSelection(RefreshSelectionState);
   ListenToSelection(FollowSelection);
+  ListenToSelection(WatchReach);
+  ListenToReach(TellReach);
+  ListenToReach(FollowReach);
   AttachGroupsToList(VisibleTerminals, SelectTitled);
 }
 
@@ -95,7 +101,9 @@ LRESULT OnDestroy(HWND window) {
 LRESULT OnActivate(WPARAM wParam) {
   const WORD state = LOWORD(wParam);
   if (state == WA_ACTIVE || state == WA_CLICKACTIVE) SetFocus(Panel.CommandBox);
-  FollowActivation(state != WA_INACTIVE && !HIWORD(wParam));
+  const bool active = state != WA_INACTIVE && !HIWORD(wParam);
+  FollowActivation(active);
+  NoticeFollowsActivation(active);
   return 0;
 }
 

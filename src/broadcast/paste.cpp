@@ -21,6 +21,7 @@
 #include "runtime/pacing.h"
 #include "runtime/terminal_dialog_ok.h"
 #include "settings/settings_file.h"
+#include "terminals/reach_watch.h"
 #include "terminals/terminal_contract.h"
 #include "terminals/terminal_lists.h"
 
@@ -74,6 +75,7 @@ void ServePaste(const std::wstring& text, DWORD sequence, DWORD pauseMs, bool pr
   bool changed = false;
   const std::size_t total = SelectedTerminals.size();
   std::size_t served = ServeEach(SelectedTerminals, [&](const TerminalEntry& entry) {
+    if (ReachOf(entry.window) == Reach::Gone) return;  // closed: no pause, no dialog to wait for
     if (pauseMs) Pause(pauseMs);
     changed = !ClipboardStillHolds(text, sequence);
     if (changed) {

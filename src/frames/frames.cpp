@@ -3,6 +3,7 @@
 
 #include "frames/frame_surface.h"
 #include "frames/frame_watch.h"
+#include "terminals/reach_watch.h"
 #include "terminals/terminal_lists.h"
 
 namespace {
@@ -10,6 +11,7 @@ namespace {
 const bool* SwitchedOn = nullptr;
 bool MainActive = false;
 WindowSet Selected;
+WindowSet Muted;
 
 bool Wanted() { return SwitchedOn && *SwitchedOn && MainActive && !Selected.empty(); }
 
@@ -24,7 +26,7 @@ bool SameWindows(const WindowSet& windows, const TerminalList& list) {
 // Losing the activation paints the frames out; anything else that ends them hides the surfaces.
 void ShowOrHide() {
   if (Wanted()) {
-    StartWatchingWindows(Selected);
+    StartWatchingWindows(Selected, Muted);
     return;
   }
   StopWatchingWindows();
@@ -48,10 +50,15 @@ void FollowActivation(bool active) {
 
 void RefreshFrames() {
   Selected = WindowsOf(SelectedTerminals);
+  Muted = UnreachedWindows();
   ShowOrHide();
 }
 
 // A change of the selection's order alone changes no frame.
 void FollowSelection() {
   if (!SameWindows(Selected, SelectedTerminals)) RefreshFrames();
+}
+
+void FollowReach() {
+  if (Muted != UnreachedWindows()) RefreshFrames();
 }
