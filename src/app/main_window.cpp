@@ -166,6 +166,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CREATE: return OnCreate(window);
     case WM_DESTROY: return OnDestroy(window);
     case WM_SIZE: return LayoutControls(window, LOWORD(lParam), HIWORD(lParam));
+    case WM_MOVE: FollowCommandBox(); return 0;
     case WM_ACTIVATE: return OnActivate(wParam);
     case WM_SETTINGCHANGE: return OnSettingChange(wParam);
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(window, lParam);

@@ -37,6 +37,13 @@ void CreateNoticeTip() {
   SendMessageW(NoticeTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&NoticeTool));
 }
 
+void PlaceUnderCommandBox() {
+  RECT box;
+  GetWindowRect(FlockhandCommandBox(), &box);
+  const int gap = ScaleToDpi(kNoticeGap, WindowDpi(FlockhandCommandBox()));
+  SendMessageW(NoticeTip, TTM_TRACKPOSITION, 0, MAKELPARAM(box.left, box.bottom + gap));
+}
+
 void Show(const std::wstring& text) {
   if (!NoticeTip) CreateNoticeTip();
   const int dpi = WindowDpi(FlockhandCommandBox());
@@ -44,10 +51,7 @@ void Show(const std::wstring& text) {
   NoticeText = text;
   NoticeTool.lpszText = NoticeText.data();
   SendMessageW(NoticeTip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&NoticeTool));
-  RECT box;
-  GetWindowRect(FlockhandCommandBox(), &box);
-  SendMessageW(NoticeTip, TTM_TRACKPOSITION, 0,
-               MAKELPARAM(box.left, box.bottom + ScaleToDpi(kNoticeGap, dpi)));
+  PlaceUnderCommandBox();
   SendMessageW(NoticeTip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&NoticeTool));
 }
 
@@ -88,4 +92,8 @@ void SetStandingNotice(const std::wstring& text) {
 void NoticeFollowsActivation(bool active) {
   MainActive = active;
   ShowStanding();
+}
+
+void FollowCommandBox() {
+  if (NoticeTip && IsWindowVisible(NoticeTip)) PlaceUnderCommandBox();
 }

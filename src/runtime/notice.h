@@ -15,3 +15,5 @@ void HideNotice();
 void SetStandingNotice(const std::wstring& text);
 // From WM_ACTIVATE: a notice kept on top must not stay over the program the user turned to.
 void NoticeFollowsActivation(bool active);
+// From WM_MOVE: a notice that stays must stay under the command box.
+void FollowCommandBox();

@@ -24,7 +24,7 @@ class Reach : public FlockhandTest {
     return WaitUntil([&] { return EdgesShowing(r, rgb) == 4; }, 5s);
   }
   // Until no notice of Flockhand's names a terminal (its controls' tips hold no line feed).
-  bool NoticeOut(Millis timeout) const {
+  bool NoticeOut(Millis timeout) {
     return WaitUntil(
         [&] {
           for (HWND tip : TopLevelWindows(app.Process().Pid(), L"tooltips_class32")) {
@@ -39,8 +39,8 @@ class Reach : public FlockhandTest {
 };
 
 TEST_F(Reach, AHungTerminalIsNamedAndGreyUntilItIsClosedAndRefreshedAway) {
-  StandIn ok({L"--title=reach ok", L"--pos=100,100,300,200"});
-  StandIn hung({L"--title=reach hung", L"--pos=500,100,300,200", L"--hung"});
+  StandIn ok({L"--title=reach ok", L"--pos=450,100,400,300"});
+  StandIn hung({L"--title=reach hung", L"--pos=900,100,350,300", L"--hung"});
   ASSERT_TRUE(ok.Started() && hung.Started());
   ASSERT_TRUE(WaitUntil([&] { return IsHungAppWindow(hung.Window()) != FALSE; }, 20s));
   ASSERT_TRUE(Start());
@@ -55,20 +55,18 @@ TEST_F(Reach, AHungTerminalIsNamedAndGreyUntilItIsClosedAndRefreshedAway) {
 }
 
 TEST_F(Reach, ATerminalClosedBehindItsBackIsNamedAndSkipped) {
-  StandIn nodes({L"--title=reach", L"--count=2"});
-  ASSERT_TRUE(nodes.Started());
+  StandIn kept({L"--title=reach kept"});
+  StandIn closed({L"--title=reach closed"});
+  ASSERT_TRUE(kept.Started() && closed.Started());
   ASSERT_TRUE(Start());
   ASSERT_TRUE(app.Activate() && app.SelectAll(2));
   const std::vector<std::wstring> rows = ListRows(app.Controls().terminalList);
-  const HWND closed = nodes.Window(1);
-  const std::wstring title = WindowText(closed);
-  PostMessageW(closed, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(closed); }, 5s));
+  closed.Close();
   ASSERT_TRUE(app.ClickToFocus(app.Controls().commandBox));
   PressKey('A');
-  EXPECT_TRUE(app.NoticeShows(kGone + title, 2s));
-  ASSERT_TRUE(nodes.Sync());
-  EXPECT_EQ(Events(nodes.Record(), nullptr, L"KEYDOWN").size(), 1u) << nodes.RecordText();
+  EXPECT_TRUE(app.NoticeShows(kGone + L"reach closed", 2s));
+  ASSERT_TRUE(kept.Sync());
+  EXPECT_EQ(Events(kept.Record(), nullptr, L"KEYDOWN").size(), 1u) << kept.RecordText();
   EXPECT_EQ(ListRows(app.Controls().terminalList), rows) << "the rows stay as they were";
 }
 
