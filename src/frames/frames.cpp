@@ -15,6 +15,15 @@ WindowSet Muted;
 
 bool Wanted() { return SwitchedOn && *SwitchedOn && MainActive && !Selected.empty(); }
 
+// Of the selected terminals the keys do not reach as typed, those whose frame is grey.
+WindowSet MutedAmong(const WindowSet& unreached) {
+  WindowSet muted;
+  for (const WindowHandle window : unreached) {
+    if (FrameMuted(ReachOf(window))) muted.insert(window);
+  }
+  return muted;
+}
+
 bool SameWindows(const WindowSet& windows, const TerminalList& list) {
   if (windows.size() != list.size()) return false;
   for (const TerminalEntry& entry : list) {
@@ -50,7 +59,7 @@ void FollowActivation(bool active) {
 
 void RefreshFrames() {
   Selected = WindowsOf(SelectedTerminals);
-  Muted = UnreachedWindows();
+  Muted = MutedAmong(UnreachedWindows());
   ShowOrHide();
 }
 
@@ -60,5 +69,5 @@ void FollowSelection() {
 }
 
 void FollowReach() {
-  if (Muted != UnreachedWindows()) RefreshFrames();
+  if (Muted != MutedAmong(UnreachedWindows())) RefreshFrames();
 }

@@ -1,8 +1,8 @@
 // Keeping the reach of each selected terminal known (see reach.h) without a look on the key path:
 // the looks run on a thread of their own, at each change of the selection (a refresh ends in one)
-// and then every second while something is selected, never more often than that for a terminal;
-// a hung terminal holds none of them up, as none sends it a message. What they find is handed to
-// Flockhand's thread, which tells the listeners when a terminal's reach changed.
+// and then every second while something is selected (less often where a look takes long), never
+// more often than that; a hung terminal holds none of them up, as none sends it a message. What
+// they find is handed to Flockhand's thread, which tells the listeners when a reach changed.
 #pragma once
 
 #include "terminals/reach.h"
