@@ -30,13 +30,16 @@ Utf16String Decimal(std::size_t n) {
   return Utf16String(digits.begin(), digits.end());
 }
 
+// A title's line breaks and other control characters show as blanks: each title is one line.
 Utf16String TitleLine(Utf16View title) {
+  std::size_t cut = title.size();
+  if (cut > kNoticeTitleUnits) {
+    cut = kNoticeTitleUnits;
+    if (title[cut - 1] >= 0xD800 && title[cut - 1] <= 0xDBFF) --cut;  // a pair is not split
+  }
   Utf16String line = UTF16("・");
-  if (title.size() <= kNoticeTitleUnits) return line.append(title);
-  // A surrogate pair is not split.
-  std::size_t cut = kNoticeTitleUnits;
-  if (title[cut - 1] >= 0xD800 && title[cut - 1] <= 0xDBFF) --cut;
-  return line.append(title.substr(0, cut)).append(UTF16("…"));
+  for (const Utf16Unit unit : title.substr(0, cut)) line.push_back(unit < 0x20 ? UTF16(' ') : unit);
+  return cut < title.size() ? line.append(UTF16("…")) : line;
 }
 
 }  // namespace

@@ -33,8 +33,8 @@ struct UnreachedTerminal {
 };
 
 // One line per reason, then the titles of its terminals, at most kTitlesPerReason of them, each
-// cut to kNoticeTitleUnits: a notice of 500 titles would cover the screen. Empty when every
-// terminal is reachable.
+// cut to kNoticeTitleUnits and on one line: a notice of 500 titles would cover the screen. Empty
+// when every terminal is reachable.
 constexpr std::size_t kTitlesPerReason = 5;
 constexpr std::size_t kNoticeTitleUnits = 60;
 Utf16String ReachNoticeText(const std::vector<UnreachedTerminal>& terminals);

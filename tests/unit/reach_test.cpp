@@ -81,9 +81,10 @@ TEST(Reach, NoticeNamesEachReasonAndItsTitles) {
         {Reach::Hung, u"5"}, {Reach::Hung, u"6"}, {Reach::Hung, u"7"}},
        u"応答がないため、7 個のウィンドウにはキーがすぐには届きません\n・1\n・2\n・3\n・4\n・5\n"
        u"・ほか 2 個"},
-      {{{Reach::Gone, longTitle}, {Reach::Gone, u""}, {Reach::Gone, pairAtCut}},
-       u"閉じられているため、3 個のウィンドウにはキーが届きません\n・" + Utf16String(60, u'x') +
-           u"…\n・\n・" + Utf16String(59, u'y') + u"…"},
+      {{{Reach::Gone, longTitle}, {Reach::Gone, u""}, {Reach::Gone, pairAtCut},
+        {Reach::Gone, u"a\nb\tc"}},
+       u"閉じられているため、4 個のウィンドウにはキーが届きません\n・" + Utf16String(60, u'x') +
+           u"…\n・\n・" + Utf16String(59, u'y') + u"…\n・a b c"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ReachNoticeText(c.terminals), c.text) << c.terminals.size() << " terminals";
