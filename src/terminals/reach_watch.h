@@ -8,10 +8,9 @@
 #include "terminals/reach.h"
 #include "terminals/terminal_lists.h"
 
-// At every change of the selection: the selected terminals are looked at now.
+// At every change of the selection: the selected terminals are looked at as soon as the last
+// look is a second old.
 void WatchReach();
-// As a broadcast begins: a look unless one began within the last second.
-void LookAtReachSoon();
 
 // As last judged; a window not judged yet counts as reachable.
 Reach ReachOf(WindowHandle window);
