@@ -7,9 +7,11 @@
 #include <shobjidl.h>
 
 #include <algorithm>
+#include <iterator>
 #include <unordered_map>
 #include <utility>
 
+#include "base/under_wine.h"
 #include "terminals/discovery.h"
 
 namespace {
@@ -111,14 +113,17 @@ std::optional<bool> OnCurrentDesktop(WindowHandle window) {
 
 constexpr ReachLooks kLooks{IsTerminal, IntegrityOf, IsHung, OnCurrentDesktop};
 
+// Wine has no virtual desktops: COM is not started on this thread for an answer known
+// beforehand.
 void PrepareLooks() {
+  OwnIntegrity = IntegrityOfProcess(GetCurrentProcess());
+  if (UnderWine()) return;
   CoInitializeEx(nullptr, COINIT_MULTITHREADED);
   void* desktops = nullptr;
   if (SUCCEEDED(CoCreateInstance(CLSID_VirtualDesktopManager, nullptr, CLSCTX_ALL,
                                  kDesktopsInterface, &desktops))) {
     Desktops = static_cast<IVirtualDesktopManager*>(desktops);
   }
-  OwnIntegrity = IntegrityOfProcess(GetCurrentProcess());
 }
 
 // A look when asked for, and every second while something is selected; never two within a
