@@ -69,6 +69,7 @@ add_executable(flockhand WIN32
   src/broadcast/keystroke.cpp
   src/broadcast/paste.cpp
   src/broadcast/paste_confirm_dialog.cpp
+  src/broadcast/reach_notice.cpp
   src/frames/frame_look.cpp
   src/frames/frame_surface.cpp
   src/frames/frame_watch.cpp
@@ -102,6 +103,7 @@ add_executable(flockhand WIN32
   src/settings/settings_file.cpp
   src/settings/transparency.cpp
   src/terminals/discovery.cpp
+  src/terminals/reach_watch.cpp
   src/terminals/terminal_answer.cpp
   src/terminals/terminal_dialog.cpp
   src/terminals/terminal_watch.cpp

@@ -19,6 +19,7 @@
 #include "base/dpi_scale.h"
 #include "base/resource_ids.h"
 #include "base/window_dpi.h"
+#include "broadcast/reach_notice.h"
 #include "frames/frames.h"
 #include "groups/group_menu.h"
 #include "groups/groups.h"
@@ -27,9 +28,11 @@
 #include "resources/help_file.h"
 #include "resources/image_buttons.h"
 #include "runtime/flockhand_window.h"
+#include "runtime/notice.h"
 #include "runtime/operation_guard.h"
 #include "settings/settings_file.h"
 #include "terminals/discovery.h"
+#include "terminals/reach_watch.h"
 #include "terminals/terminal_model.h"
 
 PanelState Panel;
@@ -71,6 +74,9 @@ void AttachSubsystems() {
   ListenToRows(ShowRowsChange);
   ListenToSelection(RefreshSelectionState);
   ListenToSelection(FollowSelection);
+  ListenToSelection(WatchReach);
+  ListenToReach(TellReach);
+  ListenToReach(FollowReach);
 }
 
 LRESULT OnCreate(HWND window) {
@@ -105,7 +111,9 @@ LRESULT OnDestroy(HWND window) {
 LRESULT OnActivate(WPARAM wParam) {
   const WORD state = LOWORD(wParam);
   if (state == WA_ACTIVE || state == WA_CLICKACTIVE) SetFocus(Panel.CommandBox);
-  FollowActivation(state != WA_INACTIVE && !HIWORD(wParam));
+  const bool active = state != WA_INACTIVE && !HIWORD(wParam);
+  FollowActivation(active);
+  NoticeFollowsActivation(active);
   return 0;
 }
 
@@ -169,6 +177,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CREATE: return OnCreate(window);
     case WM_DESTROY: return OnDestroy(window);
     case WM_SIZE: return LayoutControls(window, LOWORD(lParam), HIWORD(lParam));
+    case WM_MOVE: FollowCommandBox(); return 0;
     case WM_ACTIVATE: return OnActivate(wParam);
     case WM_SETTINGCHANGE: return OnSettingChange(wParam);
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(window, lParam);

@@ -11,6 +11,7 @@
 #include "runtime/flockhand_window.h"
 #include "runtime/journal.h"
 #include "runtime/operation_guard.h"
+#include "terminals/reach_watch.h"
 #include "terminals/terminal_lists.h"
 
 namespace {
@@ -28,8 +29,14 @@ void BroadcastKeystroke(WPARAM wParam, LPARAM lParam) {
     MinimizedWarning();
     return;
   }
+  // A terminal closed since it was selected is skipped: its handle may be another window's by
+  // now. One that refuses the key is named at once (see NoteRefusedKey).
+  const bool someUnreached = !UnreachedWindows().empty();
   for (const TerminalEntry& entry : SelectedTerminals) {
-    PostMessageW(entry.window, WM_KEYDOWN, wParam, lParam);
+    if (someUnreached && ReachOf(entry.window) == Reach::Gone) continue;
+    if (!PostMessageW(entry.window, WM_KEYDOWN, wParam, lParam)) {
+      NoteRefusedKey(entry.window, GetLastError());
+    }
   }
 }
 

@@ -26,6 +26,7 @@
 #include "runtime/operation.h"
 #include "runtime/sent_command.h"
 #include "settings/settings_file.h"
+#include "terminals/reach_watch.h"
 #include "terminals/terminal_contract.h"
 #include "terminals/terminal_dialog.h"
 #include "terminals/terminal_lists.h"
@@ -119,8 +120,13 @@ void ServePaste(const std::wstring& text, DWORD sequence, bool pressOk) {
   std::vector<std::wstring> unanswered;
   const auto stillHolds = [&] { return ClipboardStillHolds(text, sequence); };
   const std::size_t total = SelectedTerminals.size();
-  std::size_t served = 0;  // a terminal served while the clipboard changed is not counted
+  std::size_t served = 0;   // a terminal served while the clipboard changed is not counted
+  std::size_t skipped = 0;  // closed since they were selected: nothing to paste into
   ServeEach(SelectedTerminals, [&](const TerminalEntry& entry) {
+    if (ReachOf(entry.window) == Reach::Gone) {
+      ++skipped;
+      return;
+    }
     const Served result =
         stillHolds() ? PasteInto(entry.window, pressOk, stillHolds) : Served::Changed;
     changed = result == Served::Changed;
@@ -132,7 +138,7 @@ void ServePaste(const std::wstring& text, DWORD sequence, bool pressOk) {
   if (changed) {
     ShowNotice(L"クリップボードが変わったため、残りのウィンドウには貼り付けませんでした（" +
                counts + L"）。");
-  } else if (served < total) {
+  } else if (served + skipped < total) {
     ShowNotice(L"貼り付けを中止しました（" + counts + L"）。");
   } else if (!unanswered.empty()) {
     ShowNotice(UnansweredPasteNotice(unanswered));

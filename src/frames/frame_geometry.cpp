@@ -56,7 +56,7 @@ void Subtract(std::vector<Box>& boxes, const Box& cover) {
 }
 
 auto Key(const FramePiece& p) {
-  return std::make_tuple(p.box.left, p.box.top, p.box.right, p.box.bottom, p.accent);
+  return std::make_tuple(p.box.left, p.box.top, p.box.right, p.box.bottom, p.accent, p.muted);
 }
 
 }  // namespace
@@ -85,7 +85,7 @@ std::vector<FramePiece> VisibleFrames(const std::vector<StackedWindow>& stack) {
       for (auto above = stack.begin(); above != window && !ring.empty(); ++above) {
         if (Overlap(bounds, above->bounds)) Subtract(ring, Clamped(above->bounds));
       }
-      for (const Box& box : ring) pieces.push_back({box, accent});
+      for (const Box& box : ring) pieces.push_back({box, accent, accent && window->muted});
     }
   }
   return pieces;
@@ -99,7 +99,7 @@ std::vector<FramePiece> OnDisplay(const std::vector<FramePiece>& pieces, const B
     if (IsEmpty(cut)) continue;
     local.push_back(
         {{cut.left - area.left, cut.top - area.top, cut.right - area.left, cut.bottom - area.top},
-         piece.accent});
+         piece.accent, piece.muted});
   }
   return local;
 }

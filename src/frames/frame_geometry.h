@@ -22,6 +22,7 @@ constexpr int kFrameWidth = 5;
 struct FramePiece {
   Box box;
   bool accent = false;  // the inner ring's colour; otherwise the dark edge
+  bool muted = false;   // the inner ring of a terminal that does not take the keys now: grey
 };
 bool operator==(const FramePiece& a, const FramePiece& b);
 
@@ -29,6 +30,7 @@ bool operator==(const FramePiece& a, const FramePiece& b);
 struct StackedWindow {
   Box bounds;
   bool framed = false;  // a selected terminal
+  bool muted = false;   // one that does not take the keys now
 };
 
 // The parts of the frames of the framed windows that no window above them covers, each frame's

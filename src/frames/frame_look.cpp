@@ -34,6 +34,7 @@ Box VisibleBounds(HWND window) {
 // The windows from the top, as far as the look has come.
 struct Walk {
   const WindowSet& framed;
+  const WindowSet& muted;
   std::vector<StackedWindow> stack;
   bool surfaceSeen = false;  // a shown surface came up
   FrameLook look;
@@ -54,14 +55,14 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM walkPointer) {
   const bool framed = walk.framed.count(window) > 0;
   walk.look.framedAbove = walk.look.framedAbove || (framed && !walk.surfaceSeen);
   walk.look.framedKeptOnTop = walk.look.framedKeptOnTop || (framed && (exStyle & WS_EX_TOPMOST));
-  walk.stack.push_back({VisibleBounds(window), framed});
+  walk.stack.push_back({VisibleBounds(window), framed, framed && walk.muted.count(window) > 0});
   return TRUE;
 }
 
 }  // namespace
 
-FrameLook LookAtWindows(const WindowSet& framed) {
-  Walk walk{framed, {}, false, {}};
+FrameLook LookAtWindows(const WindowSet& framed, const WindowSet& muted) {
+  Walk walk{framed, muted, {}, false, {}};
   EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&walk));
   walk.look.pieces = VisibleFrames(walk.stack);
   return walk.look;

@@ -18,4 +18,5 @@ struct FrameLook {
   bool framedAbove = false;        // a framed window lies above the shown surfaces, its frame below
 };
 
-FrameLook LookAtWindows(const WindowSet& framed);
+// The muted among the framed get a grey frame.
+FrameLook LookAtWindows(const WindowSet& framed, const WindowSet& muted);

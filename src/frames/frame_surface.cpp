@@ -13,6 +13,8 @@ constexpr COLORREF kSeeThrough = RGB(255, 0, 255);
 // focus rectangle, and visible on white, black and coloured backgrounds.
 constexpr COLORREF kAccent = RGB(255, 160, 0);
 constexpr COLORREF kEdge = RGB(24, 24, 24);
+// The inner ring of a terminal that does not take the keys now: no colour, as if switched off.
+constexpr COLORREF kMuted = RGB(150, 150, 150);
 // Past this many changed pieces one repaint of the whole surface is cheaper than many small ones.
 constexpr size_t kMaxPartialRepaints = 64;
 constexpr wchar_t kClassName[] = L"FlockhandFrames";
@@ -40,6 +42,7 @@ void OnPaint(HWND window) {
   HBRUSH seeThrough = CreateSolidBrush(kSeeThrough);
   HBRUSH accent = CreateSolidBrush(kAccent);
   HBRUSH edge = CreateSolidBrush(kEdge);
+  HBRUSH muted = CreateSolidBrush(kMuted);
   FillRect(dc, &paint.rcPaint, seeThrough);
   const Surface* surface = SurfaceOf(window);
   if (surface && !PaintedOut) {
@@ -48,10 +51,11 @@ void OnPaint(HWND window) {
       const RECT r{b.left, b.top, b.right, b.bottom};
       RECT visible;
       if (IntersectRect(&visible, &r, &paint.rcPaint)) {
-        FillRect(dc, &r, piece.accent ? accent : edge);
+        FillRect(dc, &r, piece.muted ? muted : piece.accent ? accent : edge);
       }
     }
   }
+  DeleteObject(muted);
   DeleteObject(edge);
   DeleteObject(accent);
   DeleteObject(seeThrough);

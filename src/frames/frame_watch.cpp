@@ -52,6 +52,7 @@ struct Shared {
   HWND looks = nullptr;  // the window on Flockhand's thread that takes the looks
   bool watching = false;
   WindowSet framed;
+  WindowSet muted;
   // Counts the watches: a look begun for an earlier one (another selection) is dropped.
   unsigned watch = 0;
   std::optional<FrameLook> ready;
@@ -75,11 +76,12 @@ DWORD WINAPI LookAgainAndAgain(void*) {
     const bool watching = s.watching;
     const unsigned watch = s.watch;
     const WindowSet framed = s.framed;
+    const WindowSet muted = s.muted;
     ReleaseSRWLockExclusive(&s.lock);
     next = INFINITE;
     if (!watching) continue;
     const ULONGLONG start = GetTickCount64();
-    FrameLook look = LookAtWindows(framed);
+    FrameLook look = LookAtWindows(framed, muted);
     if (UnderWine()) {
       next = static_cast<DWORD>(std::max(kLookMs, (GetTickCount64() - start) * kLookShare));
     }
@@ -148,12 +150,13 @@ void HookEvents() {
 
 }  // namespace
 
-void StartWatchingWindows(const WindowSet& framed) {
+void StartWatchingWindows(const WindowSet& framed, const WindowSet& muted) {
   Shared& s = State();
   if (!s.looks) StartLooking(s);
   AcquireSRWLockExclusive(&s.lock);
   s.watching = true;
   s.framed = framed;
+  s.muted = muted;
   ++s.watch;
   ReleaseSRWLockExclusive(&s.lock);
   HookEvents();

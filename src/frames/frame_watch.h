@@ -10,8 +10,9 @@
 
 #include "terminals/terminal_lists.h"
 
-// The frames go around the framed windows from now on (again, after a change of selection).
-void StartWatchingWindows(const WindowSet& framed);
+// The frames go around the framed windows from now on (again, after a change of selection or of
+// the muted among them).
+void StartWatchingWindows(const WindowSet& framed, const WindowSet& muted);
 void StopWatchingWindows();
 // The frames are drawn again shortly, once for any number of changes meanwhile.
 void ScheduleFrameUpdate();

@@ -3,6 +3,7 @@
 
 #include "frames/frame_surface.h"
 #include "frames/frame_watch.h"
+#include "terminals/reach_watch.h"
 #include "terminals/terminal_lists.h"
 
 namespace {
@@ -10,8 +11,18 @@ namespace {
 const bool* SwitchedOn = nullptr;
 bool MainActive = false;
 WindowSet Selected;
+WindowSet Muted;
 
 bool Wanted() { return SwitchedOn && *SwitchedOn && MainActive && !Selected.empty(); }
+
+// Of the selected terminals the keys do not reach as typed, those whose frame is grey.
+WindowSet MutedAmong(const WindowSet& unreached) {
+  WindowSet muted;
+  for (const WindowHandle window : unreached) {
+    if (FrameMuted(ReachOf(window))) muted.insert(window);
+  }
+  return muted;
+}
 
 bool SameWindows(const WindowSet& windows, const TerminalList& list) {
   if (windows.size() != list.size()) return false;
@@ -24,7 +35,7 @@ bool SameWindows(const WindowSet& windows, const TerminalList& list) {
 // Losing the activation paints the frames out; anything else that ends them hides the surfaces.
 void ShowOrHide() {
   if (Wanted()) {
-    StartWatchingWindows(Selected);
+    StartWatchingWindows(Selected, Muted);
     return;
   }
   StopWatchingWindows();
@@ -48,10 +59,15 @@ void FollowActivation(bool active) {
 
 void RefreshFrames() {
   Selected = WindowsOf(SelectedTerminals);
+  Muted = MutedAmong(UnreachedWindows());
   ShowOrHide();
 }
 
 // A change of the selection's order alone changes no frame.
 void FollowSelection() {
   if (!SameWindows(Selected, SelectedTerminals)) RefreshFrames();
+}
+
+void FollowReach() {
+  if (Muted != MutedAmong(UnreachedWindows())) RefreshFrames();
 }

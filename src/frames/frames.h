@@ -18,3 +18,6 @@ void FollowActivation(bool active);
 void RefreshFrames();
 // After every change of the selection: frames change only with the terminals selected.
 void FollowSelection();
+// After every change of the selected terminals' reach: those the keys do not reach as they are
+// typed get a grey frame.
+void FollowReach();

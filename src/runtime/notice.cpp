@@ -21,6 +21,8 @@ HWND NoticeTip;
 TTTOOLINFOW NoticeTool;
 std::wstring NoticeText;
 UINT_PTR HideTimer;
+std::wstring StandingText;
+bool MainActive = true;
 
 void CALLBACK HideWhenDue(HWND, UINT, UINT_PTR, DWORD) { HideNotice(); }
 
@@ -35,20 +37,42 @@ void CreateNoticeTip() {
   SendMessageW(NoticeTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&NoticeTool));
 }
 
-}  // namespace
+void PlaceUnderCommandBox() {
+  RECT box;
+  GetWindowRect(FlockhandCommandBox(), &box);
+  const int gap = ScaleToDpi(kNoticeGap, WindowDpi(FlockhandCommandBox()));
+  SendMessageW(NoticeTip, TTM_TRACKPOSITION, 0, MAKELPARAM(box.left, box.bottom + gap));
+}
 
-void ShowNotice(const std::wstring& text) {
+void Show(const std::wstring& text) {
   if (!NoticeTip) CreateNoticeTip();
   const int dpi = WindowDpi(FlockhandCommandBox());
   SendMessageW(NoticeTip, TTM_SETMAXTIPWIDTH, 0, ScaleToDpi(kNoticeWidth, dpi));
   NoticeText = text;
   NoticeTool.lpszText = NoticeText.data();
   SendMessageW(NoticeTip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&NoticeTool));
-  RECT box;
-  GetWindowRect(FlockhandCommandBox(), &box);
-  SendMessageW(NoticeTip, TTM_TRACKPOSITION, 0,
-               MAKELPARAM(box.left, box.bottom + ScaleToDpi(kNoticeGap, dpi)));
+  PlaceUnderCommandBox();
   SendMessageW(NoticeTip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&NoticeTool));
+}
+
+void Hide() {
+  if (NoticeTip) SendMessageW(NoticeTip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&NoticeTool));
+}
+
+// Unless a short notice has its time: then the standing one waits for its end.
+void ShowStanding() {
+  if (HideTimer) return;
+  if (StandingText.empty() || !MainActive) {
+    Hide();
+  } else if (StandingText != NoticeText || !IsWindowVisible(NoticeTip)) {
+    Show(StandingText);
+  }
+}
+
+}  // namespace
+
+void ShowNotice(const std::wstring& text) {
+  Show(text);
   if (HideTimer) KillTimer(nullptr, HideTimer);
   HideTimer = SetTimer(nullptr, 0, kShownMs, HideWhenDue);
 }
@@ -56,5 +80,20 @@ void ShowNotice(const std::wstring& text) {
 void HideNotice() {
   if (HideTimer) KillTimer(nullptr, HideTimer);
   HideTimer = 0;
-  if (NoticeTip) SendMessageW(NoticeTip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&NoticeTool));
+  Hide();
+  ShowStanding();
+}
+
+void SetStandingNotice(const std::wstring& text) {
+  StandingText = text;
+  ShowStanding();
+}
+
+void NoticeFollowsActivation(bool active) {
+  MainActive = active;
+  ShowStanding();
+}
+
+void FollowCommandBox() {
+  if (NoticeTip && IsWindowVisible(NoticeTip)) PlaceUnderCommandBox();
 }

@@ -76,6 +76,15 @@ TEST(FrameGeometry, ChangedBoxesAreThoseThatCameOrWent) {
   const std::vector<Box> changed = ChangedBoxes({a, b}, {b, moved});
   EXPECT_EQ(changed, (std::vector<Box>{a.box, moved.box}));
   EXPECT_EQ(ChangedBoxes({a}, {{a.box, true}}).size(), 2u) << "a colour change repaints";
+  EXPECT_EQ(ChangedBoxes({b}, {{b.box, true, true}}).size(), 2u) << "so does a muted one";
+}
+
+TEST(FrameGeometry, AMutedWindowsInnerRingAloneIsMuted) {
+  for (const FramePiece& p : VisibleFrames({{{100, 100, 200, 200}, true, true}})) {
+    EXPECT_EQ(p.muted, p.accent);
+  }
+  const std::vector<FramePiece> moved = {{{0, 100, 20, 105}, true, true}};
+  EXPECT_EQ(OnDisplay({{{1280, 100, 1300, 105}, true, true}}, {1280, 0, 2304, 768}), moved);
 }
 
 }  // namespace

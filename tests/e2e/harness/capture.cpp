@@ -55,6 +55,12 @@ bool ScreenShows(int x, int y, uint32_t rgb) {
   return !pixel.Empty() && (pixel.At(0, 0) & 0xFFFFFF) == rgb;
 }
 
+int EdgesShowing(const RECT& r, uint32_t rgb) {
+  const int x = r.left + (r.right - r.left) / 2, y = r.top + (r.bottom - r.top) / 2;
+  return ScreenShows(r.left + 2, y, rgb) + ScreenShows(r.right - 3, y, rgb) +
+         ScreenShows(x, r.top + 2, rgb) + ScreenShows(x, r.bottom - 3, rgb);
+}
+
 Capture CaptureWindow(HWND window) {
   RECT rect{};
   if (!GetWindowRect(window, &rect)) return {};

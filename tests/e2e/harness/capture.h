@@ -26,6 +26,8 @@ struct Capture {
 Capture CaptureScreen(const RECT& rect);
 // Whether the screen shows the colour rgb (0xRRGGBB) at the point.
 bool ScreenShows(int x, int y, uint32_t rgb);
+// How many of the middles of r's four edges show rgb 2 px inside r: where a frame's inner ring is.
+int EdgesShowing(const RECT& r, uint32_t rgb);
 // What the screen shows where window is (its whole window rectangle, frame included).
 Capture CaptureWindow(HWND window);
 // Captures window into capture until shows(capture) holds: a window paints when it gets to it.
