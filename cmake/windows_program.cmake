@@ -115,17 +115,17 @@ target_include_directories(flockhand PRIVATE src)
 target_compile_definitions(flockhand PRIVATE UNICODE _UNICODE STRICT
   _WIN32_WINNT=0x0601)
 # Built for size: the Win32 code's time goes to the system's calls, where faster code buys
-# nothing, and the program has to stay within 424 KB. The pure logic, which sorts, matches and
-# merges thousands of entries, keeps -O2. Each function in a section of its own, so that the
+# nothing, and the program has to stay within its size. The logic that sorts, matches and
+# merges thousands of entries, and places the frames' pieces, keeps -O2. Each function in a section of its own, so that the
 # linker leaves out what nothing calls; not each variable, since MinGW's GCC gives a zero-filled
 # variable of its own section bytes in the program's file instead of a place in .bss. No source
 # folder's path in the program: the same sources give the same bytes wherever they are built
 # (tools/release.sh relies on it).
 target_compile_options(flockhand PRIVATE ${FLOCKHAND_WARNINGS} -Os -ffunction-sections
   -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
-set_source_files_properties(${FLOCKHAND_PURE_SOURCES} PROPERTIES COMPILE_OPTIONS -O2)
-# The key messages are made a few at a time, at a person's typing speed.
-set_source_files_properties(src/runtime/key_messages.cpp PROPERTIES COMPILE_OPTIONS -Os)
+set_source_files_properties(src/frames/frame_geometry.cpp src/terminals/terminal_lists.cpp
+  src/terminals/terminal_merge.cpp src/terminals/title_filter.cpp src/terminals/title_order.cpp
+  PROPERTIES COMPILE_OPTIONS -O2)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${ARTWORK_DIR} -I${HELP_DIR} -I${CMAKE_SOURCE_DIR}/src/resources -I${CMAKE_SOURCE_DIR}/src")
 target_link_options(flockhand PRIVATE -municode -static -Wl,--gc-sections)
 target_link_libraries(flockhand PRIVATE comctl32 dwmapi gdiplus imm32 ole32 shell32 shlwapi uuid)

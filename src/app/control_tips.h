@@ -4,6 +4,14 @@
 
 #include <windows.h>
 
+// A control's tip: recorded while the panel is built, its tooltip made later.
+struct ControlTip {
+  HWND control;
+  const wchar_t* text;
+  int maxWidth;  // at 96 DPI
+  HWND tooltip;
+};
+
 // Records the control's tip (maxWidth at 96 DPI); its tooltip window is made by
 // CreateControlTips.
 void AddControlTip(HWND control, const wchar_t* text, int maxWidth);

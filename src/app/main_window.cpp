@@ -35,6 +35,7 @@
 #include "terminals/reach_watch.h"
 #include "terminals/terminal_model.h"
 
+// The panel's state (panel_state.h): the main window's, kept here with its procedure.
 PanelState Panel;
 
 namespace {

@@ -1,4 +1,5 @@
-// The panel's state in one place: the main window, its 21 controls and the window's modes.
+// The panel's state in one place: the main window, its 21 controls, their tips and the window's
+// modes.
 // app/ owns it: the handles are written once, while the panel is built, and each mode only by
 // its own switch. Each handle is stored here only: what a subsystem below app/ needs of them it
 // reads through what the panel hands it when it is built (OnCreate in main_window.cpp).
@@ -6,6 +7,11 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "app/control_tips.h"
 #include "operations/window_ops_group.h"
 
 struct PanelState {
@@ -18,8 +24,11 @@ struct PanelState {
   HWND CommandBox, CompactButton, ListCaption, FilterBox, TerminalListBox, ReverseOrderButton,
       InvertSelectionButton, FlashButton, WindowOpsGroup, MenuBarButton, ColumnsLabel, RowsLabel,
       ArrangeButton, HideOthersButton, RefreshButton, HelpButton, SelectionCountLabel;
-  WindowOpsControls WindowOps;  // the display and area lists, the column and row counts
-  HFONT Font = nullptr;         // the controls' font, made for the window's DPI
+  WindowOpsControls WindowOps;   // the display and area lists, the column and row counts
+  HFONT Font = nullptr;          // the controls' font, made for the window's DPI
+  std::vector<ControlTip> Tips;  // the twelve controls' tips, in creation order
+  // The selection count the counter and the buttons show; none before the first refresh.
+  std::optional<std::size_t> CountShown;
 
   // The window's modes. Only the frames' and the list's switches outlive the run (fkh.ini); the
   // others start off.

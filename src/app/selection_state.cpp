@@ -13,15 +13,11 @@
 #include "operations/grid_boxes.h"
 #include "terminals/terminal_lists.h"
 
-namespace {
-
-std::optional<std::size_t> CountShown;  // none before the first refresh
-
-}  // namespace
+namespace {}  // namespace
 
 void RefreshSelectionState() {
   const std::size_t count = SelectedTerminals.size();
-  if (!CountShown || (*CountShown == 0) != (count == 0)) {
+  if (!Panel.CountShown || (*Panel.CountShown == 0) != (count == 0)) {
     for (HWND control : {Panel.WindowOps.DisplayCombo, Panel.MenuBarButton,
                          Panel.WindowOps.AreaCombo, Panel.WindowOps.ColumnsEdit,
                          Panel.WindowOps.RowsEdit, Panel.ArrangeButton, Panel.HideOthersButton}) {
@@ -29,8 +25,8 @@ void RefreshSelectionState() {
     }
   }
   SuggestGrid();
-  if (CountShown != count) {
+  if (Panel.CountShown != count) {
     SetWindowTextW(Panel.SelectionCountLabel, FormatSelectionCount(count).c_str());
   }
-  CountShown = count;
+  Panel.CountShown = count;
 }

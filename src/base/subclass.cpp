@@ -13,6 +13,7 @@ struct Subclassed {
   WNDPROC previous;
 };
 
+// Every control subclassed, with the procedure it had.
 std::vector<Subclassed> Controls;
 
 std::vector<Subclassed>::iterator Find(HWND control) {

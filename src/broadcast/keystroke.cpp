@@ -20,11 +20,13 @@ namespace {
 // delivers further key-downs to the command box: each would open another box inside the last
 // one's loop until the stack runs out. While it is shown, key-downs are swallowed. Keys typed
 // during an operation and typed again after it warn once, not once a key.
-bool WarningShown = false;
-unsigned WarnedInJournalRun = 0;
+struct WarningState {
+  bool WarningShown = false;
+  unsigned WarnedInJournalRun = 0;
+} Warning;
 
 void BroadcastKeystroke(WPARAM wParam, LPARAM lParam) {
-  if (SelectedTerminals.empty() || WarningShown || wParam == VK_PROCESSKEY) return;
+  if (SelectedTerminals.empty() || Warning.WarningShown || wParam == VK_PROCESSKEY) return;
   if (!AllSelectedNormal()) {
     MinimizedWarning();
     return;
@@ -88,14 +90,14 @@ bool AllSelectedNormal() {
 
 void MinimizedWarning() {
   const unsigned run = JournalRun();
-  if (WarningShown || (run && run == WarnedInJournalRun)) return;
-  WarnedInJournalRun = run;
-  WarningShown = true;
+  if (Warning.WarningShown || (run && run == Warning.WarnedInJournalRun)) return;
+  Warning.WarnedInJournalRun = run;
+  Warning.WarningShown = true;
   MessageBoxW(nullptr,
               L"選択対象のTeraTermウィンドウの中に最小化されているものがあります。\n"
               L"もう一度並べてください。",
               L"警告", MB_ICONWARNING | MB_OK);
-  WarningShown = false;
+  Warning.WarningShown = false;
   // Closing an ownerless box activates the next window in z-order, which may be a terminal:
   // the user's next keys would then go to that one terminal alone.
   SetForegroundWindow(FlockhandWindow());

@@ -25,12 +25,15 @@ struct Surface {
   std::vector<FramePiece> pieces;  // the surface's own coordinates
 };
 
-std::vector<Surface> Surfaces;
-bool DisplaysChanged = true;
-bool PaintedOut = false;  // the surfaces show nothing of their pieces
+// The surfaces the pieces are drawn on, and whether they must be made again.
+struct SurfacesState {
+  std::vector<Surface> Surfaces;
+  bool DisplaysChanged = true;
+  bool PaintedOut = false;  // the surfaces show nothing of their pieces
+} Shown;
 
 Surface* SurfaceOf(HWND window) {
-  for (Surface& s : Surfaces) {
+  for (Surface& s : Shown.Surfaces) {
     if (s.window == window) return &s;
   }
   return nullptr;
@@ -45,7 +48,7 @@ void OnPaint(HWND window) {
   HBRUSH muted = CreateSolidBrush(kMuted);
   FillRect(dc, &paint.rcPaint, seeThrough);
   const Surface* surface = SurfaceOf(window);
-  if (surface && !PaintedOut) {
+  if (surface && !Shown.PaintedOut) {
     for (const FramePiece& piece : surface->pieces) {
       const Box& b = piece.box;
       const RECT r{b.left, b.top, b.right, b.bottom};
@@ -64,7 +67,7 @@ void OnPaint(HWND window) {
 
 // A display was added, removed or resized: the surfaces are made again for the new displays.
 LRESULT OnDisplayChange() {
-  DisplaysChanged = true;
+  Shown.DisplaysChanged = true;
   ScheduleFrameUpdate();
   return 0;
 }
@@ -104,24 +107,23 @@ ATOM SurfaceClass() {
 // Disabled as well as WS_EX_NOACTIVATE: Wine, choosing the next window to activate when one
 // closes, passes over disabled windows only.
 HWND CreateSurface(const Box& h) {
-  HWND window =
-      CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
-                      MAKEINTATOM(SurfaceClass()), L"", WS_POPUP | WS_DISABLED, h.left, h.top,
-                      h.right - h.left, h.bottom - h.top, nullptr, nullptr,
-                      GetModuleHandleW(nullptr), nullptr);
+  HWND window = CreateWindowExW(
+      WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+      MAKEINTATOM(SurfaceClass()), L"", WS_POPUP | WS_DISABLED, h.left, h.top, h.right - h.left,
+      h.bottom - h.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   SetLayeredWindowAttributes(window, kSeeThrough, 255, LWA_COLORKEY);
   return window;
 }
 
 void RemakeSurfaces() {
-  for (const Surface& s : Surfaces) DestroyWindow(s.window);
-  Surfaces.clear();
+  for (const Surface& s : Shown.Surfaces) DestroyWindow(s.window);
+  Shown.Surfaces.clear();
   std::vector<Box> displays;
   EnumDisplayMonitors(nullptr, nullptr, CollectDisplay, reinterpret_cast<LPARAM>(&displays));
   for (const Box& d : displays) {
-    for (const Box& h : Halves(d)) Surfaces.push_back({CreateSurface(h), h, {}});
+    for (const Box& h : Halves(d)) Shown.Surfaces.push_back({CreateSurface(h), h, {}});
   }
-  DisplaysChanged = false;
+  Shown.DisplaysChanged = false;
 }
 
 void Invalidate(const Surface& surface, const std::vector<Box>& boxes) {
@@ -168,9 +170,9 @@ void Hide(Surface& surface) {
 // The pieces are painted over, or again where they were, and then the surfaces raised again: a
 // window activated meanwhile may lie above them on the screen (see frame_surface.h).
 void PaintPieces(bool out) {
-  if (PaintedOut == out) return;
-  PaintedOut = out;
-  for (const Surface& surface : Surfaces) {
+  if (Shown.PaintedOut == out) return;
+  Shown.PaintedOut = out;
+  for (const Surface& surface : Shown.Surfaces) {
     if (surface.pieces.empty()) continue;
     std::vector<Box> boxes;
     for (const FramePiece& piece : surface.pieces) boxes.push_back(piece.box);
@@ -189,10 +191,10 @@ void PaintPieces(bool out) {
 // system has no window to compose for nothing. A picture painted out is gone from the screen,
 // so the new one is painted whole.
 void ShowFramePieces(const std::vector<FramePiece>& pieces, bool keptOnTop, bool covered) {
-  if (DisplaysChanged) RemakeSurfaces();
-  const bool paintedOut = PaintedOut;
-  PaintedOut = false;
-  for (Surface& surface : Surfaces) {
+  if (Shown.DisplaysChanged) RemakeSurfaces();
+  const bool paintedOut = Shown.PaintedOut;
+  Shown.PaintedOut = false;
+  for (Surface& surface : Shown.Surfaces) {
     if (paintedOut) surface.pieces.clear();
     std::vector<FramePiece> local = OnDisplay(pieces, surface.area);
     if (local.empty()) {
@@ -209,10 +211,8 @@ void PaintFramesOut() { PaintPieces(true); }
 void PaintFramesIn() { PaintPieces(false); }
 
 void HideFrameSurfaces() {
-  for (Surface& surface : Surfaces) Hide(surface);
-  PaintedOut = false;
+  for (Surface& surface : Shown.Surfaces) Hide(surface);
+  Shown.PaintedOut = false;
 }
 
-bool IsFrameSurface(HWND window) {
-  return GetClassLongPtrW(window, GCW_ATOM) == SurfaceClass();
-}
+bool IsFrameSurface(HWND window) { return GetClassLongPtrW(window, GCW_ATOM) == SurfaceClass(); }

@@ -38,11 +38,13 @@ constexpr struct {
     {kEventObjectCloaked, kEventObjectUncloaked},
 };
 
-HWINEVENTHOOK Hooks[std::size(kEventRanges)];
-// Flockhand's own windows: its main window moving or changing size, a tooltip coming or going,
-// cover or uncover frames.
-HWINEVENTHOOK OwnHook = nullptr;
-bool Hooked = false;
+// The event hooks: the terminals' windows, and Flockhand's own (its main window moving or
+// changing size, a tooltip coming or going cover or uncover frames).
+struct EventHooks {
+  HWINEVENTHOOK Hooks[std::size(kEventRanges)];
+  HWINEVENTHOOK OwnHook = nullptr;
+  bool Hooked = false;
+} Events;
 
 // What the two threads share, under the lock. Never freed: the looking thread may still run as
 // the process ends, when static objects are already gone.
@@ -136,15 +138,15 @@ HWINEVENTHOOK Hook(DWORD first, DWORD last, DWORD process, DWORD flags) {
 }
 
 void HookEvents() {
-  if (Hooked) return;
-  Hooked = true;
+  if (Events.Hooked) return;
+  Events.Hooked = true;
   for (size_t i = 0; i < std::size(kEventRanges); ++i) {
-    Hooks[i] = Hook(kEventRanges[i].first, kEventRanges[i].last, 0, WINEVENT_SKIPOWNPROCESS);
+    Events.Hooks[i] = Hook(kEventRanges[i].first, kEventRanges[i].last, 0, WINEVENT_SKIPOWNPROCESS);
   }
   // Wine 8 calls an out-of-context hook for its own process's events at a bad address (the
   // process crashes); there the look every 100 ms sees Flockhand's windows too.
   if (!UnderWine()) {
-    OwnHook = Hook(EVENT_OBJECT_SHOW, EVENT_OBJECT_LOCATIONCHANGE, GetCurrentProcessId(), 0);
+    Events.OwnHook = Hook(EVENT_OBJECT_SHOW, EVENT_OBJECT_LOCATIONCHANGE, GetCurrentProcessId(), 0);
   }
 }
 
@@ -169,13 +171,13 @@ void StopWatchingWindows() {
   s.watching = false;
   s.ready.reset();
   ReleaseSRWLockExclusive(&s.lock);
-  for (HWINEVENTHOOK& hook : Hooks) {
+  for (HWINEVENTHOOK& hook : Events.Hooks) {
     if (hook) UnhookWinEvent(hook);
     hook = nullptr;
   }
-  if (OwnHook) UnhookWinEvent(OwnHook);
-  OwnHook = nullptr;
-  Hooked = false;
+  if (Events.OwnHook) UnhookWinEvent(Events.OwnHook);
+  Events.OwnHook = nullptr;
+  Events.Hooked = false;
 }
 
 void ScheduleFrameUpdate() { SetEvent(State().asked); }

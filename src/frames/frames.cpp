@@ -8,12 +8,17 @@
 
 namespace {
 
-const bool* SwitchedOn = nullptr;
-bool MainActive = false;
-WindowSet Selected;
-WindowSet Muted;
+// What the frames follow: the panel's switch, its activation, the selection and its reach.
+struct FramesState {
+  const bool* SwitchedOn = nullptr;
+  bool MainActive = false;
+  WindowSet Selected;
+  WindowSet Muted;
+} Frames;
 
-bool Wanted() { return SwitchedOn && *SwitchedOn && MainActive && !Selected.empty(); }
+bool Wanted() {
+  return Frames.SwitchedOn && *Frames.SwitchedOn && Frames.MainActive && !Frames.Selected.empty();
+}
 
 // Of the selected terminals the keys do not reach as typed, those whose frame is grey.
 WindowSet MutedAmong(const WindowSet& unreached) {
@@ -35,11 +40,11 @@ bool SameWindows(const WindowSet& windows, const TerminalList& list) {
 // Losing the activation paints the frames out; anything else that ends them hides the surfaces.
 void ShowOrHide() {
   if (Wanted()) {
-    StartWatchingWindows(Selected, Muted);
+    StartWatchingWindows(Frames.Selected, Frames.Muted);
     return;
   }
   StopWatchingWindows();
-  if (SwitchedOn && *SwitchedOn && !Selected.empty()) {
+  if (Frames.SwitchedOn && *Frames.SwitchedOn && !Frames.Selected.empty()) {
     PaintFramesOut();
   } else {
     HideFrameSurfaces();
@@ -48,26 +53,26 @@ void ShowOrHide() {
 
 }  // namespace
 
-void AttachFramesSwitch(const bool* switchedOn) { SwitchedOn = switchedOn; }
+void AttachFramesSwitch(const bool* switchedOn) { Frames.SwitchedOn = switchedOn; }
 
 // The picture Flockhand left comes back at once; the next look brings it up to date.
 void FollowActivation(bool active) {
-  MainActive = active;
+  Frames.MainActive = active;
   if (Wanted()) PaintFramesIn();
   ShowOrHide();
 }
 
 void RefreshFrames() {
-  Selected = WindowsOf(SelectedTerminals);
-  Muted = MutedAmong(UnreachedWindows());
+  Frames.Selected = WindowsOf(SelectedTerminals);
+  Frames.Muted = MutedAmong(UnreachedWindows());
   ShowOrHide();
 }
 
 // A change of the selection's order alone changes no frame.
 void FollowSelection() {
-  if (!SameWindows(Selected, SelectedTerminals)) RefreshFrames();
+  if (!SameWindows(Frames.Selected, SelectedTerminals)) RefreshFrames();
 }
 
 void FollowReach() {
-  if (Muted != MutedAmong(UnreachedWindows())) RefreshFrames();
+  if (Frames.Muted != MutedAmong(UnreachedWindows())) RefreshFrames();
 }

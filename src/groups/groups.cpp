@@ -14,6 +14,7 @@
 #include "runtime/flockhand_window.h"
 #include "terminals/terminal_model.h"
 
+// The groups of the run, as fkh.ini has them.
 std::vector<Group> Groups;
 
 namespace {
@@ -67,10 +68,9 @@ void LoadGroups() {
 
 void SaveSelectionAsGroup() {
   if (SelectedTerminals.empty()) return;
-  const std::optional<std::wstring> name =
-      AskGroupName(L"グループの保存", L"", [](HWND dialog, const std::wstring& name) {
-        return MayTake(dialog, name, Groups.size());
-      });
+  const std::optional<std::wstring> name = AskGroupName(
+      L"グループの保存", L"",
+      [](HWND dialog, const std::wstring& name) { return MayTake(dialog, name, Groups.size()); });
   if (!name) return;
   const std::size_t existing = FindGroup(*name);
   if (existing == Groups.size() && Groups.size() >= kMaxGroups) {
@@ -89,7 +89,7 @@ void RecallGroup(std::size_t index) {
   }
   if (SelectTitled(Groups[index].titles) == 0) {
     ShowNotice(L"グループ「" + DisplayName(Groups[index].name) +
-                    L"」のウィンドウは一覧にありません。");
+               L"」のウィンドウは一覧にありません。");
   } else {
     HideNotice();
   }
@@ -98,11 +98,9 @@ void RecallGroup(std::size_t index) {
 
 void RenameGroup(std::size_t index) {
   if (index >= Groups.size()) return;
-  const std::optional<std::wstring> name =
-      AskGroupName(L"グループ名の変更", Groups[index].name,
-                   [index](HWND dialog, const std::wstring& name) {
-                     return MayTake(dialog, name, index);
-                   });
+  const std::optional<std::wstring> name = AskGroupName(
+      L"グループ名の変更", Groups[index].name,
+      [index](HWND dialog, const std::wstring& name) { return MayTake(dialog, name, index); });
   if (!name || *name == Groups[index].name) return;
   const std::size_t replaced = FindGroup(*name);
   Groups[index].name = *name;

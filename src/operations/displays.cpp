@@ -8,6 +8,7 @@
 #include "base/debug_print.h"
 #include "operations/window_ops_group.h"
 
+// The displays as last listed, in the display box's order.
 std::vector<MonitorEntry> MonitorList;
 
 namespace {

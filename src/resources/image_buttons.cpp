@@ -24,9 +24,12 @@ struct CachedImage {
   std::unique_ptr<PngImage> image;
 };
 
-void (*CompactButtonClick)();
-bool (*CompactButtonShowsDown)();
-CachedImage ChevronUp, ChevronDown, HelpImage;
+// What the panel handed over for the compact button, and the images as last painted.
+struct ImageButtonsState {
+  void (*CompactButtonClick)();
+  bool (*CompactButtonShowsDown)();
+  CachedImage ChevronUp, ChevronDown, HelpImage;
+} Buttons;
 
 const PngImage* ImageOfSize(CachedImage& slot, int id, int pixels) {
   const int place = ImageSizePlace(pixels);
@@ -56,13 +59,13 @@ void PaintImage(HWND button, CachedImage& slot, int id) {
 
 LRESULT CompactButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR) {
   if (message == WM_PAINT) {
-    if (CompactButtonShowsDown()) {
-      PaintImage(window, ChevronDown, IDP_CHEVRON_DOWN);
+    if (Buttons.CompactButtonShowsDown()) {
+      PaintImage(window, Buttons.ChevronDown, IDP_CHEVRON_DOWN);
     } else {
-      PaintImage(window, ChevronUp, IDP_CHEVRON_UP);
+      PaintImage(window, Buttons.ChevronUp, IDP_CHEVRON_UP);
     }
   } else if (message == WM_LBUTTONUP) {
-    CompactButtonClick();
+    Buttons.CompactButtonClick();
   }
   // After our paint the button is validated, so its own drawing adds nothing visible.
   return PassOn(window, message, wParam, lParam);
@@ -70,7 +73,7 @@ LRESULT CompactButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 LRESULT HelpButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR) {
   if (message == WM_PAINT) {
-    PaintImage(window, HelpImage, IDP_HELP);
+    PaintImage(window, Buttons.HelpImage, IDP_HELP);
     return 0;
   }
   if (message == WM_LBUTTONUP) {
@@ -86,15 +89,15 @@ LRESULT HelpButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, 
 }  // namespace
 
 void InstallCompactButtonProc(HWND button, void (*onClick)(), bool (*showsDown)()) {
-  CompactButtonClick = onClick;
-  CompactButtonShowsDown = showsDown;
+  Buttons.CompactButtonClick = onClick;
+  Buttons.CompactButtonShowsDown = showsDown;
   SubclassControl(button, CompactButtonProc);
 }
 
 void InstallHelpButtonProc(HWND button) { SubclassControl(button, HelpButtonProc); }
 
 void ReleaseButtonImages() {
-  ChevronUp.image.reset();
-  ChevronDown.image.reset();
-  HelpImage.image.reset();
+  Buttons.ChevronUp.image.reset();
+  Buttons.ChevronDown.image.reset();
+  Buttons.HelpImage.image.reset();
 }

@@ -17,55 +17,63 @@ constexpr UINT kShownMs = 4000;
 constexpr int kNoticeWidth = 300;
 constexpr int kNoticeGap = 2;
 
-HWND NoticeTip;
-TTTOOLINFOW NoticeTool;
-std::wstring NoticeText;
-UINT_PTR HideTimer;
-std::wstring StandingText;
-bool MainActive = true;
+// The one notice and what it shows.
+struct NoticeState {
+  HWND NoticeTip;
+  TTTOOLINFOW NoticeTool;
+  std::wstring NoticeText;
+  UINT_PTR HideTimer;
+  std::wstring StandingText;
+  bool MainActive = true;
+} Notice;
 
 void CALLBACK HideWhenDue(HWND, UINT, UINT_PTR, DWORD) { HideNotice(); }
 
 void CreateNoticeTip() {
-  NoticeTip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP | TTS_NOPREFIX,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                              FlockhandWindow(), nullptr, GetModuleHandleW(nullptr), nullptr);
-  NoticeTool.cbSize = TTTOOLINFOW_V2_SIZE;
-  NoticeTool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-  NoticeTool.hwnd = FlockhandWindow();
-  NoticeTool.lpszText = const_cast<wchar_t*>(L"");
-  SendMessageW(NoticeTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&NoticeTool));
+  Notice.NoticeTip =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP | TTS_NOPREFIX,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, FlockhandWindow(),
+                      nullptr, GetModuleHandleW(nullptr), nullptr);
+  Notice.NoticeTool.cbSize = TTTOOLINFOW_V2_SIZE;
+  Notice.NoticeTool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+  Notice.NoticeTool.hwnd = FlockhandWindow();
+  Notice.NoticeTool.lpszText = const_cast<wchar_t*>(L"");
+  SendMessageW(Notice.NoticeTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&Notice.NoticeTool));
 }
 
 void PlaceUnderCommandBox() {
   RECT box;
   GetWindowRect(FlockhandCommandBox(), &box);
   const int gap = ScaleToDpi(kNoticeGap, WindowDpi(FlockhandCommandBox()));
-  SendMessageW(NoticeTip, TTM_TRACKPOSITION, 0, MAKELPARAM(box.left, box.bottom + gap));
+  SendMessageW(Notice.NoticeTip, TTM_TRACKPOSITION, 0, MAKELPARAM(box.left, box.bottom + gap));
 }
 
 void Show(const std::wstring& text) {
-  if (!NoticeTip) CreateNoticeTip();
+  if (!Notice.NoticeTip) CreateNoticeTip();
   const int dpi = WindowDpi(FlockhandCommandBox());
-  SendMessageW(NoticeTip, TTM_SETMAXTIPWIDTH, 0, ScaleToDpi(kNoticeWidth, dpi));
-  NoticeText = text;
-  NoticeTool.lpszText = NoticeText.data();
-  SendMessageW(NoticeTip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&NoticeTool));
+  SendMessageW(Notice.NoticeTip, TTM_SETMAXTIPWIDTH, 0, ScaleToDpi(kNoticeWidth, dpi));
+  Notice.NoticeText = text;
+  Notice.NoticeTool.lpszText = Notice.NoticeText.data();
+  SendMessageW(Notice.NoticeTip, TTM_UPDATETIPTEXTW, 0,
+               reinterpret_cast<LPARAM>(&Notice.NoticeTool));
   PlaceUnderCommandBox();
-  SendMessageW(NoticeTip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&NoticeTool));
+  SendMessageW(Notice.NoticeTip, TTM_TRACKACTIVATE, TRUE,
+               reinterpret_cast<LPARAM>(&Notice.NoticeTool));
 }
 
 void Hide() {
-  if (NoticeTip) SendMessageW(NoticeTip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&NoticeTool));
+  if (Notice.NoticeTip)
+    SendMessageW(Notice.NoticeTip, TTM_TRACKACTIVATE, FALSE,
+                 reinterpret_cast<LPARAM>(&Notice.NoticeTool));
 }
 
 // Unless a short notice has its time: then the standing one waits for its end.
 void ShowStanding() {
-  if (HideTimer) return;
-  if (StandingText.empty() || !MainActive) {
+  if (Notice.HideTimer) return;
+  if (Notice.StandingText.empty() || !Notice.MainActive) {
     Hide();
-  } else if (StandingText != NoticeText || !IsWindowVisible(NoticeTip)) {
-    Show(StandingText);
+  } else if (Notice.StandingText != Notice.NoticeText || !IsWindowVisible(Notice.NoticeTip)) {
+    Show(Notice.StandingText);
   }
 }
 
@@ -73,27 +81,27 @@ void ShowStanding() {
 
 void ShowNotice(const std::wstring& text) {
   Show(text);
-  if (HideTimer) KillTimer(nullptr, HideTimer);
-  HideTimer = SetTimer(nullptr, 0, kShownMs, HideWhenDue);
+  if (Notice.HideTimer) KillTimer(nullptr, Notice.HideTimer);
+  Notice.HideTimer = SetTimer(nullptr, 0, kShownMs, HideWhenDue);
 }
 
 void HideNotice() {
-  if (HideTimer) KillTimer(nullptr, HideTimer);
-  HideTimer = 0;
+  if (Notice.HideTimer) KillTimer(nullptr, Notice.HideTimer);
+  Notice.HideTimer = 0;
   Hide();
   ShowStanding();
 }
 
 void SetStandingNotice(const std::wstring& text) {
-  StandingText = text;
+  Notice.StandingText = text;
   ShowStanding();
 }
 
 void NoticeFollowsActivation(bool active) {
-  MainActive = active;
+  Notice.MainActive = active;
   ShowStanding();
 }
 
 void FollowCommandBox() {
-  if (NoticeTip && IsWindowVisible(NoticeTip)) PlaceUnderCommandBox();
+  if (Notice.NoticeTip && IsWindowVisible(Notice.NoticeTip)) PlaceUnderCommandBox();
 }

@@ -21,6 +21,7 @@ constexpr double kReadEveryMs = 15;
 // hold the operation.
 constexpr int kMessagesPerLook = 1000;
 
+// When messages were last read between terminals served.
 double ReadMs = 0;
 
 // What the waits read: never the user's input.

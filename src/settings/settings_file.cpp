@@ -4,6 +4,7 @@
 
 #include "base/ini_file.h"
 
+// The settings in force, as read from fkh.ini and changed by the options dialog.
 Settings CurrentSettings;
 
 void LoadSettings() {

@@ -57,11 +57,14 @@ struct IVirtualDesktopManager : public IUnknown {
 constexpr GUID kDesktopsInterface = {
     0xa5cd92ff, 0x29be, 0x454c, {0x8d, 0x04, 0xd8, 0x28, 0x79, 0xfb, 0x3f, 0x1b}};
 
-// None where the system has no virtual desktops (Wine, Windows before 10).
-IVirtualDesktopManager* Desktops = nullptr;
-std::optional<std::uint32_t> OwnIntegrity;
-// The processes' levels, read once per look: the windows of one process share it.
-std::unordered_map<DWORD, std::optional<std::uint32_t>> LevelsThisLook;
+// The looking thread's own. Desktops: none where the system has no virtual desktops (Wine,
+// Windows before 10). LevelsThisLook: the processes' levels, read once per look (the windows of
+// one process share it).
+struct LookingThreadState {
+  IVirtualDesktopManager* Desktops = nullptr;
+  std::optional<std::uint32_t> OwnIntegrity;
+  std::unordered_map<DWORD, std::optional<std::uint32_t>> LevelsThisLook;
+} Looking;
 
 std::optional<std::uint32_t> IntegrityOfToken(HANDLE token) {
   DWORD size = 0;
@@ -87,14 +90,14 @@ std::optional<std::uint32_t> IntegrityOfProcess(HANDLE process) {
 std::optional<std::uint32_t> IntegrityOf(WindowHandle window) {
   DWORD pid = 0;
   GetWindowThreadProcessId(window, &pid);
-  const auto known = LevelsThisLook.find(pid);
-  if (known != LevelsThisLook.end()) return known->second;
+  const auto known = Looking.LevelsThisLook.find(pid);
+  if (known != Looking.LevelsThisLook.end()) return known->second;
   std::optional<std::uint32_t> level;
   if (HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid)) {
     level = IntegrityOfProcess(process);
     CloseHandle(process);
   }
-  return LevelsThisLook[pid] = level;
+  return Looking.LevelsThisLook[pid] = level;
 }
 
 bool IsTerminal(WindowHandle window) { return IsWindow(window) && HasTerminalClass(window); }
@@ -105,7 +108,7 @@ bool IsHung(WindowHandle window) { return IsHungAppWindow(window); }
 
 std::optional<bool> OnCurrentDesktop(WindowHandle window) {
   BOOL on = TRUE;
-  if (!Desktops || FAILED(Desktops->IsWindowOnCurrentVirtualDesktop(window, &on))) {
+  if (!Looking.Desktops || FAILED(Looking.Desktops->IsWindowOnCurrentVirtualDesktop(window, &on))) {
     return std::nullopt;
   }
   return on != FALSE;
@@ -116,13 +119,13 @@ constexpr ReachLooks kLooks{IsTerminal, IntegrityOf, IsHung, OnCurrentDesktop};
 // Wine has no virtual desktops: COM is not started on this thread for an answer known
 // beforehand.
 void PrepareLooks() {
-  OwnIntegrity = IntegrityOfProcess(GetCurrentProcess());
+  Looking.OwnIntegrity = IntegrityOfProcess(GetCurrentProcess());
   if (UnderWine()) return;
   CoInitializeEx(nullptr, COINIT_MULTITHREADED);
   void* desktops = nullptr;
   if (SUCCEEDED(CoCreateInstance(CLSID_VirtualDesktopManager, nullptr, CLSCTX_ALL,
                                  kDesktopsInterface, &desktops))) {
-    Desktops = static_cast<IVirtualDesktopManager*>(desktops);
+    Looking.Desktops = static_cast<IVirtualDesktopManager*>(desktops);
   }
 }
 
@@ -146,8 +149,9 @@ DWORD WINAPI LookAgainAndAgain(void*) {
     ReleaseSRWLockExclusive(&s.lock);
     if (watched.empty()) continue;
     Judgements judged;
-    LevelsThisLook.clear();
-    for (HWND window : watched) judged.emplace_back(window, JudgeReach(window, kLooks, OwnIntegrity));
+    Looking.LevelsThisLook.clear();
+    for (HWND window : watched)
+      judged.emplace_back(window, JudgeReach(window, kLooks, Looking.OwnIntegrity));
     between = std::max(kLookEveryMs, (GetTickCount64() - lastLook) * kLookShare);
     AcquireSRWLockExclusive(&s.lock);
     s.ready = std::move(judged);
@@ -157,27 +161,28 @@ DWORD WINAPI LookAgainAndAgain(void*) {
   }
 }
 
-// --- Flockhand's thread's own.
-
-std::unordered_map<HWND, Reach> Judged;  // the selected terminals judged so far
-WindowSet Refused;                       // keys to them were refused: above Flockhand's level
-WindowSet Unreached;
-std::vector<ReachListener> Listeners;
-bool TellPending = false;
+// Flockhand's thread's own: what is known of the selected terminals, and who hears of it.
+struct ToldState {
+  std::unordered_map<HWND, Reach> Judged;  // the selected terminals judged so far
+  WindowSet Refused;                       // keys to them were refused: above Flockhand's level
+  WindowSet Unreached;
+  std::vector<ReachListener> Listeners;
+  bool TellPending = false;
+} Told;
 
 void Tell() {
-  TellPending = false;
-  Unreached.clear();
-  for (const auto& [window, reach] : Judged) {
-    if (reach != Reach::Reachable) Unreached.insert(window);
+  Told.TellPending = false;
+  Told.Unreached.clear();
+  for (const auto& [window, reach] : Told.Judged) {
+    if (reach != Reach::Reachable) Told.Unreached.insert(window);
   }
-  for (const ReachListener listener : Listeners) listener();
+  for (const ReachListener listener : Told.Listeners) listener();
 }
 
 // A refusal outlives the looks: the level it stands for may be one that cannot be read.
 void Judge(HWND window, Reach reach, bool& changed) {
-  if (reach == Reach::Reachable && Refused.count(window)) reach = Reach::Elevated;
-  Reach& slot = Judged.try_emplace(window, Reach::Reachable).first->second;
+  if (reach == Reach::Reachable && Told.Refused.count(window)) reach = Reach::Elevated;
+  Reach& slot = Told.Judged.try_emplace(window, Reach::Reachable).first->second;
   changed = changed || slot != reach;
   slot = reach;
 }
@@ -220,16 +225,16 @@ void StartLooking(Shared& s) {
 bool ForgetUnselected() {
   const WindowSet selected = WindowsOf(SelectedTerminals);
   bool changed = false;
-  for (auto it = Judged.begin(); it != Judged.end();) {
+  for (auto it = Told.Judged.begin(); it != Told.Judged.end();) {
     if (selected.count(it->first)) {
       ++it;
       continue;
     }
     changed = changed || it->second != Reach::Reachable;
-    it = Judged.erase(it);
+    it = Told.Judged.erase(it);
   }
-  for (auto it = Refused.begin(); it != Refused.end();) {
-    it = selected.count(*it) ? std::next(it) : Refused.erase(it);
+  for (auto it = Told.Refused.begin(); it != Told.Refused.end();) {
+    it = selected.count(*it) ? std::next(it) : Told.Refused.erase(it);
   }
   return changed;
 }
@@ -251,23 +256,23 @@ void WatchReach() {
 }
 
 Reach ReachOf(WindowHandle window) {
-  const auto judged = Judged.find(window);
-  return judged == Judged.end() ? Reach::Reachable : judged->second;
+  const auto judged = Told.Judged.find(window);
+  return judged == Told.Judged.end() ? Reach::Reachable : judged->second;
 }
 
-const WindowSet& UnreachedWindows() { return Unreached; }
+const WindowSet& UnreachedWindows() { return Told.Unreached; }
 
 void NoteRefusedKey(WindowHandle window, unsigned long error) {
   bool changed = false;
   if (error == ERROR_ACCESS_DENIED) {
-    Refused.insert(window);
+    Told.Refused.insert(window);
     Judge(window, Reach::Elevated, changed);
   } else if (!IsWindow(window)) {
     Judge(window, Reach::Gone, changed);
   }
-  if (!changed || TellPending) return;
-  TellPending = true;
+  if (!changed || Told.TellPending) return;
+  Told.TellPending = true;
   PostMessageW(State().results, kKeysRefused, 0, 0);
 }
 
-void ListenToReach(ReachListener listener) { Listeners.push_back(listener); }
+void ListenToReach(ReachListener listener) { Told.Listeners.push_back(listener); }
