@@ -6,9 +6,12 @@
 // activation, against how soon Flockhand itself does with them off.
 #include <windows.h>
 
+#include <cstdio>
+
 #include "benches.h"
 #include "harness/capture.h"
 #include "harness/input.h"
+#include "harness/text.h"
 #include "harness/wait.h"
 #include "harness/window_find.h"
 #include "base/resource_ids.h"
@@ -21,6 +24,8 @@ using namespace std::chrono_literals;
 
 constexpr size_t kFramed = 500, kMoving = 50;
 constexpr double kSpanMicros = 3e6;
+// Frames that follow late are a result (over the target), not a benchmark that cannot run.
+constexpr double kFollowMicros = 10e6;
 constexpr DWORD kStepMs = 20;
 constexpr int kStepPixels = 8;
 constexpr POINT kProbe{1502, 200};  // the accent of the first terminal's frame, moved here
@@ -66,23 +71,51 @@ Timed CpuPerSecond(const Stage& stage, bool& on, bool framed, bool moving) {
 
 bool ProbeFramed() { return e2e::ScreenShows(kProbe.x, kProbe.y, 0xFFA000); }
 
+// What a row that cannot run saw: the colour at the probe and the window in front.
+std::string ProbeColour() {
+  const e2e::Capture pixel = e2e::CaptureScreen({kProbe.x, kProbe.y, kProbe.x + 1, kProbe.y + 1});
+  if (pixel.Empty()) return "nothing readable";
+  char colour[8];
+  std::snprintf(colour, sizeof(colour), "%06X", static_cast<unsigned>(pixel.At(0, 0) & 0xFFFFFF));
+  return colour;
+}
+
+std::string Foreground() {
+  const HWND window = GetForegroundWindow();
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return window ? "a window of class " + e2e::Utf8(e2e::ClassName(window)) + " (process " +
+                      std::to_string(process) + ")"
+                : "no window";
+}
+
+// Throws, saying which, unless `front` is the foreground window and the first terminal's frame
+// shows as `framed` says.
+void RequireFollowed(HWND front, bool framed, const std::string& when) {
+  Require(GetForegroundWindow() == front,
+          "the window made foreground is not in front " + when + "; in front: " + Foreground());
+  const std::string frame = framed ? "the frame did not show " : "the frame did not go ";
+  Require(ProbeFramed() == framed,
+          frame + when + "; the probe reads " + ProbeColour() + ", the accent is FFA000");
+}
+
 // From making `front` the foreground window until Flockhand has handled it (it answers a message
 // sent after it) and the first terminal's frame shows or not, as it should with `front` there.
 Timed Following(const Stage& stage, bool& on, bool framed, bool activation) {
   const Program& flockhand = stage.Flockhand();
   const HWND terminal = stage.FirstWindows(1).at(0), front = activation ? flockhand.main : terminal;
+  const HWND before = activation ? terminal : flockhand.main;
   Require(e2e::BringToForeground(flockhand.main), "Flockhand did not come to the front");
   SwitchFrames(flockhand, on, framed);
-  Require(e2e::BringToForeground(activation ? terminal : flockhand.main) &&
-              e2e::WaitUntil([&] { return ProbeFramed() == (framed && !activation); }, 10s),
-          "the frames did not follow the window in front before the timing");
+  Require(e2e::BringToForeground(before), "the window to start from did not come to the front");
+  e2e::WaitUntil([&] { return ProbeFramed() == (framed && !activation); }, 10s);
+  RequireFollowed(before, framed && !activation, "within 10 s before the timing");
   const double start = NowMicros();
   SetForegroundWindow(front);
   do flockhand.Send(flockhand.main, WM_NULL, 0, 0, "a message after the activation");
-  while (ProbeFramed() != (framed && activation) && NowMicros() - start < kSpanMicros);
+  while (ProbeFramed() != (framed && activation) && NowMicros() - start < kFollowMicros);
   const double micros = NowMicros() - start;
-  Require(ProbeFramed() == (framed && activation) && GetForegroundWindow() == front,
-          "the frames did not follow within 3 s, or the window made foreground left the front");
+  RequireFollowed(front, framed && activation, "within 10 s");
   return Timed(micros);
 }
 
