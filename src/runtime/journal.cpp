@@ -321,8 +321,7 @@ void EndWithPhysicalKeys() {
 
 bool IsClose(const Entry& entry) {
   return entry.keyEntry == KeyEntry::None &&
-         (entry.message.message == WM_CLOSE ||
-          (entry.message.message == WM_SYSCOMMAND && (entry.message.wParam & 0xFFF0) == SC_CLOSE));
+         IsCloseMessage(entry.message.message, entry.message.wParam);
 }
 
 // An operation brings terminals forward: the keys after it go to the command box again. The
@@ -371,6 +370,10 @@ void JournalMessage(const MSG& message) {
   if (!Journal.Keys.closing)
     Journal.Entries.push_back({KeyEntry::None, {}, message, GetTickCount()});
   ReleaseSRWLockExclusive(&Journal.Lock);
+}
+
+bool IsCloseMessage(UINT message, WPARAM wParam) {
+  return message == WM_CLOSE || (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE);
 }
 
 void JournalClose(const MSG& message) {

@@ -29,6 +29,8 @@ void JournalMessage(const MSG& message);
 
 // A close of the window: what was written down is dropped and the close runs at the end.
 void JournalClose(const MSG& message);
+// Whether a message closes the window: WM_CLOSE, or SC_CLOSE (the close button, the taskbar).
+bool IsCloseMessage(UINT message, WPARAM wParam);
 
 // At the end of an operation: removes the hook, brings Flockhand forward when keys were kept,
 // and runs the journal; while it runs already (an entry started an operation), only the hook

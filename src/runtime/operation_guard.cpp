@@ -19,10 +19,6 @@ bool IsCommand(UINT message) {
          message == WM_CLOSE || message == WM_CONTEXTMENU;
 }
 
-bool IsClose(UINT message, WPARAM wParam) {
-  return message == WM_CLOSE || (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE);
-}
-
 }  // namespace
 
 PacedOperation::PacedOperation() {
@@ -52,7 +48,7 @@ bool HeldForOperation(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool HeldCommandForOperation(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (Guard.Depth == 0 || !IsCommand(message)) return false;
-  if (!IsClose(message, wParam)) return HeldForOperation(window, message, wParam, lParam);
+  if (!IsCloseMessage(message, wParam)) return HeldForOperation(window, message, wParam, lParam);
   Guard.Cancelled = true;
   JournalClose(MSG{window, message, wParam, lParam, 0, {}});
   return true;
