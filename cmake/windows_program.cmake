@@ -43,6 +43,7 @@ add_executable(flockhand WIN32
   ${FLOCKHAND_PURE_SOURCES}
   src/base/documents_folder.cpp
   src/base/ini_file.cpp
+  src/base/looking_thread.cpp
   src/base/under_wine.cpp
   src/base/window_dpi.cpp
   src/base/tooltip.cpp

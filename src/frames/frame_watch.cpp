@@ -11,6 +11,7 @@
 #include <iterator>
 #include <optional>
 
+#include "base/looking_thread.h"
 #include "base/under_wine.h"
 #include "frames/frame_look.h"
 #include "frames/frame_surface.h"
@@ -108,18 +109,7 @@ LRESULT CALLBACK LooksProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void StartLooking(Shared& s) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = LooksProc;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = kLooksClass;
-  RegisterClassExW(&windowClass);
-  s.looks = CreateWindowExW(0, kLooksClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
-  // Below Flockhand's own thread: a look yields to the user's clicks and keys.
-  HANDLE thread = CreateThread(nullptr, 0, LookAgainAndAgain, nullptr, 0, nullptr);
-  SetThreadPriority(thread, THREAD_PRIORITY_BELOW_NORMAL);
-  CloseHandle(thread);
+  s.looks = StartLookingThread(kLooksClass, LooksProc, LookAgainAndAgain);
 }
 
 // Only whole top-level windows matter; their controls, carets and the mouse pointer do not,

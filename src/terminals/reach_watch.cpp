@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "base/looking_thread.h"
 #include "base/under_wine.h"
 #include "terminals/discovery.h"
 
@@ -207,17 +208,7 @@ LRESULT CALLBACK ResultsProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }
 
 void StartLooking(Shared& s) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = ResultsProc;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = kResultsClass;
-  RegisterClassExW(&windowClass);
-  s.results = CreateWindowExW(0, kResultsClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
-  HANDLE thread = CreateThread(nullptr, 0, LookAgainAndAgain, nullptr, 0, nullptr);
-  SetThreadPriority(thread, THREAD_PRIORITY_BELOW_NORMAL);
-  CloseHandle(thread);
+  s.results = StartLookingThread(kResultsClass, ResultsProc, LookAgainAndAgain);
 }
 
 // What was judged of terminals no longer selected is forgotten; the others keep theirs until the
