@@ -55,13 +55,21 @@ class TypedDuring : public ::testing::Test {
         !app_->Activate()) {
       return false;
     }
-    PressKey('F', kAlt);
+    if (!FocusByKey('F', P().filterBox)) return false;
     TypeText(L"node");
-    if (!app_->SelectAll(nodes)) return false;
-    PressKey('D', kAlt);
+    if (!app_->SelectAll(nodes) || !FocusByKey('D', P().display)) return false;
     PressKey(VK_DOWN);
     return WaitUntil([&] { return SendMessageW(P().display, CB_GETCURSEL, 0, 0) == 1; }, 5s) &&
            app_->ClickToFocus(P().commandBox);
+  }
+  // Alt+key until control has the focus: under Wine the first keys after an activation are
+  // now and then lost.
+  bool FocusByKey(WORD key, HWND control) {
+    for (int tries = 0; tries < 3; ++tries) {
+      PressKey(key, kAlt);
+      if (app_->WaitForFocus(control, 2s)) return true;
+    }
+    return false;
   }
   const Panel& P() const { return app_->Controls(); }
   size_t Count(const wchar_t* event, const wchar_t* args = nullptr) const {
