@@ -210,7 +210,7 @@ TEST_F(TypedDuring, AScriptTypedDuringAnOperationActsAsTypedAfterIt) {
     return run(op, script, true);
   };
   const Operation operations[] = {
-      {"forced paste", 8, [&] { Paste(L"two\nlines"); }, L"PASTECOMMAND"},
+      {"forced paste", 30, [&] { Paste(L"two\nlines"); }, L"PASTECOMMAND"},
       {"arrange", 64, [] { PressKey('L', kAlt); }, nullptr},
       {"menu bars off", 8, [] { PressKey('M', kAlt); }, L"SETUP"},
       {"quick left", 64, [] { PressKey(VK_NUMPAD4, kAlt); }, nullptr},
