@@ -44,6 +44,7 @@ add_executable(flockhand WIN32
   src/base/documents_folder.cpp
   src/base/ini_file.cpp
   src/base/looking_thread.cpp
+  src/base/notice.cpp
   src/base/under_wine.cpp
   src/base/window_dpi.cpp
   src/base/tooltip.cpp
@@ -92,7 +93,6 @@ add_executable(flockhand WIN32
   src/runtime/flockhand_window.cpp
   src/runtime/foreground.cpp
   src/runtime/journal.cpp
-  src/runtime/notice.cpp
   src/runtime/operation_guard.cpp
   src/runtime/operation_progress.cpp
   src/runtime/pacing.cpp

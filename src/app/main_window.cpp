@@ -17,6 +17,7 @@
 #include "base/debug_lines.h"
 #include "base/debug_print.h"
 #include "base/dpi_scale.h"
+#include "base/notice.h"
 #include "base/resource_ids.h"
 #include "base/window_dpi.h"
 #include "broadcast/reach_notice.h"
@@ -28,7 +29,6 @@
 #include "resources/help_file.h"
 #include "resources/image_buttons.h"
 #include "runtime/flockhand_window.h"
-#include "runtime/notice.h"
 #include "runtime/operation_guard.h"
 #include "settings/settings_file.h"
 #include "terminals/discovery.h"
@@ -71,6 +71,7 @@ void AppendSystemMenuItems(HWND window) {
 // of every change of the selection.
 void AttachSubsystems() {
   AttachFlockhandWindow(&Panel.MainWindow, &Panel.CommandBox);
+  AttachNotice(&Panel.MainWindow, &Panel.CommandBox);
   AttachFramesSwitch(&Panel.ShowFrames);
   ListenToRows(ShowRowsChange);
   ListenToSelection(RefreshSelectionState);
@@ -178,7 +179,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CREATE: return OnCreate(window);
     case WM_DESTROY: return OnDestroy(window);
     case WM_SIZE: return LayoutControls(window, LOWORD(lParam), HIWORD(lParam));
-    case WM_MOVE: FollowCommandBox(); return 0;
+    case WM_MOVE: FollowAnchor(); return 0;
     case WM_ACTIVATE: return OnActivate(wParam);
     case WM_SETTINGCHANGE: return OnSettingChange(wParam);
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(window, lParam);

@@ -17,12 +17,12 @@
 #include <string>
 #include <vector>
 
+#include "base/notice.h"
 #include "broadcast/keystroke.h"
 #include "broadcast/paste_confirm_dialog.h"
 #include "broadcast/paste_text.h"
 #include "runtime/flockhand_window.h"
 #include "runtime/foreground.h"
-#include "runtime/notice.h"
 #include "runtime/operation.h"
 #include "runtime/sent_command.h"
 #include "settings/settings_file.h"

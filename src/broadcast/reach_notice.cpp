@@ -1,7 +1,7 @@
 // See reach_notice.h. The titles are those the terminals were selected with, as the list shows.
 #include "broadcast/reach_notice.h"
 
-#include "runtime/notice.h"
+#include "base/notice.h"
 #include "terminals/reach_watch.h"
 
 void TellReach() {

@@ -8,9 +8,9 @@
 #include <unordered_set>
 
 #include "base/ini_file.h"
+#include "base/notice.h"
 #include "base/resource_ids.h"
 #include "groups/group_name_dialog.h"
-#include "runtime/notice.h"
 #include "runtime/flockhand_window.h"
 #include "terminals/terminal_model.h"
 

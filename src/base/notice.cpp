@@ -1,24 +1,25 @@
 // The notice is one tracking tooltip, made on first use and reused: a message box would take
 // the focus, and one box per key press of a held key would stack up.
-#include "runtime/notice.h"
+#include "base/notice.h"
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include "base/dpi_scale.h"
 #include "base/window_dpi.h"
-#include "runtime/flockhand_window.h"
 
 namespace {
 
 // Long enough to read a sentence.
 constexpr UINT kShownMs = 4000;
-// At 96 DPI, scaled to the panel's display: the widest line, and the gap below the command box.
+// At 96 DPI, scaled to the panel's display: the widest line, and the gap below the control.
 constexpr int kNoticeWidth = 300;
 constexpr int kNoticeGap = 2;
 
-// The one notice and what it shows.
+// The one notice, where it shows and what it shows.
 struct NoticeState {
+  const HWND* Owner;
+  const HWND* Anchor;
   HWND NoticeTip;
   TTTOOLINFOW NoticeTool;
   std::wstring NoticeText;
@@ -32,31 +33,31 @@ void CALLBACK HideWhenDue(HWND, UINT, UINT_PTR, DWORD) { HideNotice(); }
 void CreateNoticeTip() {
   Notice.NoticeTip =
       CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP | TTS_NOPREFIX,
-                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, FlockhandWindow(),
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, *Notice.Owner,
                       nullptr, GetModuleHandleW(nullptr), nullptr);
   Notice.NoticeTool.cbSize = TTTOOLINFOW_V2_SIZE;
   Notice.NoticeTool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-  Notice.NoticeTool.hwnd = FlockhandWindow();
+  Notice.NoticeTool.hwnd = *Notice.Owner;
   Notice.NoticeTool.lpszText = const_cast<wchar_t*>(L"");
   SendMessageW(Notice.NoticeTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&Notice.NoticeTool));
 }
 
-void PlaceUnderCommandBox() {
+void PlaceUnderAnchor() {
   RECT box;
-  GetWindowRect(FlockhandCommandBox(), &box);
-  const int gap = ScaleToDpi(kNoticeGap, WindowDpi(FlockhandCommandBox()));
+  GetWindowRect(*Notice.Anchor, &box);
+  const int gap = ScaleToDpi(kNoticeGap, WindowDpi(*Notice.Anchor));
   SendMessageW(Notice.NoticeTip, TTM_TRACKPOSITION, 0, MAKELPARAM(box.left, box.bottom + gap));
 }
 
 void Show(const std::wstring& text) {
   if (!Notice.NoticeTip) CreateNoticeTip();
-  const int dpi = WindowDpi(FlockhandCommandBox());
+  const int dpi = WindowDpi(*Notice.Anchor);
   SendMessageW(Notice.NoticeTip, TTM_SETMAXTIPWIDTH, 0, ScaleToDpi(kNoticeWidth, dpi));
   Notice.NoticeText = text;
   Notice.NoticeTool.lpszText = Notice.NoticeText.data();
   SendMessageW(Notice.NoticeTip, TTM_UPDATETIPTEXTW, 0,
                reinterpret_cast<LPARAM>(&Notice.NoticeTool));
-  PlaceUnderCommandBox();
+  PlaceUnderAnchor();
   SendMessageW(Notice.NoticeTip, TTM_TRACKACTIVATE, TRUE,
                reinterpret_cast<LPARAM>(&Notice.NoticeTool));
 }
@@ -78,6 +79,11 @@ void ShowStanding() {
 }
 
 }  // namespace
+
+void AttachNotice(const HWND* owner, const HWND* anchor) {
+  Notice.Owner = owner;
+  Notice.Anchor = anchor;
+}
 
 void ShowNotice(const std::wstring& text) {
   Show(text);
@@ -102,6 +108,6 @@ void NoticeFollowsActivation(bool active) {
   ShowStanding();
 }
 
-void FollowCommandBox() {
-  if (Notice.NoticeTip && IsWindowVisible(Notice.NoticeTip)) PlaceUnderCommandBox();
+void FollowAnchor() {
+  if (Notice.NoticeTip && IsWindowVisible(Notice.NoticeTip)) PlaceUnderAnchor();
 }
