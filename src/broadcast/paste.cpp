@@ -91,7 +91,8 @@ void PressOk(SentCommand& paste, HWND dialog) {
   paste.WaitHandled(kDialogLookMs, [] { return false; });
 }
 
-enum class Served { Done, Unanswered, Changed };
+// Confirmed: through its confirmation, which took a while after the clipboard was looked at.
+enum class Served { Done, Confirmed, Unanswered, Changed };
 
 // Serves one terminal its paste command. Once it has read the clipboard (its command returned, or
 // its confirmation showed), stillHolds() tells whether it can have read the text the paste
@@ -105,16 +106,17 @@ Served PasteInto(HWND terminal, bool pressOk, const std::function<bool()>& still
   });
   if (!returned && !dialog) return Served::Unanswered;
   if (!stillHolds()) return Served::Changed;
-  if (!returned && pressOk) PressOk(paste, dialog);
-  return Served::Done;
+  if (returned || !pressOk) return Served::Done;
+  PressOk(paste, dialog);
+  return Served::Confirmed;
 }
 
 // Asks the selected terminals to paste one after another, with pressOk through their own
 // confirmations, as long as the clipboard holds the text, sequence being its sequence number
-// when the text was read. The clipboard is looked at only between terminals: before each one,
-// and once it has read the clipboard, so that a terminal served while the clipboard changed is
-// not counted. Tells under the command box when the paste stopped early and why, or which
-// terminals did not answer.
+// when the text was read. The clipboard is looked at only between terminals: before the first,
+// and once each has read the clipboard, so that a terminal served while the clipboard changed is
+// not counted; that look is the next one's look before. Tells under the command box when the
+// paste stopped early and why, or which terminals did not answer.
 void ServePaste(const std::wstring& text, DWORD sequence, bool pressOk) {
   bool changed = false;
   std::vector<std::wstring> unanswered;
@@ -122,13 +124,16 @@ void ServePaste(const std::wstring& text, DWORD sequence, bool pressOk) {
   const std::size_t total = SelectedTerminals.size();
   std::size_t served = 0;   // a terminal served while the clipboard changed is not counted
   std::size_t skipped = 0;  // closed since they were selected: nothing to paste into
+  bool lookedAt = false;     // since the last terminal served
   ServeEach(SelectedTerminals, [&](const TerminalEntry& entry) {
     if (ReachOf(entry.window) == Reach::Gone) {
       ++skipped;
       return;
     }
-    const Served result =
-        stillHolds() ? PasteInto(entry.window, pressOk, stillHolds) : Served::Changed;
+    const Served result = lookedAt || stillHolds()
+                              ? PasteInto(entry.window, pressOk, stillHolds)
+                              : Served::Changed;
+    lookedAt = result == Served::Done;
     changed = result == Served::Changed;
     if (changed) CancelOperation();
     if (!changed) ++served;

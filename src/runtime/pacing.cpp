@@ -84,8 +84,9 @@ bool Wait(DWORD milliseconds, DWORD look, const std::function<bool()>& done,
   const PacedOperation operation;  // whatever waits is an operation
   KeepInputForOperation();
   const double deadline = NowMs() + milliseconds;
-  for (;;) {
-    ReadMessages();
+  // Messages read a moment ago (between terminals served) need no second read before the wait.
+  for (bool woken = false;; woken = true) {
+    if (woken || NowMs() - ReadMs >= kReadEveryMs) ReadMessages();
     if (done()) return true;
     const double left = deadline - NowMs();
     if (left <= 0) return false;

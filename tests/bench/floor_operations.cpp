@@ -3,8 +3,9 @@
 // its filter box) and reaches the same result on its own controls and on the same terminals with
 // the fewest calls it can: the controls that follow the selection are touched only when what
 // they show changes, and nothing is asked of a control that the program already knows. Paced
-// operations keep Flockhand's pauses and its bounded round trips to each terminal, and answer the
-// messages other programs send them meanwhile (SMTO_NORMAL instead of SMTO_BLOCK).
+// operations keep Flockhand's pauses and its bounded round trips to each terminal (a paste's from
+// a worker, as the window's thread never waits on a terminal), and answer the messages other
+// programs send them meanwhile (SMTO_NORMAL instead of SMTO_BLOCK).
 #include "floor_operations.h"
 
 #include <commctrl.h>
@@ -225,6 +226,30 @@ bool Answer(HWND terminal) {
                              kAnswerTimeoutMs, &ignored) != 0;
 }
 
+// A paste command sent from a worker of the process's pool, as the operations' thread must never
+// wait on a terminal; the event is set once the send has returned, within its bound.
+struct PasteSend {
+  HWND terminal;
+  HANDLE done;
+};
+
+DWORD WINAPI SendPaste(void* parameter) {
+  const auto* send = static_cast<const PasteSend*>(parameter);
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(send->terminal, WM_COMMAND, kTerminalPasteCommand, 0,
+                      SMTO_NORMAL | SMTO_ABORTIFHUNG, kPasteBoundMs, &ignored);
+  SetEvent(send->done);
+  return 0;
+}
+
+// Answers the messages other programs send until the event is set.
+void WaitAnswering(HANDLE event) {
+  while (MsgWaitForMultipleObjects(1, &event, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
+    MSG message;
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+}
+
 void Paste() {
   const Terminals targets = SelectedInOrder(Rows);
   if (targets.empty() || !AllNormal(targets) || !OpenClipboard(Panel.main)) return;
@@ -236,13 +261,15 @@ void Paste() {
     }
   }
   CloseClipboard();
-  // One after another: each returns once its terminal has read the clipboard.
   if (text.empty()) return;
+  // One after another: each send returns once its terminal has read the clipboard.
+  PasteSend send{nullptr, CreateEventW(nullptr, FALSE, FALSE, nullptr)};
   for (const Terminal& target : targets) {
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(target.window, WM_COMMAND, kTerminalPasteCommand, 0,
-                        SMTO_NORMAL | SMTO_ABORTIFHUNG, kPasteBoundMs, &ignored);
+    send.terminal = target.window;
+    if (!QueueUserWorkItem(SendPaste, &send, WT_EXECUTELONGFUNCTION)) break;
+    WaitAnswering(send.done);
   }
+  CloseHandle(send.done);
 }
 
 void BringForward() {
