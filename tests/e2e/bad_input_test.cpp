@@ -51,9 +51,7 @@ TEST_F(BadInput, HostileTitlesAreListedFilteredAndArranged) {
   EXPECT_TRUE(app.Answers(1s));
 
   ASSERT_TRUE(app.Activate());
-  PressKey('F', kAlt);
-  ASSERT_TRUE(app.WaitForFocus(p.filterBox));
-  TypeText(rtl.substr(0, 4));
+  ASSERT_TRUE(Filter(rtl.substr(0, 4)));
   ASSERT_TRUE(WaitUntil([&] { return WindowText(p.filterBox) == rtl.substr(0, 4); }, 5s));
   EXPECT_TRUE(WaitUntil([&] { return SortedRows(p.terminalList) == std::vector{titles[2]}; }, 5s))
       << Joined(SortedRows(p.terminalList));
@@ -106,14 +104,12 @@ TEST_F(BadInput, BrokenSettingsFilesAreReadAndLeftAlone) {
     ScopedDocumentsFolder documents;
     const std::wstring ini = documents.File(L"fkh.ini");
     ASSERT_TRUE(c.file ? WriteFileBytes(ini, *c.file) : CreateDirectoryW(ini.c_str(), nullptr));
-    {
-      Flockhand app;
-      ASSERT_TRUE(app.Ready());
-      EXPECT_TRUE(app.Answers(1s));
-      ASSERT_TRUE(app.Activate());
-      PressKey(VK_F5);  // a refresh does not read or write the file either
-      EXPECT_TRUE(app.Answers(1s));
-    }
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(app.Answers(1s));
+    ASSERT_TRUE(app.Activate());
+    PressKey(VK_F5);  // a refresh does not read or write the file either
+    EXPECT_TRUE(app.Answers(1s));
+    app.End();
     if (c.file) {
       EXPECT_TRUE(ReadFileBytes(ini) == c.file);
     } else {

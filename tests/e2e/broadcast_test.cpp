@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/input.h"
 #include "harness/record.h"
 #include "harness/stand_in.h"
@@ -17,15 +17,13 @@ namespace {
 
 // One process with three terminal windows: its single message queue keeps the posts from
 // Flockhand in the order they were made, across all three windows.
-class BroadcastTest : public ::testing::Test {
+class BroadcastTest : public FlockhandTest {
  protected:
   void SetUp() override {
     ASSERT_TRUE(nodes_.Started()) << nodes_.Error();
-    ASSERT_TRUE(app_.Ready());
-    ASSERT_TRUE(app_.WaitForRows(3));
-    ASSERT_TRUE(app_.Activate());
+    ASSERT_TRUE(StartWithRows(3));
   }
-  HWND List() const { return app_.Controls().terminalList; }
+  HWND List() const { return P().terminalList; }
   HWND Node(int i) const {  // node 1, node 2, node 3 by title
     for (HWND w : nodes_.Windows()) {
       if (WindowText(w) == L"node " + std::to_wstring(i)) return w;
@@ -41,7 +39,6 @@ class BroadcastTest : public ::testing::Test {
   }
 
   StandIn nodes_{{L"--title=node", L"--count=3"}};
-  Flockhand app_;
 };
 
 TEST_F(BroadcastTest, SelectedTerminalsGetExactlyTheKeyDownsInSelectionOrder) {
@@ -49,7 +46,7 @@ TEST_F(BroadcastTest, SelectedTerminalsGetExactlyTheKeyDownsInSelectionOrder) {
   ClickListRow(List(), 2);
   ClickListRow(List(), 0, kCtrl);
   ASSERT_TRUE(WaitUntil([&] { return MarkedRows(List()) == std::vector<int>{0, 2}; }, 5s));
-  ASSERT_TRUE(app_.ClickToFocus(app_.Controls().commandBox));
+  ASSERT_TRUE(app.ClickToFocus(P().commandBox));
   TypeText(L"ab");
   PressKey(VK_RETURN);
   ASSERT_TRUE(KeyDownsArrive(6)) << nodes_.RecordText();
@@ -73,16 +70,16 @@ TEST_F(BroadcastTest, SelectedTerminalsGetExactlyTheKeyDownsInSelectionOrder) {
   EXPECT_TRUE(Events(record, Node(2), L"KEYDOWN").empty()) << "node 2 is not selected";
   EXPECT_TRUE(Events(record, nullptr, L"KEYUP").empty());
   EXPECT_TRUE(Events(record, nullptr, L"CHAR").empty());
-  EXPECT_TRUE(WindowText(app_.Controls().commandBox).empty()) << "the command box stays empty";
+  EXPECT_TRUE(WindowText(P().commandBox).empty()) << "the command box stays empty";
 }
 
 TEST_F(BroadcastTest, NothingSelectedSendsNothing) {
-  ASSERT_TRUE(app_.ClickToFocus(app_.Controls().commandBox));
+  ASSERT_TRUE(app.ClickToFocus(P().commandBox));
   TypeText(L"q");
   PressKey(VK_F5);  // an accelerator: refreshes and is not broadcast
   // Something that certainly arrives afterwards: select all and type.
-  ASSERT_TRUE(app_.SelectAll(3));
-  ASSERT_TRUE(app_.ClickToFocus(app_.Controls().commandBox));
+  ASSERT_TRUE(app.SelectAll(3));
+  ASSERT_TRUE(app.ClickToFocus(P().commandBox));
   PressKey(VK_F4);  // reverses the order instead of being broadcast
   ASSERT_TRUE(WaitUntil([&] { return ListRowText(List(), 0) == L"node 3"; }, 5s));
   TypeText(L"z");
@@ -106,20 +103,20 @@ TEST_F(BroadcastTest, NothingSelectedSendsNothing) {
 }
 
 TEST_F(BroadcastTest, MaximisedOrMinimisedTerminalStopsTheBroadcastWithAWarning) {
-  ASSERT_TRUE(app_.SelectAll(3));
+  ASSERT_TRUE(app.SelectAll(3));
   for (int show : {SW_MINIMIZE, SW_MAXIMIZE}) {
     SCOPED_TRACE(show == SW_MAXIMIZE ? "maximised" : "minimised");
     ShowWindow(Node(2), show);
     ASSERT_TRUE(WaitUntil(
         [&] { return (show == SW_MAXIMIZE ? IsZoomed(Node(2)) : IsIconic(Node(2))) != FALSE; },
         5s));
-    ASSERT_TRUE(app_.Activate());
+    ASSERT_TRUE(app.Activate());
     // Keep Flockhand above the maximised terminal for the clicks.
-    SetWindowPos(app_.Main(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    ASSERT_TRUE(app_.ClickToFocus(app_.Controls().commandBox));
+    SetWindowPos(app.Main(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ASSERT_TRUE(app.ClickToFocus(P().commandBox));
     TypeText(L"x");
-    ASSERT_TRUE(WaitUntil([&] { return !app_.Warnings().empty(); }, 5s)) << "no warning box";
-    const HWND box = app_.Warnings()[0];
+    ASSERT_TRUE(WaitUntil([&] { return !app.Warnings().empty(); }, 5s)) << "no warning box";
+    const HWND box = app.Warnings()[0];
     std::wstring text;
     for (const ChildInfo& child : Children(box)) {
       if (child.className == L"Static" && child.text.size() > text.size()) text = child.text;

@@ -7,7 +7,7 @@
 
 #include <cwchar>
 
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/stand_in.h"
 #include "harness/text.h"
 #include "harness/window_find.h"
@@ -15,6 +15,8 @@
 
 namespace e2e {
 namespace {
+
+using DisplayScaling = FlockhandTest;
 
 // The 420 x 370 window, its 95-pixel compact height and the 9-point dialog font at the session's
 // scale, worked out by hand.
@@ -109,11 +111,11 @@ void ExpectLaidOut(HWND parent, bool panel) {
   }
 }
 
-TEST(DisplayScaling, PanelTipsAndCompactMode) {
+TEST_F(DisplayScaling, PanelTipsAndCompactMode) {
   const Scale scale = SessionScale();
   StandIn terminals({L"--count=2", L"--title=db-primary ログ集約"});
-  Flockhand app;
-  ASSERT_TRUE(app.Ready() && app.WaitForRows(2));
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(app.WaitForRows(2));
   for (HWND tip : TopLevelWindows(app.Process().Pid(), L"tooltips_class32")) {
     EXPECT_LE(TextExtent(tip).cx, SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0)) << "a line breaks";
   }
@@ -131,7 +133,7 @@ TEST(DisplayScaling, PanelTipsAndCompactMode) {
 }
 
 // Made from the program's templates in this process, which runs at the same scale.
-TEST(DisplayScaling, Dialogs) {
+TEST_F(DisplayScaling, Dialogs) {
   const Scale scale = SessionScale();
   HMODULE module =
       LoadLibraryExW(NextToTests(L"flockhand.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);

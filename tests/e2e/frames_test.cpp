@@ -4,14 +4,13 @@
 // follow another program's maximising a framed terminal under Flockhand.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "harness/capture.h"
 #include "harness/documents.h"
 #include "harness/files.h"
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/stand_in.h"
 #include "harness/window_find.h"
 
@@ -31,30 +30,26 @@ bool Unframed(const RECT& r) {
   return WaitUntil([&] { return FramedEdges(r) == 0; }, 5s);
 }
 
-class Frames : public ::testing::Test {
+class Frames : public FlockhandTest {
  protected:
   // Starts Flockhand and selects the rows that the filter leaves.
-  void Start(int rows, const wchar_t* filter) {
-    app_ = std::make_unique<Flockhand>();
-    ASSERT_TRUE(app_->Ready() && app_->WaitForRows(rows) && app_->Activate());
-    PressKey('F', kAlt);
-    ASSERT_TRUE(app_->WaitForFocus(app_->Controls().filterBox));
-    TypeText(filter);
+  void StartWith(int rows, const wchar_t* filter) {
+    ASSERT_TRUE(StartWithRows(rows));
+    ASSERT_TRUE(Filter(filter));
     PressKey('A', kAlt);
   }
   // The system menu's item, by its mnemonic.
   void Switch() {
-    ASSERT_TRUE(app_->OpenSystemMenu());
+    ASSERT_TRUE(app.OpenSystemMenu());
     PressKey('F');
   }
 
   ScopedDocumentsFolder documents_;
-  std::unique_ptr<Flockhand> app_;
 };
 
 class FramesOnTerminals : public Frames {
  protected:
-  void SetUp() override { Start(5, L"frame"); }
+  void SetUp() override { StartWith(5, L"frame"); }
   StandIn a_{{L"--title=frame a", L"--pos=450,100,400,300"}};
   StandIn b_{{L"--title=frame b", L"--pos=900,100,350,300"}};
   StandIn min_{{L"--title=frame min", L"--pos=450,600,400,300", L"--show=min"}};
@@ -77,13 +72,13 @@ TEST_F(FramesOnTerminals, ExactlyTheSelectedShownOnesAndTheyFollow) {
   EXPECT_TRUE(Unframed(c) && Framed(moved)) << "closed";
   ASSERT_TRUE(BringToForeground(other_.Window()));
   EXPECT_TRUE(Unframed(moved)) << "another window active";
-  ASSERT_TRUE(app_->Activate());
+  ASSERT_TRUE(app.Activate());
   EXPECT_TRUE(Framed(moved));
   PressKey('O', kAlt);  // a modal dialog of Flockhand's
-  const HWND dialog = app_->Dialog();
+  const HWND dialog = app.Dialog();
   EXPECT_TRUE(dialog && Unframed(moved));
   PressKey(VK_ESCAPE);
-  EXPECT_TRUE(app_->Settle() && Framed(moved)) << "the dialog closed";
+  EXPECT_TRUE(app.Settle() && Framed(moved)) << "the dialog closed";
   PressKey('R', kAlt);  // nothing selected
   EXPECT_TRUE(Unframed(moved));
 }
@@ -106,20 +101,19 @@ TEST_F(Frames, SwitchIsKeptInItsOwnSection) {
   ASSERT_TRUE(WriteFileBytes(ini, base + "[OTHER]\r\nkey = 1\r\n"));
   StandIn terminal({L"--title=frame", L"--pos=500,200,400,300"});
   const RECT r = WindowRect(terminal.Window());
-  Start(1, L"frame");
+  StartWith(1, L"frame");
   ASSERT_TRUE(Framed(r));
   Switch();
   EXPECT_TRUE(Unframed(r));
   const std::string off = base + "[OTHER]\r\nkey = 1\r\n[FRAMES]\r\nshow = FALSE\r\n";
   EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(ini) == off; }, 5s)) << *ReadFileBytes(ini);
   PressKey('O', kAlt);
-  ASSERT_NE(app_->Dialog(), nullptr);
+  ASSERT_NE(app.Dialog(), nullptr);
   PressKey(VK_RETURN);
-  ASSERT_TRUE(app_->Settle());
+  ASSERT_TRUE(app.Settle());
   EXPECT_EQ(ReadFileBytes(ini), off) << "OK rewrites BASE as it was and keeps FRAMES";
-  app_.reset();
-  Start(1, L"frame");  // read back: off
-  EXPECT_TRUE(app_->Settle() && Unframed(r));
+  StartWith(1, L"frame");  // read back: off
+  EXPECT_TRUE(app.Settle() && Unframed(r));
   Switch();
   EXPECT_TRUE(Framed(r));
   EXPECT_TRUE(WaitUntil(
@@ -133,16 +127,16 @@ TEST_F(Frames, HungHugeAndDisplayChange) {
   StandIn hung({L"--title=frame hung", L"--pos=1500,400,300,200", L"--hung"});
   StandIn huge({L"--title=frame huge", L"--pos=-50,-50,1500,900"});
   ASSERT_TRUE(WaitUntil([&] { return IsHungAppWindow(hung.Window()) != FALSE; }, 20s));
-  Start(2, L"frame");
+  StartWith(2, L"frame");
   const RECT h = WindowRect(hung.Window());
   EXPECT_TRUE(WaitUntil([&] { return AccentAt(1447, 300) && AccentAt(600, 847); }, 5s));
-  EXPECT_TRUE(Framed(h, kGrey) && app_->Answers(1s));
-  const auto surfaces = [&] { return TopLevelWindows(app_->Process().Pid(), L"FlockhandFrames"); };
+  EXPECT_TRUE(Framed(h, kGrey) && app.Answers(1s));
+  const auto surfaces = [&] { return TopLevelWindows(app.Process().Pid(), L"FlockhandFrames"); };
   const std::vector<HWND> before = surfaces();
   for (HWND s : before) PostMessageW(s, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
   EXPECT_TRUE(WaitUntil([&] { return surfaces().size() == 4 && !IsWindow(before.at(0)); }, 5s))
       << "two per display";
-  EXPECT_TRUE(app_->Answers(1s) && Framed(h, kGrey) && AccentAt(600, 847));
+  EXPECT_TRUE(app.Answers(1s) && Framed(h, kGrey) && AccentAt(600, 847));
 }
 
 // Wine hands Flockhand's windows to the window manager, as by default: the session turns that
@@ -164,12 +158,12 @@ TEST_F(Frames, MaximisedTerminalUnderFlockhandTakesNoClickNorKey) {
   const ManagedByWine managed;
   StandIn max({L"--title=frame max", L"--pos=100,100,400,300"});
   StandIn side({L"--title=frame side", L"--pos=1400,100,300,200"});
-  app_ = std::make_unique<Flockhand>();
-  ASSERT_TRUE(app_->Ready() && app_->SelectAll(2));
-  const Panel& p = app_->Controls();
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(app.SelectAll(2));
+  const Panel& p = P();
   const auto front = [&] {  // as a window manager does: raised too, and without waiting for it
-    ASSERT_TRUE(BringToForeground(app_->Main()));
-    SetWindowPos(app_->Main(), HWND_TOP, 0, 0, 0, 0,
+    ASSERT_TRUE(BringToForeground(app.Main()));
+    SetWindowPos(app.Main(), HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
   };
   const auto maximisedThenClick = [&](HWND control) {
@@ -186,13 +180,13 @@ TEST_F(Frames, MaximisedTerminalUnderFlockhandTakesNoClickNorKey) {
   const RECT r = WindowRect(side.Window());
   ASSERT_TRUE(BringToForeground(side.Window()));
   EXPECT_TRUE(Unframed(r)) << "another window is active";
-  ASSERT_TRUE(app_->Activate());
+  ASSERT_TRUE(app.Activate());
   EXPECT_TRUE(Framed(r));
   maximisedThenClick(p.arrange);
-  ASSERT_TRUE(WaitUntil([&] { return !IsZoomed(max.Window()); }, 5s) && app_->Settle());
+  ASSERT_TRUE(WaitUntil([&] { return !IsZoomed(max.Window()); }, 5s) && app.Settle());
   front();
   Click(Center(WindowRect(p.commandBox)));
-  ASSERT_TRUE(app_->WaitForFocus(p.commandBox));
+  ASSERT_TRUE(app.WaitForFocus(p.commandBox));
   TypeText(L"y");  // each selected terminal gets it, once
   for (const StandIn* terminal : {&max, &side}) {
     const auto keys = [&] { return Events(terminal->Record(), nullptr, L"KEYDOWN"); };

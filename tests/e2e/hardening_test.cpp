@@ -21,35 +21,33 @@ using HugePaste = FlockhandTest;
 using ListView = FlockhandTest;
 
 // A normal and a minimised terminal, both selected: every key-down in the command box warns.
-class Warning : public ::testing::Test {
+class Warning : public FlockhandTest {
  protected:
   void SetUp() override {
     ASSERT_TRUE(up_.Started()) << up_.Error();
     ASSERT_TRUE(down_.Started()) << down_.Error();
-    ASSERT_TRUE(app_.Ready());
-    ASSERT_TRUE(app_.SelectAll(2));
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(app.SelectAll(2));
   }
-  const Panel& P() const { return app_.Controls(); }
   // Posts `count` key-downs to the command box, then F1's command as a barrier: once the
   // captions show the keys (or not, `hints`), every key-down before it has been handled.
   bool FloodCommandBox(int count, bool hints) {
     for (int i = 0; i < count; ++i) PostMessageW(P().commandBox, WM_KEYDOWN, 'X', 0x002D0001);
-    PostMessageW(app_.Main(), WM_COMMAND, IDM_CAPTION_HINTS, 0);
+    PostMessageW(app.Main(), WM_COMMAND, IDM_CAPTION_HINTS, 0);
     const std::wstring caption = hints ? L"並び順を反転(F4)" : L"並び順を反転";
     const auto handled = [&] { return WindowText(P().reverseOrder) == caption; };
-    WaitUntil([&] { return handled() || app_.Process().ExitCode().has_value(); }, 60s);
+    WaitUntil([&] { return handled() || app.Process().ExitCode().has_value(); }, 60s);
     return handled();
   }
 
   StandIn up_{{L"--title=up"}};
   StandIn down_{{L"--title=down", L"--show=min"}};
-  Flockhand app_;
 };
 
 TEST_F(Warning, FloodOfKeysShowsOneBoxAndBroadcastsNothingWhileItIsShown) {
   ASSERT_TRUE(FloodCommandBox(3000, true)) << "Flockhand did not get through 3000 key-downs";
-  EXPECT_TRUE(app_.Answers(1s));
-  EXPECT_EQ(app_.Warnings().size(), 1u);
+  EXPECT_TRUE(app.Answers(1s));
+  EXPECT_EQ(app.Warnings().size(), 1u);
   // With the terminal restored behind the box, keys would now go out: not while it is shown.
   ShowWindow(down_.Window(), SW_SHOWNOACTIVATE);
   ASSERT_TRUE(WaitUntil([&] { return !IsIconic(down_.Window()); }, 5s));
@@ -57,24 +55,24 @@ TEST_F(Warning, FloodOfKeysShowsOneBoxAndBroadcastsNothingWhileItIsShown) {
   ASSERT_TRUE(up_.Sync() && down_.Sync());
   EXPECT_TRUE(Events(up_.Record(), nullptr, L"KEYDOWN").empty()) << up_.RecordText();
   EXPECT_TRUE(Events(down_.Record(), nullptr, L"KEYDOWN").empty()) << down_.RecordText();
-  ASSERT_EQ(app_.Warnings().size(), 1u);
-  const HWND box = app_.Warnings()[0];
+  ASSERT_EQ(app.Warnings().size(), 1u);
+  const HWND box = app.Warnings()[0];
   EXPECT_TRUE(ClickUntilClosed(GetDlgItem(box, IDOK), box));
-  EXPECT_TRUE(app_.Warnings().empty());
+  EXPECT_TRUE(app.Warnings().empty());
 }
 
 TEST_F(Warning, AfterTheWarningTheNextKeyReachesEverySelectedTerminal) {
   ClickWindow(P().commandBox);
   TypeText(L"x");
-  ASSERT_TRUE(WaitUntil([&] { return app_.Warnings().size() == 1; }, 5s));
+  ASSERT_TRUE(WaitUntil([&] { return app.Warnings().size() == 1; }, 5s));
   ShowWindow(down_.Window(), SW_SHOWNOACTIVATE);
   ASSERT_TRUE(WaitUntil([&] { return !IsIconic(down_.Window()); }, 5s));
-  const HWND box = app_.Warnings()[0];
+  const HWND box = app.Warnings()[0];
   ASSERT_TRUE(ClickUntilClosed(GetDlgItem(box, IDOK), box));
   EXPECT_TRUE(WaitUntil(
-      [&] { return GetForegroundWindow() == app_.Main() && app_.Focus() == P().commandBox; }, 5s))
+      [&] { return GetForegroundWindow() == app.Main() && app.Focus() == P().commandBox; }, 5s))
       << "foreground: " << Utf8(WindowText(GetForegroundWindow())) << ", Flockhand's focus "
-      << app_.Focus();
+      << app.Focus();
   TypeText(L"y");
   // Each gets the posted key-down; a terminal typed into directly would also get the key-up.
   for (const StandIn* terminal : {&up_, &down_}) {

@@ -5,12 +5,14 @@
 
 #include "harness/documents.h"
 #include "harness/files.h"
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/input.h"
 #include "harness/window_find.h"
 
 namespace e2e {
 namespace {
+
+using Help = FlockhandTest;
 
 std::string EmbeddedHelp(const std::wstring& program) {
   HMODULE module = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -50,7 +52,7 @@ struct HtmlHelpLoadOrder {
   static constexpr wchar_t kKey[] = L"Software\\Wine\\AppDefaults\\flockhand.exe\\DllOverrides";
 };
 
-TEST(Help, WritesExactlyTheEmbeddedHelpOverALongerFileAndKeepsOneWindow) {
+TEST_F(Help, WritesExactlyTheEmbeddedHelpOverALongerFileAndKeepsOneWindow) {
   const std::string embedded = EmbeddedHelp(NextToTests(L"flockhand.exe"));
   ASSERT_EQ(embedded.substr(0, 4), "ITSF") << "a compiled HTML Help file";
   ScopedDocumentsFolder documents;
@@ -60,8 +62,8 @@ TEST(Help, WritesExactlyTheEmbeddedHelpOverALongerFileAndKeepsOneWindow) {
   HtmlHelpLoadOrder preferFiles(L"native,builtin");
   const std::wstring planted = NextToTests(L"hhctrl.ocx");
   CopyFileW(NextToTests(L"planted_hhctrl.ocx.planted").c_str(), planted.c_str(), FALSE);
-  Flockhand app;
-  ASSERT_TRUE(app.Ready() && app.Activate());
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(app.Activate());
   ClickHelp(app);
   EXPECT_EQ(ReadFileBytes(chm), embedded);
   ASSERT_TRUE(WaitUntil([&] { return HelpWindows(app) == 1; }, 10s))
@@ -77,7 +79,7 @@ TEST(Help, WritesExactlyTheEmbeddedHelpOverALongerFileAndKeepsOneWindow) {
 }
 
 // Each case clicks twice; Wine's HTML Help is disabled, so the help file is written but not shown.
-TEST(Help, FailuresLeaveNothingAndShowNothing) {
+TEST_F(Help, FailuresLeaveNothingAndShowNothing) {
   HtmlHelpLoadOrder never(L"");
   // The resource renamed in its directory, where the name is a counted string (the code's copy
   // ends in a zero): Wine's UpdateResource leaves this program unchanged.
@@ -101,8 +103,8 @@ TEST(Help, FailuresLeaveNothingAndShowNothing) {
     ScopedDocumentsFolder documents(c.folderExists);
     const std::wstring chm = documents.File(L"fkh.chm");
     ASSERT_TRUE(c.before == "-" || WriteFileBytes(chm, c.before));
-    Flockhand app(c.program);
-    ASSERT_TRUE(app.Ready() && app.Activate());
+    ASSERT_TRUE(Start(c.program));
+    ASSERT_TRUE(app.Activate());
     HANDLE lock =
         c.locked ? CreateFileW(chm.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
                  : nullptr;

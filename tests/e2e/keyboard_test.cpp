@@ -7,7 +7,7 @@
 
 #include "harness/clipboard.h"
 #include "harness/documents.h"
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/input.h"
 #include "harness/stand_in.h"
 #include "harness/text.h"
@@ -16,27 +16,27 @@
 namespace e2e {
 namespace {
 
-class Keyboard : public ::testing::Test {
+class Keyboard : public FlockhandTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(app_.Ready() && SetClipboardText(L"uptime") && app_.SelectAll(2));
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(SetClipboardText(L"uptime") && app.SelectAll(2));
   }
-  const Panel& P() const { return app_.Controls(); }
   // Once the last operation is over (some leave a terminal in front), Flockhand in front and the
   // focus moved by its thread's input, as a click without its side effects; again until it
   // stays, as an activation that is still on its way restores the focus it saved.
   bool FocusOn(HWND control) {
     const auto focused = [&] {
-      const bool front = GetForegroundWindow() == app_.Main();
-      if (front && app_.Focus() == control) return true;
-      if (!front) app_.Activate();
+      const bool front = GetForegroundWindow() == app.Main();
+      if (front && app.Focus() == control) return true;
+      if (!front) app.Activate();
       const DWORD thread = GetWindowThreadProcessId(control, nullptr);
       AttachThreadInput(GetCurrentThreadId(), thread, TRUE);
       SetFocus(control);
       AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
       return false;
     };
-    return app_.Idle() && WaitUntil(focused, 5s, 100ms);
+    return app.Idle() && WaitUntil(focused, 5s, 100ms);
   }
 
  public:  // what each kind of command changes, as text
@@ -56,21 +56,21 @@ class Keyboard : public ::testing::Test {
     return std::to_wstring(SendMessageW(P().area, CB_GETCURSEL, 0, 0)) + L"|" + Places();
   }
   std::wstring Size() const {
-    const RECT r = WindowRect(app_.Main());
+    const RECT r = WindowRect(app.Main());
     return std::to_wstring(r.right - r.left) + L"x" + std::to_wstring(r.bottom - r.top);
   }
   std::wstring MenuBar() const { return WindowText(P().menuBar); }
-  std::wstring Alpha() const { return std::to_wstring(WindowAlpha(app_.Main())); }
+  std::wstring Alpha() const { return std::to_wstring(WindowAlpha(app.Main())); }
   std::wstring Pastes() const {
     terms_.Sync();
     return std::to_wstring(Events(terms_.Record(), nullptr, L"PASTE").size());
   }
   std::wstring Dialog() const {
-    HWND dialog = app_.Dialog(0ms);
+    HWND dialog = app.Dialog(0ms);
     return dialog ? WindowText(dialog) : L"";
   }
   std::wstring Focus() const {
-    const HWND focus = app_.Focus();
+    const HWND focus = app.Focus();
     const Panel& p = P();
     for (auto [control, name] : {std::pair{p.commandBox, L"command"},
                                  {p.filterBox, L"filter"},
@@ -87,7 +87,6 @@ class Keyboard : public ::testing::Test {
 
   ScopedDocumentsFolder docs_;  // default settings: single lines paste without a question
   StandIn terms_{{L"--title=kb", L"--count=2"}};
-  Flockhand app_;
 };
 
 using Probe = std::wstring (Keyboard::*)() const;
@@ -148,7 +147,7 @@ TEST_F(Keyboard, EveryKeyFromEveryControlReachesItsCommandAndNothingElse) {
       const std::wstring before = (this->*key.probe)();
       PressKey(key.vk, key.modifiers);
       // Alt+V pastes only from the command box: counted below, once the other keys are done.
-      if (key.probe == &Keyboard::Pastes && app_.Focus() != p.commandBox) continue;
+      if (key.probe == &Keyboard::Pastes && app.Focus() != p.commandBox) continue;
       EXPECT_TRUE(WaitUntil(
           [&] {
             const std::wstring now = (this->*key.probe)();
@@ -161,7 +160,7 @@ TEST_F(Keyboard, EveryKeyFromEveryControlReachesItsCommandAndNothingElse) {
           << ", now: " << testing::PrintToString((this->*key.probe)());
       if (key.probe == &Keyboard::Dialog) {
         PressKey(VK_ESCAPE);
-        ASSERT_TRUE(WaitUntil([&] { return Dialog().empty(); }, 10s) && app_.Settle());
+        ASSERT_TRUE(WaitUntil([&] { return Dialog().empty(); }, 10s) && app.Settle());
       }
     }
     EXPECT_EQ(Pastes(), L"2") << "one paste to each terminal, from the command box";
@@ -199,13 +198,13 @@ TEST_F(Keyboard, OtherModifiersMainRowDigitsAndKeysInADialogStartNothingAndAltF4
     PressKey(vk, vk < 'A' ? kNoModifiers : kAlt);
   }
   PressKey(VK_ESCAPE);
-  ASSERT_TRUE(WaitUntil([&] { return Dialog().empty(); }, 10s) && app_.Settle());
+  ASSERT_TRUE(WaitUntil([&] { return Dialog().empty(); }, 10s) && app.Settle());
   ASSERT_TRUE(FocusOn(P().filterBox));
   PressKey(VK_F1);
   ASSERT_TRUE(WaitUntil([&] { return Captions() == captions; }, 5s));
   EXPECT_EQ(State(), state);
   PressKey(VK_F4, kAlt);
-  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(app_.Main()); }, 10s));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(app.Main()); }, 10s));
 }
 
 }  // namespace

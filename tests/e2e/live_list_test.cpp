@@ -4,12 +4,10 @@
 // restart.
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "harness/clipboard.h"
 #include "harness/documents.h"
 #include "harness/files.h"
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/stand_in.h"
 #include "harness/text.h"
 #include "harness/window_find.h"
@@ -21,15 +19,14 @@ using Rows = std::vector<std::wstring>;
 const std::string kBase = "[BASE]\r\npasteConfirm = FALSE\r\nforcePaste = TRUE\r\nalpha = 90\r\n";
 const std::string kOn = "[LIST]\r\nlive = TRUE\r\n";
 
-class LiveList : public ::testing::Test {
+class LiveList : public FlockhandTest {
  protected:
-  void Start(const std::string& ini) {
+  void StartWith(const std::string& ini) {
     ASSERT_TRUE(WriteFileBytes(Ini(), ini));
-    app_.emplace();
-    ASSERT_TRUE(app_->Ready());
+    ASSERT_TRUE(Start());
   }
   std::wstring Ini() const { return docs_.File(L"fkh.ini"); }
-  HWND List() const { return app_->Controls().terminalList; }
+  HWND List() const { return P().terminalList; }
   bool Shows(const Rows& rows) const {
     return WaitUntil([&] { return ListRows(List()) == rows; }, 5s);
   }
@@ -37,7 +34,7 @@ class LiveList : public ::testing::Test {
   // that has just opened is now and then lost.
   bool Switch(const std::string& expected) const {
     for (int attempt = 0; attempt < 3; ++attempt) {
-      if (app_->Activate() && app_->OpenSystemMenu()) PressKey('U');
+      if (app.Activate() && app.OpenSystemMenu()) PressKey('U');
       if (WaitUntil([&] { return ReadFileBytes(Ini()) == expected; }, 5s)) return true;
       PressKey(VK_ESCAPE);
     }
@@ -49,22 +46,21 @@ class LiveList : public ::testing::Test {
   }
 
   ScopedDocumentsFolder docs_;
-  std::optional<Flockhand> app_;
 };
 
 // A single line goes to one terminal after the other at their pace: 600 take seconds.
 TEST_F(LiveList, ATerminalOpenedDuringAPasteIsNotServedAndGetsNoKeysUntilSelected) {
   StandIn nodes({L"--title=node", L"--count=600"}, 60s);
-  Start(kOn);
-  ASSERT_TRUE(app_->SelectAll(600, 20s) && app_->ClickToFocus(app_->Controls().commandBox));
+  StartWith(kOn);
+  ASSERT_TRUE(app.SelectAll(600, 20s) && app.ClickToFocus(P().commandBox));
   ASSERT_TRUE(SetClipboardText(L"date"));
   PressKey('V', kAlt);
   ASSERT_TRUE(Got(nodes, L"PASTECOMMAND", 1));
   StandIn late({L"--title=node late", L"--show=hidden"});  // shown, it would take the keys
   // Three times the look's period, while the paste still runs.
-  EXPECT_FALSE(app_->WaitForRows(601, 1500ms)) << "listed during the paste";
+  EXPECT_FALSE(app.WaitForRows(601, 1500ms)) << "listed during the paste";
   ASSERT_LT(Events(nodes.Record(), nullptr, L"PASTECOMMAND").size(), 600u) << "the paste ended";
-  EXPECT_TRUE(app_->WaitForRows(601, 20s)) << "listed after it";
+  EXPECT_TRUE(app.WaitForRows(601, 20s)) << "listed after it";
   EXPECT_TRUE(Got(nodes, L"PASTE", 600));
   TypeText(L"k");
   ASSERT_TRUE(Got(nodes, L"KEYDOWN", 600) && late.Sync());
@@ -79,7 +75,7 @@ TEST_F(LiveList, ATerminalOpenedDuringAPasteIsNotServedAndGetsNoKeysUntilSelecte
 // and a new one where the order puts it; the selection changes only as a selected one closes.
 TEST_F(LiveList, OffASnapshotOnTheRowsFollowAndTheSwitchIsKept) {
   StandIn a({L"--title=snap a"}), b({L"--title=snap b"});
-  Start(kBase);
+  StartWith(kBase);
   ASSERT_TRUE(Shows({L"snap a", L"snap b"}));
   StandIn c({L"--title=snap c"});
   SetWindowTextW(a.Window(), L"snap z");
@@ -95,15 +91,15 @@ TEST_F(LiveList, OffASnapshotOnTheRowsFollowAndTheSwitchIsKept) {
   b.Close();
   EXPECT_TRUE(Shows({L"snap c", L"snap d", L"snap z"}));
   EXPECT_TRUE(MarkedRows(List()).empty());
-  EXPECT_EQ(WindowText(app_->Controls().counter), L"選択ウィンドウ数：  0  ");
-  EXPECT_FALSE(IsWindowEnabled(app_->Controls().arrange));
-  ASSERT_TRUE(app_->Activate());
+  EXPECT_EQ(WindowText(P().counter), L"選択ウィンドウ数：  0  ");
+  EXPECT_FALSE(IsWindowEnabled(P().arrange));
+  ASSERT_TRUE(app.Activate());
   PressKey('O', kAlt);
-  ASSERT_NE(app_->Dialog(), nullptr);
+  ASSERT_NE(app.Dialog(), nullptr);
   PressKey(VK_RETURN);
-  ASSERT_TRUE(app_->Settle());
+  ASSERT_TRUE(app.Settle());
   EXPECT_EQ(ReadFileBytes(Ini()), kBase + kOn) << "OK keeps LIST";
-  Start(*ReadFileBytes(Ini()));
+  StartWith(*ReadFileBytes(Ini()));
   StandIn late({L"--title=snap late"});
   EXPECT_TRUE(Shows({L"snap c", L"snap d", L"snap late", L"snap z"})) << "on after a restart";
   EXPECT_TRUE(Switch(kBase + "[LIST]\r\nlive = FALSE\r\n"));

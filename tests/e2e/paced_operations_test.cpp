@@ -12,7 +12,7 @@
 #include "harness/clipboard.h"
 #include "harness/documents.h"
 #include "harness/files.h"
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/input.h"
 #include "harness/stand_in.h"
 #include "harness/window_find.h"
@@ -20,28 +20,25 @@
 namespace e2e {
 namespace {
 
-class Paced : public ::testing::Test {
+class Paced : public FlockhandTest {
  protected:
   // Flockhand with the paste settings, "node 1".."node N" (after "other") with the filter
   // "node" and every row it leaves selected, the focus in the command box.
-  void Start(bool forcePaste, int nodes, std::vector<std::wstring> nodeArgs = {}) {
-    app_.reset(), nodes_.reset();
+  void StartWith(bool forcePaste, int nodes, std::vector<std::wstring> nodeArgs = {}) {
+    app.End(), nodes_.reset();
     ASSERT_TRUE(WriteFileBytes(docs_.File(L"fkh.ini"),
                                std::string("[BASE]\npasteConfirm = TRUE\nforcePaste = ") +
                                    (forcePaste ? "TRUE" : "FALSE")));
     nodeArgs.insert(nodeArgs.end(), {L"--title=node", L"--count=" + std::to_wstring(nodes)});
     nodes_ = std::make_unique<StandIn>(nodeArgs, 60s);
-    app_ = std::make_unique<Flockhand>();
-    ASSERT_TRUE(nodes_->Started() && app_->Ready() && app_->WaitForRows(nodes + 1, 30s) &&
-                app_->Activate());
-    PressKey('F', kAlt);
-    TypeText(L"node");
-    ASSERT_TRUE(app_->SelectAll(nodes, 20s) && app_->ClickToFocus(P().commandBox));
+    ASSERT_TRUE(nodes_->Started()) << nodes_->Error();
+    ASSERT_TRUE(StartWithRows(nodes + 1, 30s));
+    ASSERT_TRUE(Filter(L"node"));
+    ASSERT_TRUE(app.SelectAll(nodes, 20s) && app.ClickToFocus(P().commandBox));
   }
-  const Panel& P() const { return app_->Controls(); }
   bool Idle() {
-    return WaitUntil([&] { return WindowText(app_->Main()) == L"Flockhand"; }, 30s) &&
-           app_->Idle() && nodes_->Sync();
+    return WaitUntil([&] { return WindowText(app.Main()) == L"Flockhand"; }, 30s) && app.Idle() &&
+           nodes_->Sync();
   }
   // The record's lines since line `from`, of window and event where given.
   std::vector<RecordLine> Since(size_t from, HWND window, const wchar_t* event) const {
@@ -65,21 +62,20 @@ class Paced : public ::testing::Test {
     ASSERT_TRUE(SetClipboardText(text));
     PressKey('V', kAlt);
     if (!confirm) return;
-    HWND dialog = app_->Dialog(10s);
+    HWND dialog = app.Dialog(10s);
     ASSERT_TRUE(dialog && ClickUntilClosed(GetDlgItem(dialog, IDOK), dialog));
   }
 
   ScopedDocumentsFolder docs_;
   StandIn other_{{L"--title=other"}};
   std::unique_ptr<StandIn> nodes_;
-  std::unique_ptr<Flockhand> app_;
 };
 
 TEST_F(Paced, AfterEveryOperationTheNextKeyReachesExactlyTheSelectedTerminals) {
   const auto node = [&](int i) { return nodes_->Window(i); };
   const auto placed = [&](long times) {  // each arrangement traces the third node's cell once
     return [&, times] {
-      const auto lines = app_->Process().DebugLines();
+      const auto lines = app.Process().DebugLines();
       const auto third = [](const std::wstring& l) { return l.rfind(L"node 3: ", 0) == 0; };
       return std::count_if(lines.begin(), lines.end(), third) == times;
     };
@@ -110,15 +106,15 @@ TEST_F(Paced, AfterEveryOperationTheNextKeyReachesExactlyTheSelectedTerminals) {
       {"front and flash", [&] { DoubleClick(ListRowPoint(P().terminalList, 0)); },
        [&] { return Count(node(0), L"ACTIVATE", L"1") > 1; }, 1},
   };
-  ASSERT_NO_FATAL_FAILURE(Start(true, 3, {L"--confirm-paste"}));
+  ASSERT_NO_FATAL_FAILURE(StartWith(true, 3, {L"--confirm-paste"}));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     size_t before[3], all = Count(nullptr, L"KEYDOWN");
     for (int i = 0; i < 3; ++i) before[i] = Count(node(i), L"KEYDOWN", L"0x51 ");
     c.act();
     // Every terminal through with what it was asked, Flockhand in front: then the user types.
-    ASSERT_TRUE(WaitUntil(c.done, 20s) && nodes_->Sync(10s) && app_->Settle() &&
-                app_->WaitForFocus(P().commandBox));
+    ASSERT_TRUE(WaitUntil(c.done, 20s) && nodes_->Sync(10s) && app.Settle() &&
+                app.WaitForFocus(P().commandBox));
     TypeText(L"q");
     ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"KEYDOWN") >= all + c.receivers; }, 5s) &&
                 nodes_->Sync() && other_.Sync());
@@ -127,12 +123,12 @@ TEST_F(Paced, AfterEveryOperationTheNextKeyReachesExactlyTheSelectedTerminals) {
           << "node " << i + 1;
     }
     EXPECT_TRUE(Events(other_.Record(), nullptr, L"KEYDOWN").empty());
-    EXPECT_EQ(GetForegroundWindow(), app_->Main());
+    EXPECT_EQ(GetForegroundWindow(), app.Main());
   }
   // Lines confirmed in Flockhand alone: the terminals paste without a dialog of their own.
-  ASSERT_NO_FATAL_FAILURE(Start(false, 3));
+  ASSERT_NO_FATAL_FAILURE(StartWith(false, 3));
   Paste(L"two\nlines", true);
-  ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"PASTE") == 3; }, 10s) && app_->Settle());
+  ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"PASTE") == 3; }, 10s) && app.Settle());
   TypeText(L"q");
   ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"KEYDOWN") == 3; }, 5s));
   EXPECT_TRUE(nodes_->Sync() && Count(nullptr, L"KEYDOWN", L"0x51 ") == 3);
@@ -141,13 +137,13 @@ TEST_F(Paced, AfterEveryOperationTheNextKeyReachesExactlyTheSelectedTerminals) {
 TEST_F(Paced, APacedPasteAnswersShowsProgressTakesKeysAfterItAndStopsAtEsc) {
   constexpr size_t kNodes = 200;  // a second or more at the terminals' pace
   const std::wstring ofAll = L" / " + std::to_wstring(kNodes);
-  ASSERT_NO_FATAL_FAILURE(Start(false, kNodes));
+  ASSERT_NO_FATAL_FAILURE(StartWith(false, kNodes));
   Paste(L"one line", false);
   ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"PASTECOMMAND") >= 2; }, 5s));
-  EXPECT_TRUE(app_->Answers(1s)) << "the window answers while the terminals are paced";
+  EXPECT_TRUE(app.Answers(1s)) << "the window answers while the terminals are paced";
   TypeText(L"ab");
   EXPECT_TRUE(
-      WaitUntil([&] { return WindowText(app_->Main()).find(ofAll) != std::wstring::npos; }, 5s));
+      WaitUntil([&] { return WindowText(app.Main()).find(ofAll) != std::wstring::npos; }, 5s));
   ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"KEYDOWN") == 2 * kNodes; }, 20s) && Idle());
   for (HWND window : nodes_->Windows()) {
     std::wstring course;
@@ -165,11 +161,12 @@ TEST_F(Paced, APacedPasteAnswersShowsProgressTakesKeysAfterItAndStopsAtEsc) {
   EXPECT_LT(Count(nullptr, L"PASTECOMMAND"), 2 * kNodes - 2) << "Esc left the rest alone";
   EXPECT_EQ(Count(nullptr, L"KEYDOWN", L"0x1B "), 0u) << "Esc reaches no terminal";
   const size_t served = Count(nullptr, L"PASTECOMMAND");
-  EXPECT_TRUE(app_->NoticeShows(L"貼り付けを中止しました（" + std::to_wstring(served - kNodes) + ofAll + L"）。"));
+  EXPECT_TRUE(app.NoticeShows(L"貼り付けを中止しました（" + std::to_wstring(served - kNodes) +
+                              ofAll + L"）。"));
   Paste(L"last", false);  // closed from the taskbar meanwhile: ended as by Esc, then closed
   ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"PASTECOMMAND") >= served + 3; }, 5s));
-  PostMessageW(app_->Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  ASSERT_TRUE(app_->Process().WaitForExit(10s) && nodes_->Sync());
+  PostMessageW(app.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(app.Process().WaitForExit(10s) && nodes_->Sync());
   EXPECT_LT(Count(nullptr, L"PASTECOMMAND"), served + kNodes - 2);
 }
 
@@ -187,12 +184,12 @@ TEST_F(Paced, KeysTypedDuringAnOperationReachEverySelectedTerminalOnceAfterIt) {
       {"menu bars off", [] { PressKey('M', kAlt); }, L"SETUP"},
       {"forced paste", [&] { Paste(L"two\nlines", true); }, L"PASTECOMMAND"},
   };
-  ASSERT_NO_FATAL_FAILURE(Start(true, 30, {L"--confirm-paste"}));
+  ASSERT_NO_FATAL_FAILURE(StartWith(true, 30, {L"--confirm-paste"}));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const size_t from = nodes_->Record().size();
     const auto traced = [&] {
-      const auto lines = app_->Process().DebugLines();
+      const auto lines = app.Process().DebugLines();
       return std::count_if(lines.begin(), lines.end(),
                            [](const std::wstring& l) { return l.rfind(L"node 2: ", 0) == 0; });
     };
@@ -217,15 +214,17 @@ TEST_F(Paced, KeysTypedDuringAnOperationReachEverySelectedTerminalOnceAfterIt) {
 }
 
 TEST_F(Paced, ProgressShowsHalfASecondInAlsoWithinTheFirstTerminal) {
-  ASSERT_NO_FATAL_FAILURE(Start(true, 2, {L"--no-setup-dialog"}));  // each waits its two seconds
+  // Each terminal waits its two seconds for a setup dialog.
+  ASSERT_NO_FATAL_FAILURE(StartWith(true, 2, {L"--no-setup-dialog"}));
   PressKey('M', kAlt);
-  EXPECT_TRUE(WaitUntil([&] { return WindowText(app_->Main()) == L"Flockhand - 0 / 2 (Esc: 中止)"; }, 2s));
+  EXPECT_TRUE(
+      WaitUntil([&] { return WindowText(app.Main()) == L"Flockhand - 0 / 2 (Esc: 中止)"; }, 2s));
 }
 
 // What another program sends to a button, the command box or the list during a paste: the
 // sender is answered at once, and the arrangement, key and front-and-flash run after the paste.
 TEST_F(Paced, WhatIsSentDuringAPasteRunsAfterIt) {
-  ASSERT_NO_FATAL_FAILURE(Start(false, 20));
+  ASSERT_NO_FATAL_FAILURE(StartWith(false, 20));
   const size_t from = nodes_->Record().size();
   Paste(L"one line", false);
   ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"PASTECOMMAND") >= 2; }, 5s));
@@ -262,7 +261,7 @@ TEST_F(Paced, WhatIsSentDuringAPasteRunsAfterIt) {
 // terminals that surely read the one the paste started with.
 TEST_F(Paced, APasteStopsWhereTheClipboardChanges) {
   constexpr size_t kNodes = 200;
-  ASSERT_NO_FATAL_FAILURE(Start(false, kNodes));
+  ASSERT_NO_FATAL_FAILURE(StartWith(false, kNodes));
   Paste(L"one line", false);
   ASSERT_TRUE(WaitUntil([&] { return Count(nullptr, L"PASTECOMMAND") >= 3; }, 5s));
   ASSERT_TRUE(SetClipboardText(L"other text"));
@@ -273,8 +272,8 @@ TEST_F(Paced, APasteStopsWhereTheClipboardChanges) {
     return L"クリップボードが変わったため、残りのウィンドウには貼り付けませんでした（" +
            std::to_wstring(served) + L" / " + std::to_wstring(kNodes) + L"）。";
   };
-  const size_t told = app_->NoticeShows(notice(asked), 1s) ? asked : asked - 1;
-  EXPECT_TRUE(app_->NoticeShows(notice(told)));
+  const size_t told = app.NoticeShows(notice(asked), 1s) ? asked : asked - 1;
+  EXPECT_TRUE(app.NoticeShows(notice(told)));
   const auto pastes = Events(nodes_->Record(), nullptr, L"PASTE");
   ASSERT_GE(pastes.size(), told);
   for (size_t i = 0; i < told; ++i) EXPECT_EQ(pastes[i].args, L"one line") << "never the other text";

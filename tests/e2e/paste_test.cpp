@@ -14,7 +14,7 @@
 #include "harness/clipboard.h"
 #include "harness/documents.h"
 #include "harness/files.h"
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/input.h"
 #include "harness/stand_in.h"
 #include "harness/window_find.h"
@@ -26,11 +26,11 @@ DWORD PostTime(const RecordLine& command) { return std::stoul(command.args); }
 
 // Terminals "node 1" to "node N" (after those of `first`, if given) all selected in a Flockhand
 // with the given paste settings, the focus in its command box.
-class PasteTest : public ::testing::Test {
+class PasteTest : public FlockhandTest {
  protected:
-  void Start(bool pasteConfirm, bool forcePaste, bool nodesConfirm,
-             std::vector<std::wstring> first = {}, int nodes = 3) {
-    app_.reset(), first_.reset(), nodes_.reset();
+  void StartWith(bool pasteConfirm, bool forcePaste, bool nodesConfirm,
+                 std::vector<std::wstring> first = {}, int nodes = 3) {
+    app.End(), first_.reset(), nodes_.reset();
     const auto flag = [](bool on) { return on ? "TRUE" : "FALSE"; };
     ASSERT_TRUE(WriteFileBytes(docs_.File(L"fkh.ini"), std::string("[BASE]\npasteConfirm = ") +
                                                            flag(pasteConfirm) +
@@ -40,17 +40,16 @@ class PasteTest : public ::testing::Test {
     if (nodesConfirm) args.push_back(L"--confirm-paste");
     nodes_ = std::make_unique<StandIn>(args, 60s);
     ASSERT_TRUE(nodes_->Started() && (!first_ || first_->Started())) << nodes_->Error();
-    app_ = std::make_unique<Flockhand>();
-    ASSERT_TRUE(app_->Ready() && app_->SelectAll(nodes + (first_ ? 1 : 0), 20s) &&
-                app_->ClickToFocus(Box(), 10s));
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(app.SelectAll(nodes + (first_ ? 1 : 0), 20s) && app.ClickToFocus(Box(), 10s));
   }
-  HWND Box() const { return app_->Controls().commandBox; }
-  bool FocusIn(HWND control) const { return app_->WaitForFocus(control, 10s); }
+  HWND Box() const { return P().commandBox; }
+  bool FocusIn(HWND control) const { return app.WaitForFocus(control, 10s); }
   // A right-button click in the command box, or Alt+V.
   void Paste(bool altV) const {
     altV ? PressKey('V', kAlt) : RightClick(Center(WindowRect(Box())));
   }
-  HWND ConfirmDialog(Millis timeout) const { return app_->Dialog(timeout); }
+  HWND ConfirmDialog(Millis timeout) const { return app.Dialog(timeout); }
   std::vector<RecordLine> WaitForPastes(size_t count) const {
     nodes_->WaitForRecord(
         [&](const std::vector<RecordLine>& r) {
@@ -75,7 +74,6 @@ class PasteTest : public ::testing::Test {
 
   ScopedDocumentsFolder docs_;
   std::unique_ptr<StandIn> first_, nodes_;
-  std::unique_ptr<Flockhand> app_;
 };
 
 enum class Course { Nothing, Dialog, Pasted, Confirmed };
@@ -110,7 +108,7 @@ TEST_F(PasteTest, EveryPathByTextAndSettings) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Start(c.pasteConfirm, c.forcePaste, c.nodesConfirm, {}, c.nodes);
+    StartWith(c.pasteConfirm, c.forcePaste, c.nodesConfirm, {}, c.nodes);
     ASSERT_TRUE(c.clipboard.empty() ? SetClipboardText(lines)
                                     : SetClipboardBytes(c.format, c.clipboard));
     Paste(c.altV);
@@ -147,7 +145,7 @@ TEST_F(PasteTest, EveryPathByTextAndSettings) {
 }
 
 TEST_F(PasteTest, ConfirmationDialogPastesOnlyOnOk) {
-  Start(true, false, false);
+  StartWith(true, false, false);
   // Longer than the 10 000 units the dialog shows: the terminals still paste all of it.
   const std::wstring text = L"line 1\r\nline 2\n" + std::wstring(12000, L'x');
   ASSERT_TRUE(SetClipboardText(text));
@@ -187,19 +185,19 @@ TEST_F(PasteTest, ConfirmationDialogPastesOnlyOnOk) {
 
 TEST_F(PasteTest, AHungTerminalCostsAtMostItsBoundAndIsNamed) {
   // "a hung" sorts before the nodes, so it comes first in the selection.
-  Start(false, true, true, {L"--hung", L"--title=a hung"});
+  StartWith(false, true, true, {L"--hung", L"--title=a hung"});
   ASSERT_TRUE(SetClipboardText(L"date\n"));
   const DWORD start = GetTickCount();
   Paste(true);
   const auto commands = Events(WaitForPastes(3), nullptr, L"PASTECOMMAND");
   ASSERT_EQ(commands.size(), 3u) << nodes_->RecordText();
   EXPECT_LT(PostTime(commands[0]) - start, 1500u) << "a second for the hung terminal, then on";
-  EXPECT_TRUE(app_->NoticeShows(
+  EXPECT_TRUE(app.NoticeShows(
       L"応答がなく、貼り付けたか分からないウィンドウがあります（1 個）：「a hung」"));
 }
 
 TEST_F(PasteTest, OnlyTheCommandBoxPastesAndItNeverTakesTheText) {
-  Start(false, false, false);
+  StartWith(false, false, false);
   ASSERT_TRUE(SetClipboardText(L"echo 1\n"));
   // Shift+F10 and the menu key open no context menu whose Paste ("P") would fill the box. The
   // Escapes leave the menu mode that the release of F10 starts under Wine.
@@ -208,14 +206,12 @@ TEST_F(PasteTest, OnlyTheCommandBoxPastesAndItNeverTakesTheText) {
     for (const WORD then : {WORD{'P'}, WORD{VK_ESCAPE}, WORD{VK_ESCAPE}}) PressKey(then);
   }
   Paste(false);
-  PressKey('F', kAlt);
-  ASSERT_TRUE(FocusIn(app_->Controls().filterBox));
+  ASSERT_TRUE(FocusByKey('F', P().filterBox));
   PressKey('V', kAlt);  // the focus in the filter box: nothing
-  PressKey('I', kAlt);
-  ASSERT_TRUE(FocusIn(Box()));
+  ASSERT_TRUE(FocusByKey('I', Box()));
   PressKey('V', kAlt);
   EXPECT_EQ(Events(WaitForPastes(6), nullptr, L"PASTE").size(), 6u) << "two pastes, not three";
-  for (HWND menu : TopLevelWindows(app_->Process().Pid(), L"#32768")) {
+  for (HWND menu : TopLevelWindows(app.Process().Pid(), L"#32768")) {
     EXPECT_FALSE(IsWindowVisible(menu)) << "no context menu";
   }
   EXPECT_TRUE(WindowText(Box()).empty());

@@ -10,12 +10,14 @@
 
 #include "harness/documents.h"
 #include "harness/files.h"
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/input.h"
 #include "harness/window_find.h"
 
 namespace e2e {
 namespace {
+
+using SettingsTest = FlockhandTest;
 
 constexpr int kConfirmCheck = 114, kTrackbar = 115, kAlphaLabel = 116, kForceCheck = 117;
 
@@ -44,7 +46,7 @@ bool Closes(const Flockhand& app, HWND dialog, WORD key) {
   return app.WaitForClosed(dialog);
 }
 
-TEST(SettingsTest, DialogShowsWhatTheFileSaysAndCancelWritesNothing) {
+TEST_F(SettingsTest, DialogShowsWhatTheFileSaysAndCancelWritesNothing) {
   const struct {
     bool folderExists;
     std::optional<std::string> file;
@@ -65,7 +67,7 @@ TEST(SettingsTest, DialogShowsWhatTheFileSaysAndCancelWritesNothing) {
     if (c.file) {
       ASSERT_TRUE(WriteFileBytes(ini, *c.file));
     }
-    Flockhand app;
+    ASSERT_TRUE(Start());
     const HWND dialog = OpenOptions(app);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(Checked(dialog, kConfirmCheck), c.pasteConfirm);
@@ -77,9 +79,9 @@ TEST(SettingsTest, DialogShowsWhatTheFileSaysAndCancelWritesNothing) {
   }
 }
 
-TEST(SettingsTest, TrackbarRangeTicksPageAndTooltip) {
+TEST_F(SettingsTest, TrackbarRangeTicksPageAndTooltip) {
   ScopedDocumentsFolder documents;
-  Flockhand app;
+  ASSERT_TRUE(Start());
   const HWND dialog = OpenOptions(app);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(Trackbar(dialog, TBM_GETRANGEMIN), 0);
@@ -102,14 +104,14 @@ std::string Encoded(std::string_view text, bool utf16) {
   return units;
 }
 
-TEST(SettingsTest, OkRewritesTheSectionAndKeepsTheOthersInTheFilesEncoding) {
+TEST_F(SettingsTest, OkRewritesTheSectionAndKeepsTheOthersInTheFilesEncoding) {
   for (const bool utf16 : {false, true}) {
     SCOPED_TRACE(utf16 ? "UTF-16" : "ANSI");
     ScopedDocumentsFolder documents;
     const std::wstring ini = documents.File(L"fkh.ini");
     ASSERT_TRUE(
         WriteFileBytes(ini, Encoded("[Other]\r\nkeep = me\r\n\r\n[BASE]\r\nextra = 1\r\n", utf16)));
-    Flockhand app;
+    ASSERT_TRUE(Start());
     const HWND dialog = OpenOptions(app);
     ASSERT_NE(dialog, nullptr);
     // The trackbar has the focus: from 60, thirteen pages of 5 and three steps of 1 make 128.
@@ -127,7 +129,7 @@ TEST(SettingsTest, OkRewritesTheSectionAndKeepsTheOthersInTheFilesEncoding) {
   }
 }
 
-TEST(SettingsTest, AFailedWriteKeepsTheFileAndTheSettingsForTheRun) {
+TEST_F(SettingsTest, AFailedWriteKeepsTheFileAndTheSettingsForTheRun) {
   const std::string before = "[BASE]\r\nalpha = 90\r\n";
   for (const bool folderExists : {true, false}) {
     SCOPED_TRACE(folderExists ? "read-only fkh.ini" : "no Documents folder");
@@ -137,7 +139,7 @@ TEST(SettingsTest, AFailedWriteKeepsTheFileAndTheSettingsForTheRun) {
       ASSERT_TRUE(WriteFileBytes(ini, before));
       ASSERT_TRUE(SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_READONLY));
     }
-    Flockhand app;
+    ASSERT_TRUE(Start());
     for (const bool wasChecked : {true, false}) {  // unchecked and OK, then the dialog again
       const HWND dialog = OpenOptions(app);
       ASSERT_NE(dialog, nullptr);

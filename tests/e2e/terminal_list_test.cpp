@@ -96,22 +96,20 @@ TEST_F(Discovery, LongTitleIsCutTo1023Units) {
   EXPECT_TRUE(ShowsRows(app.Controls().terminalList, {title.substr(0, 1023)}));
 }
 
-class TerminalListTest : public ::testing::Test {
+class TerminalListTest : public FlockhandTest {
  protected:
   void SetUp() override {
     ASSERT_TRUE(terminals_.Started()) << terminals_.Error();
     ASSERT_TRUE(others_.Started()) << others_.Error();
-    ASSERT_TRUE(app_.Ready());
+    ASSERT_TRUE(Start());
     ASSERT_TRUE(ShowsRows(List(), {L"db 1", L"db 2", L"web 1", L"web 2", L"web Ｘ"}));
-    ASSERT_TRUE(app_.Activate());
+    ASSERT_TRUE(app.Activate());
   }
-  HWND List() const { return app_.Controls().terminalList; }
-  const Panel& P() const { return app_.Controls(); }
+  HWND List() const { return P().terminalList; }
 
   StandIn terminals_{{L"--title=db", L"--count=2"}};
   StandIn others_{{L"--title=web", L"--count=2"}};
   StandIn upper_{{L"--title=web Ｘ"}};
-  Flockhand app_;
 };
 
 TEST_F(TerminalListTest, ClicksShiftAndCtrlSelectRows) {
@@ -174,7 +172,7 @@ TEST_F(TerminalListTest, SelectAllUnderFilterAndInvertTwice) {
   ClickWindow(P().invertSelection);
   EXPECT_TRUE(MarksRows(List(), {2, 3, 4}));
   EXPECT_TRUE(ShowsSelectionOf(P(), 3));
-  EXPECT_TRUE(app_.WaitForFocus(P().commandBox));
+  EXPECT_TRUE(app.WaitForFocus(P().commandBox));
   ClickWindow(P().invertSelection);
   EXPECT_TRUE(MarksRows(List(), {0, 1}));
   EXPECT_TRUE(ShowsSelectionOf(P(), 2));
@@ -209,11 +207,11 @@ TEST_F(TerminalListTest, RefreshDropsClosedTerminalsAndShowsNewTitles) {
   EXPECT_TRUE(WindowText(P().filterBox).empty());
   EXPECT_TRUE(ShowsSelectionOf(P(), 2)) << "the filter deselected db; the closed one is gone";
   EXPECT_TRUE(MarksRows(List(), {1, 2}));
-  EXPECT_TRUE(app_.WaitForFocus(P().commandBox));
+  EXPECT_TRUE(app.WaitForFocus(P().commandBox));
 }
 
 TEST_F(TerminalListTest, F4InTheCommandBoxReversesWithoutBroadcasting) {
-  ASSERT_TRUE(app_.ClickToFocus(P().commandBox));
+  ASSERT_TRUE(app.ClickToFocus(P().commandBox));
   PressKey(VK_F4);
   EXPECT_TRUE(ShowsRows(List(), {L"web Ｘ", L"web 2", L"web 1", L"db 2", L"db 1"}));
 }

@@ -37,8 +37,7 @@ TEST_F(TransparencyTest, DoubleClickAndAltTFadeOverEveryStep) {
     ScopedDocumentsFolder documents;
     ASSERT_TRUE(WriteFileBytes(documents.File(L"fkh.ini"),
                                std::string("[BASE]\r\nalpha = ") + c.setting + "\r\n"));
-    Flockhand app;
-    ASSERT_TRUE(app.Ready());
+    ASSERT_TRUE(Start());
     ASSERT_TRUE(app.Activate());
     DoubleClick(Center(WindowRect(app.Controls().commandBox)));
     EXPECT_TRUE(app.Process().WaitForDebugLines(c.out, 1));

@@ -17,7 +17,7 @@
 #include "harness/clipboard.h"
 #include "harness/documents.h"
 #include "harness/files.h"
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/input.h"
 #include "harness/stand_in.h"
 #include "harness/window_find.h"
@@ -34,7 +34,7 @@ std::vector<int> KeysDown() {
   return down;
 }
 
-class TypedDuring : public ::testing::Test {
+class TypedDuring : public FlockhandTest {
  protected:
   void SetUp() override {
     ASSERT_TRUE(
@@ -42,36 +42,22 @@ class TypedDuring : public ::testing::Test {
   }
   // A fresh Flockhand and fresh terminals "node 1".."node N" (after "other"), filtered by
   // "node" and all selected, the focus in the command box, no key held from a run before.
-  bool Start(int nodes) {
-    app_.reset(), nodes_.reset();
+  bool StartWith(int nodes) {
+    app.End(), nodes_.reset();
     for (int vk : KeysDown()) KeyUp(static_cast<WORD>(vk));
     // On the second display, and arranged there: a terminal an operation brings forward (and
     // its dialogs) never covers the panel that a script clicks.
     nodes_ = std::make_unique<StandIn>(
         std::vector<std::wstring>{L"--confirm-paste", L"--title=node",
                                   L"--count=" + std::to_wstring(nodes), L"--pos=1300,20,400,300"});
-    app_ = std::make_unique<Flockhand>();
-    if (!nodes_->Started() || !app_->Ready() || !app_->WaitForRows(nodes + 1, 10s) ||
-        !app_->Activate()) {
+    if (!nodes_->Started() || !StartWithRows(nodes + 1, 10s) || !Filter(L"node") ||
+        !app.SelectAll(nodes) || !FocusByKey('D', P().display)) {
       return false;
     }
-    if (!FocusByKey('F', P().filterBox)) return false;
-    TypeText(L"node");
-    if (!app_->SelectAll(nodes) || !FocusByKey('D', P().display)) return false;
     PressKey(VK_DOWN);
     return WaitUntil([&] { return SendMessageW(P().display, CB_GETCURSEL, 0, 0) == 1; }, 5s) &&
-           app_->ClickToFocus(P().commandBox);
+           app.ClickToFocus(P().commandBox);
   }
-  // Alt+key until control has the focus: under Wine the first keys after an activation are
-  // now and then lost.
-  bool FocusByKey(WORD key, HWND control) {
-    for (int tries = 0; tries < 3; ++tries) {
-      PressKey(key, kAlt);
-      if (app_->WaitForFocus(control, 2s)) return true;
-    }
-    return false;
-  }
-  const Panel& P() const { return app_->Controls(); }
   size_t Count(const wchar_t* event, const wchar_t* args = nullptr) const {
     size_t count = 0;
     for (const RecordLine& line : Events(nodes_->Record(), nullptr, event)) {
@@ -83,7 +69,7 @@ class TypedDuring : public ::testing::Test {
   bool Paste(const wchar_t* text, const std::function<bool()>& whileConfirming = {}) {
     if (!SetClipboardText(text)) return false;
     PressKey('V', kAlt);
-    HWND dialog = app_->Dialog(10s);
+    HWND dialog = app.Dialog(10s);
     return dialog && (!whileConfirming || whileConfirming()) &&
            ClickUntilClosed(GetDlgItem(dialog, IDOK), dialog);
   }
@@ -91,14 +77,14 @@ class TypedDuring : public ::testing::Test {
   // handled every key typed: F1 (the caption hints, an accelerator wherever the focus is) queues
   // behind them. Pressed twice, the hints are as before.
   bool Settled() const {
-    const auto titled = [&] { return WindowText(app_->Main()) == L"Flockhand"; };
-    if (!WaitUntil(titled, 30s) || !app_->Idle()) return false;
+    const auto titled = [&] { return WindowText(app.Main()) == L"Flockhand"; };
+    if (!WaitUntil(titled, 30s) || !app.Idle()) return false;
     for (int press = 0; press < 2; ++press) {
       const std::wstring before = WindowText(P().arrange);
       PressKey(VK_F1);
       if (!WaitUntil([&] { return WindowText(P().arrange) != before; }, 10s)) return false;
     }
-    return app_->Idle() && nodes_->Sync() && other_.Sync();
+    return app.Idle() && nodes_->Sync() && other_.Sync();
   }
   int Which(HWND control) const {  // the Panel member, by its place in Panel; -1 for none
     std::array<HWND, sizeof(Panel) / sizeof(HWND)> all;
@@ -112,14 +98,13 @@ class TypedDuring : public ::testing::Test {
     }
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(app_->Main(), nullptr), &info) &&
+    return GetGUIThreadInfo(GetWindowThreadProcessId(app.Main(), nullptr), &info) &&
            (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE));
   }
 
   ScopedDocumentsFolder docs_;
   StandIn other_{{L"--title=other"}};
   std::unique_ptr<StandIn> nodes_;
-  std::unique_ptr<Flockhand> app_;
 };
 
 struct Operation {
@@ -153,7 +138,7 @@ TEST_F(TypedDuring, AScriptTypedDuringAnOperationActsAsTypedAfterIt) {
   const auto served = [&](const Operation& op, int node) {
     if (op.served) return !Events(nodes_->Record(), nodes_->Window(node), op.served).empty();
     const std::wstring cell = L"node " + std::to_wstring(node + 1) + L": ";
-    for (const std::wstring& line : app_->Process().DebugLines()) {
+    for (const std::wstring& line : app.Process().DebugLines()) {
       if (line.rfind(cell, 0) == 0) return true;
     }
     return false;
@@ -165,11 +150,11 @@ TEST_F(TypedDuring, AScriptTypedDuringAnOperationActsAsTypedAfterIt) {
       ADD_FAILURE() << what;
       return std::optional<Outcome>();
     };
-    if (!Start(op.nodes)) return failed("Flockhand and the terminals did not start");
+    if (!StartWith(op.nodes)) return failed("Flockhand and the terminals did not start");
     const size_t from = nodes_->Record().size(), otherFrom = other_.Record().size();
     op.start();
     if (!WaitUntil([&] { return served(op, during ? 1 : op.nodes - 1); }, 30s) ||
-        (!during && !(app_->Settle() && app_->WaitForFocus(P().commandBox)))) {
+        (!during && !(app.Settle() && app.WaitForFocus(P().commandBox)))) {
       return failed("the operation did not run its course");
     }
     script.type();
@@ -192,12 +177,12 @@ TEST_F(TypedDuring, AScriptTypedDuringAnOperationActsAsTypedAfterIt) {
     for (HWND node : nodes_->Windows()) out.keys.push_back(keysOf(record, from, node));
     out.keys.push_back(keysOf(other_.Record(), otherFrom, other_.Window()));
     out.filter = WindowText(P().filterBox);
-    out.focus = Which(app_->Focus());
+    out.focus = Which(app.Focus());
     out.marked = MarkedRows(P().terminalList);
     out.keysDown = KeysDown();
-    out.inFront = GetForegroundWindow() == app_->Main();
+    out.inFront = GetForegroundWindow() == app.Main();
     out.menuOpen = MenuOpen();
-    out.warning = !app_->Warnings().empty();
+    out.warning = !app.Warnings().empty();
     return out;
   };
   // Now and then under Wine, on a busy machine, no low-level hook runs for a key or click made
@@ -284,11 +269,11 @@ TEST_F(TypedDuring, AScriptTypedDuringAnOperationActsAsTypedAfterIt) {
 }
 
 TEST_F(TypedDuring, AClosesDuringAPasteDropsWhatWasTypedBefore) {
-  ASSERT_TRUE(Start(8) && Paste(L"two\nlines"));
+  ASSERT_TRUE(StartWith(8) && Paste(L"two\nlines"));
   ASSERT_TRUE(WaitUntil([&] { return Count(L"PASTECOMMAND") >= 2; }, 10s));
   PressKey('M', kAlt);
-  PostMessageW(app_->Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  ASSERT_TRUE(app_->Process().WaitForExit(10s) && nodes_->Sync());
+  PostMessageW(app.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(app.Process().WaitForExit(10s) && nodes_->Sync());
   EXPECT_EQ(Count(L"SETUP"), 0u) << "Alt+M typed before the close ran nothing";
 }
 
@@ -309,19 +294,19 @@ TEST_F(TypedDuring, APasteStopsWhereTheClipboardNoLongerHoldsTheConfirmedText) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    ASSERT_TRUE(Start(kNodes) &&
+    ASSERT_TRUE(StartWith(kNodes) &&
                 Paste(L"echo A\necho A2", c.beforeOk ? c.change : std::function<bool()>()));
     if (!c.beforeOk) {
       ASSERT_TRUE(WaitUntil([&] { return Count(L"PASTECOMMAND") >= 2; }, 10s) && c.change());
     }
-    ASSERT_TRUE(WaitUntil([&] { return WindowText(app_->Main()) == L"Flockhand"; }, 30s) &&
-                app_->Idle() && nodes_->Sync());
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(app.Main()) == L"Flockhand"; }, 30s) &&
+                app.Idle() && nodes_->Sync());
     const size_t pasted = Count(L"PASTE");
     EXPECT_EQ(Count(L"PASTE", L"echo A\necho A2"), pasted) << "the confirmed text only";
     if (c.beforeOk) {
       EXPECT_EQ(pasted, 0u);
     }
-    EXPECT_TRUE(app_->NoticeShows(
+    EXPECT_TRUE(app.NoticeShows(
         L"クリップボードが変わったため、残りのウィンドウには貼り付けませんでした（" +
         std::to_wstring(pasted) + L" / " + std::to_wstring(kNodes) + L"）。"));
   }

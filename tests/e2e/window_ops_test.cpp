@@ -6,7 +6,7 @@
 #include <chrono>
 #include <functional>
 
-#include "harness/flockhand.h"
+#include "harness/flockhand_test.h"
 #include "harness/input.h"
 #include "harness/stand_in.h"
 #include "harness/text.h"
@@ -34,34 +34,25 @@ size_t Count(const StandIn& terminals, HWND window, const wchar_t* event) {
   return count;
 }
 
-class WindowOps : public ::testing::Test {
+class WindowOps : public FlockhandTest {
  protected:
   // Starts Flockhand, waits for its rows, types filter and selects all rows it leaves.
-  void Start(int rows, const wchar_t* filter, size_t selected) {
-    app_ = std::make_unique<Flockhand>();
-    ASSERT_TRUE(app_->Ready() && app_->WaitForRows(rows) && app_->Activate());
-    TypeFilter(filter);
-    ASSERT_TRUE(app_->SelectAll(selected));
-  }
-  const Panel& P() const { return app_->Controls(); }
-  void TypeFilter(const wchar_t* text) {  // Alt+F: a second click could make a double-click
-    PressKey('F', kAlt);
-    ASSERT_TRUE(app_->WaitForFocus(P().filterBox));
-    TypeText(text);
+  void StartWith(int rows, const wchar_t* filter, size_t selected) {
+    ASSERT_TRUE(StartWithRows(rows));
+    ASSERT_TRUE(Filter(filter));
+    ASSERT_TRUE(app.SelectAll(selected));
   }
   bool Shows(HWND control, const wchar_t* text) {
     return WaitUntil([&] { return WindowText(control) == text; }, 5s);
   }
   bool InFront() const {
-    return WaitUntil([&] { return GetForegroundWindow() == app_->Main(); }, 5s);
+    return WaitUntil([&] { return GetForegroundWindow() == app.Main(); }, 5s);
   }
-
-  std::unique_ptr<Flockhand> app_;
 };
 
 class Arrangement : public WindowOps {
  protected:
-  void SetUp() override { Start(4, L"tile", 3); }
+  void SetUp() override { StartWith(4, L"tile", 3); }
   HWND Tile(int i) const { return tiles_[i].Window(); }
 
   StandIn tiles_[3] = {StandIn({L"--title=tile 1"}), StandIn({L"--title=tile 2", L"--show=min"}),
@@ -74,8 +65,8 @@ TEST_F(Arrangement, CellsInSelectionOrderThenFlockhandInFrontAnyCountsAndNoDispl
   ClickWindow(P().arrange);  // a normal, a minimised and a maximised terminal, 2 x 2 cells
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(IsAt(Tile(i), cells[i])) << "tile " << i + 1;
   EXPECT_TRUE(InFront() && other_.Sync() && IsAt(other_.Window(), {300, 200, 700, 500}));
-  EXPECT_EQ(app_->Process().CountDebugLines(DebugLine(kArrangeOriginLine, 0, 0)) +
-                app_->Process().CountDebugLines(DebugLine(kTerminalPlacedLine, L"tile 2", 640, 0)),
+  EXPECT_EQ(app.Process().CountDebugLines(DebugLine(kArrangeOriginLine, 0, 0)) +
+                app.Process().CountDebugLines(DebugLine(kTerminalPlacedLine, L"tile 2", 640, 0)),
             2u);
   PressKey(VK_F4);  // reversed, the selection takes the cells the other way round
   ASSERT_TRUE(WaitUntil([&] { return ListRowText(P().terminalList, 0) == L"tile 3"; }, 5s));
@@ -87,16 +78,16 @@ TEST_F(Arrangement, CellsInSelectionOrderThenFlockhandInFrontAnyCountsAndNoDispl
   }
   PressKey('L', kAlt);
   ASSERT_TRUE(
-      app_->Process().WaitForDebugLines(DebugLine(kTerminalPlacedLine, L"tile 1", 2, 0), 1, 5s));
-  EXPECT_TRUE(app_->Idle() && InFront());
+      app.Process().WaitForDebugLines(DebugLine(kTerminalPlacedLine, L"tile 1", 2, 0), 1, 5s));
+  EXPECT_TRUE(app.Idle() && InFront());
   SendMessageW(P().display, CB_RESETCONTENT, 0, 0);  // no display: nothing moves
   ShowWindow(Tile(0), SW_MINIMIZE);
-  ASSERT_TRUE(app_->Activate());
+  ASSERT_TRUE(app.Activate());
   PressKey('L', kAlt);
   PressKey(VK_F1);  // handled after Alt+L: its captions show that Alt+L is done
   ASSERT_TRUE(Shows(P().arrange, L"並べる(L)") && tiles_[0].Sync());
   EXPECT_TRUE(IsIconic(Tile(0)) &&
-              app_->Process().CountDebugLines(DebugLine(kArrangeOriginLine, 0, 0)) == 3);
+              app.Process().CountDebugLines(DebugLine(kArrangeOriginLine, 0, 0)) == 3);
 }
 
 TEST_F(Arrangement, QuickArrangeKeysSetTheAreaAndKeepTheSecondDisplay) {
@@ -114,7 +105,7 @@ TEST_F(Arrangement, QuickArrangeKeysSetTheAreaAndKeepTheSecondDisplay) {
               {VK_RETURN, 0, {1792, 0, 2304, 384}},    {VK_UP, 2, {1792, 0, 2304, 192}},
               {VK_RIGHT, 3, {1792, 192, 2304, 384}},   {VK_DOWN, 4, {1792, 384, 2304, 576}}};
   for (const auto& k : keys) {
-    ASSERT_TRUE(app_->Activate());
+    ASSERT_TRUE(app.Activate());
     PressKey(k.key, kAlt);
     EXPECT_TRUE(
         WaitUntil([&] { return SendMessageW(P().area, CB_GETCURSEL, 0, 0) == k.area; }, 5s));
@@ -129,7 +120,7 @@ TEST_F(Arrangement, QuickArrangeKeysSetTheAreaAndKeepTheSecondDisplay) {
 class Operations : public WindowOps {
  protected:
   void SetUp() override {
-    Start(6, L"", 6);
+    StartWith(6, L"", 6);
     gone_.Close();
   }
   HWND Live(int i) const { return live_.Window(i - 1); }  // "c live i" in row i + 1
@@ -148,10 +139,10 @@ TEST_F(Operations, EachServesTheLiveTerminalsAndEndsWithinItsBound) {
   const auto step = [&](const char* name, int withinMs, const std::function<void()>& act,
                         const std::function<bool()>& done) {
     SCOPED_TRACE(name);
-    ASSERT_TRUE(app_->Activate());
+    ASSERT_TRUE(app.Activate());
     const auto start = std::chrono::steady_clock::now();
     act();
-    EXPECT_TRUE(WaitUntil(done, 10s) && app_->Idle());
+    EXPECT_TRUE(WaitUntil(done, 10s) && app.Idle());
     const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_LE(std::chrono::duration_cast<Millis>(took).count(), withinMs);
   };
@@ -168,7 +159,7 @@ TEST_F(Operations, EachServesTheLiveTerminalsAndEndsWithinItsBound) {
   size_t activated[] = {Live(Live(1), L"ACTIVATE"), Live(Live(2), L"ACTIVATE")};
   step(
       "flash", 2000, [&] { PressKey('F', kAlt), PressKey('B', kAlt); },
-      [&] { return app_->Focus() == P().commandBox; });
+      [&] { return app.Focus() == P().commandBox; });
   EXPECT_TRUE(live_.Sync() && Live(nullptr, L"ACTIVATE") == activated[0] + activated[1])
       << "flashing brings nothing forward";
   step(
@@ -206,12 +197,18 @@ TEST_F(Operations, EachServesTheLiveTerminalsAndEndsWithinItsBound) {
       [&] { return MarkedRows(P().terminalList) == std::vector<int>{1} && InFront(); });
   step(
       "hide others under a filter", 2000,
-      [&] { TypeFilter(L"live 2"), PressKey('A', kAlt), PressKey('H', kAlt); },
-      [&] { return IsIconic(Live(1)) && app_->Focus() == P().commandBox && live_.Sync(); });
+      [&] {
+        ASSERT_TRUE(Filter(L"live 2"));
+        PressKey('A', kAlt), PressKey('H', kAlt);
+      },
+      [&] { return IsIconic(Live(1)) && app.Focus() == P().commandBox && live_.Sync(); });
   EXPECT_FALSE(IsIconic(Live(2))) << "the selected terminal stays as it is";
   step(
       "hide others, nothing selected", 2000,
-      [&] { TypeFilter(L"x"), PressKey('H', kAlt); },  // no row left
+      [&] {
+        ASSERT_TRUE(Filter(L"x"));  // no row left
+        PressKey('H', kAlt);
+      },
       [&] { return IsIconic(Live(2)) != FALSE; });
   step(
       "refresh", 2000, [&] { PressKey(VK_F5); },

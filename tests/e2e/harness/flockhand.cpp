@@ -33,6 +33,7 @@ std::wstring ItemText(HWND control, UINT lengthMessage, UINT textMessage, int in
 Flockhand::Flockhand(const std::wstring& program) { Start(program); }
 
 bool Flockhand::Start(const std::wstring& program) {
+  End();
   process_ = std::make_unique<Debuggee>(std::vector<std::wstring>{}, program);
   if (!process_->Started()) return false;
   HWND main = FindTopLevelWindow(process_->Pid(), L"FLOCKHAND", 20s);
@@ -63,6 +64,12 @@ bool Flockhand::Start(const std::wstring& program) {
   for (size_t i = 0; i < groupChildren.size(); ++i) *groupSlots[i] = groupChildren[i];
   main_ = main;
   return true;
+}
+
+void Flockhand::End() {
+  process_.reset();
+  main_ = nullptr;
+  panel_ = {};
 }
 
 HWND Flockhand::Focus() const {

@@ -29,8 +29,10 @@ class Flockhand {
   // One that Start() starts once the test has set up what it must find at start-up.
   struct NotStarted {};
   explicit Flockhand(NotStarted) {}
-  // As the first constructor, once; whether it is Ready().
+  // As the first constructor, after End(); whether it is Ready().
   bool Start(const std::wstring& program = NextToTests(L"flockhand.exe"));
+  // Ends the program if it still runs (by force) and forgets its window and controls.
+  void End();
   bool Ready() const { return main_ != nullptr; }
   HWND Main() const { return main_; }
   const Panel& Controls() const { return panel_; }
