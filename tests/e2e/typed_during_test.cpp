@@ -20,6 +20,7 @@
 #include "harness/flockhand_test.h"
 #include "harness/input.h"
 #include "harness/stand_in.h"
+#include "harness/text.h"
 #include "harness/window_find.h"
 
 namespace e2e {
@@ -127,6 +128,22 @@ struct Outcome {
   bool inFront = false, menuOpen = false, warning = false;
 };
 
+// For the log of a row run again: what the run typed during left otherwise than the one after.
+std::string Differences(const Outcome& during, const Outcome& after) {
+  std::string differences;
+  for (size_t i = 0; i < during.keys.size() && i < after.keys.size(); ++i) {
+    if (during.keys[i] != after.keys[i]) {
+      differences += "keys of terminal " + std::to_string(i) + ": " + Utf8(during.keys[i]) +
+                     " instead of " + Utf8(after.keys[i]) + "; ";
+    }
+  }
+  if (during.filter != after.filter) differences += "filter " + Utf8(during.filter) + "; ";
+  if (during.focus != after.focus) differences += "focus " + std::to_string(during.focus) + "; ";
+  if (during.marked != after.marked) differences += "other rows marked; ";
+  if (during.inFront != after.inFront) differences += "another window in front; ";
+  return differences;
+}
+
 // What holds after every run, typed during or after: no key held, no menu open, no warning.
 void ExpectSound(const Outcome& run, const char* when) {
   EXPECT_EQ(run.keysDown, std::vector<int>()) << "keys held, " << when;
@@ -190,8 +207,8 @@ TEST_F(TypedDuring, AScriptTypedDuringAnOperationActsAsTypedAfterIt) {
   // terminal in front, as after a hook's timeout; Flockhand stops at each of the arrangement's
   // debug lines until this process reads it, which may be why. A row that differs runs again
   // from a fresh start, at most twice, and says so; it fails when it differs every time.
-  const auto runAgain = [&](const Operation& op, const Script& script) {
-    std::cout << "[ AGAIN    ] " << op.name << " / " << script.name << std::endl;
+  const auto runAgain = [&](const Operation& op, const Script& script, const std::string& why) {
+    std::cout << "[ AGAIN    ] " << op.name << " / " << script.name << ": " << why << std::endl;
     return run(op, script, true);
   };
   const Operation operations[] = {
@@ -241,7 +258,7 @@ TEST_F(TypedDuring, AScriptTypedDuringAnOperationActsAsTypedAfterIt) {
           return false;
         };
         for (int again = 0; again < 2 && during && escaped(*during); ++again) {
-          during = runAgain(op, script);  // as below
+          during = runAgain(op, script, "a terminal got Esc");  // as below
         }
         if (during) {
           EXPECT_FALSE(escaped(*during)) << "a terminal got Esc";
@@ -256,7 +273,7 @@ TEST_F(TypedDuring, AScriptTypedDuringAnOperationActsAsTypedAfterIt) {
                a.marked == after->marked && a.inFront == after->inFront;
       };
       for (int again = 0; again < 2 && during && !same(*during); ++again) {
-        during = runAgain(op, script);
+        during = runAgain(op, script, Differences(*during, *after));
       }
       if (!during) continue;
       EXPECT_EQ(during->keys, after->keys) << "each node's keys, then other's";
