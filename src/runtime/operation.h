@@ -58,7 +58,7 @@ void Pause(DWORD milliseconds);
 bool WaitUntil(DWORD milliseconds, const std::function<bool()>& done);
 
 // Waits at most the given time until the event is signalled or stop() holds, reading messages;
-// the event wakes it at once, stop() is asked after every message and every lookMs. True when
-// the event was signalled.
+// the event wakes it at once, stop() is asked at every wake (a message, every lookMs), never
+// before the first. True when the event was signalled.
 bool WaitForEvent(HANDLE event, DWORD milliseconds, DWORD lookMs,
                   const std::function<bool()>& stop);

@@ -6,6 +6,7 @@
 #include "runtime/operation_guard.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "runtime/flockhand_window.h"
 #include "runtime/operation_progress.h"
@@ -84,15 +85,18 @@ bool Wait(DWORD milliseconds, DWORD look, const std::function<bool()>& done,
   const PacedOperation operation;  // whatever waits is an operation
   KeepInputForOperation();
   const double deadline = NowMs() + milliseconds;
-  // Messages read a moment ago (between terminals served) need no second read before the wait.
-  for (bool woken = false;; woken = true) {
-    if (woken || NowMs() - ReadMs >= kReadEveryMs) ReadMessages();
+  // Messages read a moment ago (between terminals served) need no second read before the first
+  // wait, nor after a wait that only the event ended.
+  for (bool messagesMayWait = false;;) {
+    if (messagesMayWait || NowMs() - ReadMs >= kReadEveryMs) ReadMessages();
     if (done()) return true;
     const double left = deadline - NowMs();
     if (left <= 0) return false;
     const DWORD wait =
         std::min({left < look ? static_cast<DWORD>(left) + 1 : look, MillisecondsUntilProgress()});
-    MsgWaitForMultipleObjectsEx(event ? 1 : 0, event ? &event : nullptr, wait, kWakeFor, 0);
+    const DWORD woke =
+        MsgWaitForMultipleObjectsEx(event ? 1 : 0, event ? &event : nullptr, wait, kWakeFor, 0);
+    messagesMayWait = !event || woke != WAIT_OBJECT_0;
   }
 }
 
@@ -116,9 +120,11 @@ bool WaitUntil(DWORD milliseconds, const std::function<bool()>& done) {
 bool WaitForEvent(HANDLE event, DWORD milliseconds, DWORD lookMs,
                   const std::function<bool()>& stop) {
   bool signalled = false;
+  bool waited = false;  // what is waited for has only just begun: asked first after a wait
   Wait(
       milliseconds, lookMs,
       [&] {
+        if (!std::exchange(waited, true)) return false;
         signalled = WaitForSingleObject(event, 0) == WAIT_OBJECT_0;
         return signalled || stop();
       },
