@@ -124,7 +124,7 @@ void ServePaste(const std::wstring& text, DWORD sequence, bool pressOk) {
   const std::size_t total = SelectedTerminals.size();
   std::size_t served = 0;   // a terminal served while the clipboard changed is not counted
   std::size_t skipped = 0;  // closed since they were selected: nothing to paste into
-  bool lookedAt = false;     // since the last terminal served
+  bool lookedAt = false;     // the clipboard, once the terminal before had read it
   ServeEach(SelectedTerminals, [&](const TerminalEntry& entry) {
     if (ReachOf(entry.window) == Reach::Gone) {
       ++skipped;
