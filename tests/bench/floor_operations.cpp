@@ -209,12 +209,14 @@ void Fade() {
   Faded = !Faded;
 }
 
-// Waits while answering the messages other programs send; posted ones wait for the end of the
-// operation.
-void Pause(DWORD ms) {
+// Waits while answering the messages other programs send, for ms or until `until` (if any) is
+// set; posted ones wait for the end of the operation.
+void Pause(DWORD ms, HANDLE until = nullptr) {
   const ULONGLONG end = GetTickCount64() + ms;
   for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_SENDMESSAGE);
+    const DWORD woke = MsgWaitForMultipleObjects(until ? 1 : 0, &until, FALSE,
+                                                 static_cast<DWORD>(end - now), QS_SENDMESSAGE);
+    if (until && woke == WAIT_OBJECT_0) return;
     MSG message;
     PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
   }
@@ -227,27 +229,15 @@ bool Answer(HWND terminal) {
 }
 
 // A paste command sent from a worker of the process's pool, as the operations' thread must never
-// wait on a terminal; the event is set once the send has returned, within its bound.
-struct PasteSend {
-  HWND terminal;
-  HANDLE done;
-};
+// wait on a terminal; PasteSent is set once the send has returned, within its bound.
+HANDLE PasteSent = CreateEventW(nullptr, FALSE, FALSE, nullptr);
 
-DWORD WINAPI SendPaste(void* parameter) {
-  const auto* send = static_cast<const PasteSend*>(parameter);
+DWORD WINAPI SendPaste(void* terminal) {
   DWORD_PTR ignored = 0;
-  SendMessageTimeoutW(send->terminal, WM_COMMAND, kTerminalPasteCommand, 0,
+  SendMessageTimeoutW(static_cast<HWND>(terminal), WM_COMMAND, kTerminalPasteCommand, 0,
                       SMTO_NORMAL | SMTO_ABORTIFHUNG, kPasteBoundMs, &ignored);
-  SetEvent(send->done);
+  SetEvent(PasteSent);
   return 0;
-}
-
-// Answers the messages other programs send until the event is set.
-void WaitAnswering(HANDLE event) {
-  while (MsgWaitForMultipleObjects(1, &event, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
-    MSG message;
-    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-  }
 }
 
 void Paste() {
@@ -263,13 +253,10 @@ void Paste() {
   CloseClipboard();
   if (text.empty()) return;
   // One after another: each send returns once its terminal has read the clipboard.
-  PasteSend send{nullptr, CreateEventW(nullptr, FALSE, FALSE, nullptr)};
   for (const Terminal& target : targets) {
-    send.terminal = target.window;
-    if (!QueueUserWorkItem(SendPaste, &send, WT_EXECUTELONGFUNCTION)) break;
-    WaitAnswering(send.done);
+    if (!QueueUserWorkItem(SendPaste, target.window, WT_EXECUTELONGFUNCTION)) return;
+    Pause(2 * kPasteBoundMs, PasteSent);
   }
-  CloseHandle(send.done);
 }
 
 void BringForward() {

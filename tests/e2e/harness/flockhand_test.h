@@ -22,29 +22,23 @@ class FlockhandTest : public ::testing::Test {
   // For ASSERT_TRUE: its window came up with its 21 controls and their 12 tooltips. A run before
   // is ended first.
   ::testing::AssertionResult Start(const std::wstring& program = NextToTests(L"flockhand.exe")) {
-    if (app.Start(program)) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << "Flockhand's window with its 21 controls and 12 tooltips did not appear";
+    return Step(app.Start(program), "its window with 21 controls and 12 tooltips did not appear");
   }
   // Start(), then the list shows `rows` rows, then Flockhand is the foreground window.
   ::testing::AssertionResult StartWithRows(int rows, Millis timeout = 5s) {
     if (auto started = Start(); !started) return started;
-    if (!app.WaitForRows(rows, timeout)) {
-      return ::testing::AssertionFailure()
-             << "the list shows " << ListRowCount(P().terminalList) << " rows, not " << rows;
-    }
-    if (app.Activate()) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "Flockhand did not come to the front";
+    if (!app.WaitForRows(rows, timeout)) return Step(false, "the list did not show every row");
+    return Step(app.Activate(), "Flockhand did not come to the front");
   }
   // Alt+key until control has the focus, at most three times: under Wine the first keys after an
   // activation are now and then lost.
   ::testing::AssertionResult FocusByKey(WORD key, HWND control) {
-    for (int tries = 0; tries < 3; ++tries) {
+    bool focused = false;
+    for (int tries = 0; tries < 3 && !focused; ++tries) {
       PressKey(key, kAlt);
-      if (app.WaitForFocus(control, 2s)) return ::testing::AssertionSuccess();
+      focused = app.WaitForFocus(control, 2s);
     }
-    return ::testing::AssertionFailure()
-           << "Alt+" << static_cast<char>(key) << " did not move the focus, three times";
+    return Step(focused, "Alt+key did not move the focus, three times");
   }
   // Alt+F (a click soon after another could make a double-click), then text typed into the
   // filter box.
@@ -52,6 +46,9 @@ class FlockhandTest : public ::testing::Test {
     auto focused = FocusByKey('F', P().filterBox);
     if (focused) TypeText(text);
     return focused;
+  }
+  static ::testing::AssertionResult Step(bool done, const char* failure) {
+    return done ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << failure;
   }
   const Panel& P() const { return app.Controls(); }
 
